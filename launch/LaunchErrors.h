@@ -1,0 +1,37 @@
+// The two kinds of error the launch logic raises; the application's error box
+// shows their messages.
+#pragma once
+
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+
+namespace tarnwick {
+
+// A failed file, directory or process operation, with the operating system's
+// error code and the system's own message text for it.
+class IoError : public std::runtime_error {
+public:
+    IoError(std::uint32_t code, const std::string& systemMessage)
+        : std::runtime_error(systemMessage), code_(code) {}
+    std::uint32_t code() const noexcept { return code_; }
+
+private:
+    std::uint32_t code_;
+};
+
+// A text read back from a launch file that is not the number its line needs.
+class ConversionError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+inline ConversionError InvalidInteger(const std::string& text) {
+    return ConversionError("'" + text + "' is not a valid integer value");
+}
+
+inline ConversionError InvalidFloat(const std::string& text) {
+    return ConversionError("'" + text + "' is not a valid floating point value");
+}
+
+} // namespace tarnwick

@@ -1,0 +1,50 @@
+// What the launch logic needs from the operating system: files, folders, the
+// environment and starting a program. The Windows implementation is
+// Win32Platform; keeping this seam lets the text logic build and be fuzzed
+// natively.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+namespace tarnwick {
+
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    // The process's current directory, as the system reports it.
+    virtual std::string CurrentDirectory() = 0;
+    // Raises IoError when the directory cannot be entered.
+    virtual void ChangeDirectory(const std::string& path) = 0;
+
+    // True for an existing file; false for a folder or a missing name.
+    virtual bool FileExists(const std::string& path) = 0;
+    // True for an existing folder.
+    virtual bool DirectoryExists(const std::string& path) = 0;
+    // Calls onName with the bare name of every entry the wildcard pattern
+    // matches, whatever its attributes, in the system's order. A pattern whose
+    // folder is missing or unreadable matches nothing.
+    virtual void ListMatches(const std::string& pattern,
+                             const std::function<void(std::string_view name)>& onName) = 0;
+
+    // The whole file as bytes. Raises IoError.
+    virtual std::string ReadFile(const std::string& path) = 0;
+    // Creates or truncates the file and writes the bytes. Raises IoError.
+    virtual void WriteFile(const std::string& path, std::string_view bytes) = 0;
+    // Moves a file over another, replacing it. Raises IoError.
+    virtual void MoveReplacing(const std::string& from, const std::string& to) = 0;
+    // Deletes a file. Raises IoError.
+    virtual void DeleteFile(const std::string& path) = 0;
+
+    // Empty both when the variable is unset and when it is empty.
+    virtual std::string GetEnvironment(const std::string& name) = 0;
+    virtual void SetEnvironment(const std::string& name, const std::string& value) = 0;
+
+    // Starts a command line with no visible window, without waiting for it.
+    // Raises IoError when it cannot be started.
+    virtual void StartHidden(const std::string& commandLine) = 0;
+};
+
+} // namespace tarnwick

@@ -1,0 +1,49 @@
+// The fixed item lists and ranges that the settings index into; the main window
+// shows the same lists.
+#pragma once
+
+#include <array>
+#include <string_view>
+
+namespace tarnwick {
+
+struct SourcePortItem {
+    std::string_view caption;
+    std::string_view executable; // empty for the custom entry
+};
+
+inline constexpr std::array<SourcePortItem, 4> kSourcePorts{{
+    {"GZDoom", "gzdoom.exe"},
+    {"ZDoom", "zdoom.exe"},
+    {"SkullTag", "skulltag.exe"},
+    {"Custom...", ""},
+}};
+inline constexpr int kCustomSourcePort = 3;
+
+inline constexpr std::array<std::string_view, 5> kSkillCaptions{
+    "0: I'm too young to die", "1: Hey, not too rough", "2: Hurt me plenty",
+    "3: Ultra-violence",       "4: Nightmare!",
+};
+
+inline constexpr std::array<std::string_view, 9> kPlayerCaptions{
+    "Joining", "Single", "2", "3", "4", "5", "6", "7", "8",
+};
+inline constexpr int kJoiningPlayers = 0;
+inline constexpr int kSinglePlayer = 1;
+
+inline constexpr std::array<std::string_view, 9> kTeamCaptions{
+    "Blue", "Red", "Green", "Gold", "Black", "White", "Orange", "Purple", "None",
+};
+inline constexpr int kNoTeam = -1;
+inline constexpr int kTeamNone = 8; // the "None" entry; a user's choice of it clears the box
+
+inline constexpr int kNoSelection = -1;
+inline constexpr int kAirControlMax = 256;
+inline constexpr int kFriendlyFireMax = 100;
+inline constexpr int kLimitMax = 999999999;
+inline constexpr int kLimitMaxLength = 9;
+inline constexpr int kGravityMaxLength = 20;
+inline constexpr int kDupMin = 1;
+inline constexpr int kDupMax = 9;
+
+} // namespace tarnwick
