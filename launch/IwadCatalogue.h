@@ -7,8 +7,8 @@
 namespace tarnwick {
 
 struct IwadEntry {
-    std::string_view detectName; // upper case, as a scan compares it
-    std::string_view title; // as the IWAD list shows it
+    std::string_view detectName;     // upper case, as a scan compares it
+    std::string_view title;          // as the IWAD list shows it
     std::string_view launchFileName; // lower case, as the response file names it
 };
 

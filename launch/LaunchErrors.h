@@ -11,18 +11,18 @@ namespace tarnwick {
 // A failed file, directory or process operation, with the operating system's
 // error code and the system's own message text for it.
 class IoError : public std::runtime_error {
-public:
+  public:
     IoError(std::uint32_t code, const std::string& systemMessage)
         : std::runtime_error(systemMessage), code_(code) {}
     std::uint32_t code() const noexcept { return code_; }
 
-private:
+  private:
     std::uint32_t code_;
 };
 
 // A text read back from a launch file that is not the number its line needs.
 class ConversionError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 

@@ -12,7 +12,7 @@ struct LaunchSettings {
     // General
     int sourcePort = 0; // index into kSourcePorts
     std::string customExecutable;
-    int skill = 3; // index into kSkillCaptions, -1 for none
+    int skill = 3;   // index into kSkillCaptions, -1 for none
     int players = 1; // index into kPlayerCaptions; 1 is single player
     std::string playerClass;
     std::string startMap;
@@ -30,7 +30,7 @@ struct LaunchSettings {
 
     // Gameplay
     std::string gravity = "800.00";
-    int airControl = 1; // 0..256, written as airControl / 256
+    int airControl = 1;   // 0..256, written as airControl / 256
     int friendlyFire = 0; // 0..100, written as friendlyFire / 100
 
     // Multiplayer

@@ -11,7 +11,7 @@
 namespace tarnwick {
 
 class Platform {
-public:
+  public:
     virtual ~Platform() = default;
 
     // The process's current directory, as the system reports it.

@@ -1,0 +1,30 @@
+// Finding the game data: IWADs and resource files in the start folder and the
+// WAD folder.
+#pragma once
+
+#include "Platform.h"
+
+#include <string>
+#include <vector>
+
+namespace tarnwick {
+
+// What the IWAD list shows after a scan: the titles found, in catalogue
+// order, then "Custom...", with the first one selected.
+struct IwadList {
+    std::vector<std::string> titles;
+    int selected = 0;
+};
+
+// The value of DOOMWADDIR; empty when it is unset or empty.
+std::string ReadWadDirFromEnvironment(Platform& platform);
+
+// Looks for the catalogue's IWADs in the current directory and in wadDir.
+IwadList ScanIwads(Platform& platform, const std::string& wadDir);
+
+// Bare names of the *.wad, *.pk3, *.deh and *.bex files of startDir, then of
+// wadDir, as the system lists them; repeats are kept.
+std::vector<std::string> ScanResourceCandidates(Platform& platform, const std::string& startDir,
+                                                const std::string& wadDir);
+
+} // namespace tarnwick

@@ -1,0 +1,36 @@
+// What reading the launch files back needs from the user interface. The main
+// window implements it; tests answer without showing a window.
+#pragma once
+
+#include "GameDataScan.h"
+
+#include <string>
+#include <vector>
+
+namespace tarnwick {
+
+enum class WadDirAnswer { Yes, No, None };
+
+class ReaderActions {
+  public:
+    virtual ~ReaderActions() = default;
+
+    // Plays the exclamation sound and asks the "Warning" question whether to
+    // enter a new WAD directory. None: the box was closed without an answer.
+    virtual WadDirAnswer AskForNewWadDir(const std::string& message) = 0;
+
+    // Shows the WAD directory dialog modally, as the WADDIR button does. The
+    // dialog may change the WAD directory (the variable the reader was given)
+    // and refills the lists itself.
+    virtual void ShowWadDirDialog() = 0;
+
+    // The results of the reader's own rescans, for the IWAD list and the list
+    // of resource candidates.
+    virtual void ShowIwads(const IwadList& list) = 0;
+    virtual void ShowResourceCandidates(const std::vector<std::string>& names) = 0;
+
+    // The text of the IWAD list's selected entry as it stands now.
+    virtual std::string SelectedIwad() = 0;
+};
+
+} // namespace tarnwick
