@@ -2,16 +2,15 @@
 // window implements it; tests answer without showing a window.
 #pragma once
 
-#include "GameDataScan.h"
+#include "GameDataLists.h"
 
 #include <string>
-#include <vector>
 
 namespace tarnwick {
 
 enum class WadDirAnswer { Yes, No, None };
 
-class ReaderActions {
+class ReaderActions : public GameDataLists {
   public:
     virtual ~ReaderActions() = default;
 
@@ -23,11 +22,6 @@ class ReaderActions {
     // dialog may change the WAD directory (the variable the reader was given)
     // and refills the lists itself.
     virtual void ShowWadDirDialog() = 0;
-
-    // The results of the reader's own rescans, for the IWAD list and the list
-    // of resource candidates.
-    virtual void ShowIwads(const IwadList& list) = 0;
-    virtual void ShowResourceCandidates(const std::vector<std::string>& names) = 0;
 
     // The text of the IWAD list's selected entry as it stands now.
     virtual std::string SelectedIwad() = 0;
