@@ -8,6 +8,7 @@ packages=(
     g++-mingw-w64-i686-posix binutils-mingw-w64-i686
     wine wine32:i386
     xvfb xauth x11-utils imagemagick
+    fonts-liberation
     googletest
     clang libclang-rt-14-dev
 )

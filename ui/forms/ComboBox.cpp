@@ -32,12 +32,19 @@ ComboBox::ComboBox(Container& parent, int id, Bounds bounds, ComboKind kind, int
     const Dpi& dpi = OwnerForm().Resolution();
     SendMessageA(Handle(), CB_SETITEMHEIGHT, 0, dpi.Scale(itemHeight));
     // Size the selection field so that the closed box is exactly as high as
-    // the layout says, whatever the borders of this system's combo boxes.
-    RECT closed{};
-    GetWindowRect(Handle(), &closed);
-    const LRESULT field = SendMessageA(Handle(), CB_GETITEMHEIGHT, WPARAM(-1), 0);
-    const LRESULT wanted = field + dpi.Scale(bounds.height) - (closed.bottom - closed.top);
-    if (wanted > 0) SendMessageA(Handle(), CB_SETITEMHEIGHT, WPARAM(-1), wanted);
+    // the layout says, whatever the borders of this system's combo boxes. The
+    // box may settle its height only once the field changes: measure again.
+    // (What CB_GETITEMHEIGHT reports is not always what CB_SETITEMHEIGHT took.)
+    const int height = dpi.ScaleSpan(parent.Origin().top + bounds.top, bounds.height);
+    int field = int(SendMessageA(Handle(), CB_GETITEMHEIGHT, WPARAM(-1), 0));
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        RECT closed{};
+        GetWindowRect(Handle(), &closed);
+        const int error = height - (closed.bottom - closed.top);
+        if (error == 0 || field + error <= 0) break;
+        field += error;
+        SendMessageA(Handle(), CB_SETITEMHEIGHT, WPARAM(-1), field);
+    }
     SetItems(items);
 
     // Keys reach the field that has the focus: the edit inside an editable box.

@@ -22,6 +22,10 @@ class Dpi {
 
     int Value() const noexcept { return value_; }
     int Scale(int designPixels) const noexcept { return MulDiv(designPixels, value_, kDesign); }
+    // The scaled length of a span, so that spans that meet still meet.
+    int ScaleSpan(int start, int length) const noexcept {
+        return Scale(start + length) - Scale(start);
+    }
 
   private:
     int value_;

@@ -37,7 +37,8 @@ struct FrameStyles {
 };
 
 FrameStyles StylesOf(FrameKind frame) {
-    const DWORD common = WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+    // No WS_CLIPCHILDREN: group boxes leave their inside to the form to paint.
+    const DWORD common = WS_CAPTION | WS_SYSMENU;
     if (frame == FrameKind::Dialog)
         return {WS_POPUP | common, WS_EX_DLGMODALFRAME | WS_EX_WINDOWEDGE | WS_EX_CONTROLPARENT};
     return {WS_OVERLAPPED | WS_MINIMIZEBOX | common, WS_EX_WINDOWEDGE | WS_EX_CONTROLPARENT};

@@ -29,7 +29,11 @@ class SpinEdit : public Control {
     HWND Arrows() const noexcept { return arrows_; }
 
   private:
+    static constexpr int kBorder = 2; // the field's border under the arrows
+    void FitArrowsInside();
+
     SpinRange range_;
+    int width_; // of field and arrows together
     HWND arrows_ = nullptr;
 };
 

@@ -1,0 +1,35 @@
+// The program: start, message loop and end.
+#include "Application.h"
+#include "TfrmFlags.h"
+#include "TfrmMain.h"
+
+#include <windows.h>
+
+#include <clocale>
+#include <exception>
+#include <locale>
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    // Numbers with a fraction use "." whatever the regional settings: the C
+    // and C++ locales stay the classic ones, and nothing here ever asks for
+    // the user's locale.
+    std::setlocale(LC_ALL, "C");
+    std::locale::global(std::locale::classic());
+
+    try {
+        tarnwick::forms::Application application("Tarnwick");
+        tarnwick::TfrmMain frmMain(application); // the first form: the main window
+        // The WAD directory dialog, frmDirSetup, is created here, between the
+        // main window and the DMFLAGS dialog.
+        tarnwick::TfrmFlags frmFlags(application);
+        frmMain.SetFlagsDialog(frmFlags);
+
+        application.Run();
+        return 0; // the forms are destroyed in the reverse order of creation
+    } catch (const std::exception& error) {
+        // Only start-up can get here (a window that cannot be created); every
+        // handler's error is shown by the message loop.
+        MessageBoxA(nullptr, error.what(), "Tarnwick", MB_OK | MB_ICONERROR);
+        return 1;
+    }
+}

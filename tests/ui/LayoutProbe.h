@@ -1,0 +1,48 @@
+// Reading a window's layout back from the system: what a person would see.
+#pragma once
+
+#include "Dpi.h"
+
+#include <windows.h>
+
+#include <string>
+
+namespace tarnwick::forms {
+
+inline std::string ClassOf(HWND window) {
+    char name[64] = {};
+    GetClassNameA(window, name, sizeof(name));
+    return name;
+}
+
+inline std::string TextOf(HWND window) {
+    char text[256] = {};
+    GetWindowTextA(window, text, sizeof(text));
+    return text;
+}
+
+// The window's rectangle in its parent's client area.
+inline RECT PlaceOf(HWND window) {
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    MapWindowPoints(nullptr, GetParent(window), reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+inline bool HasStyle(HWND window, LONG style) {
+    return (GetWindowLongA(window, GWL_STYLE) & style) == style;
+}
+
+// Where a design rectangle (96-dpi pixels, counted from origin) lands at dpi.
+inline RECT Scaled(const Dpi& dpi, int originLeft, int originTop, int left, int top, int width,
+                   int height) {
+    return {dpi.Scale(originLeft + left), dpi.Scale(originTop + top),
+            dpi.Scale(originLeft + left + width), dpi.Scale(originTop + top + height)};
+}
+
+inline std::string Describe(const RECT& rect) {
+    return std::to_string(rect.left) + "," + std::to_string(rect.top) + " " +
+           std::to_string(rect.right - rect.left) + "x" + std::to_string(rect.bottom - rect.top);
+}
+
+} // namespace tarnwick::forms

@@ -1,0 +1,355 @@
+#include "Application.h"
+#include "LayoutProbe.h"
+#include "MainControlIds.h"
+#include "MainDirs.h"
+#include "ScriptedPrompts.h"
+#include "TfrmMain.h"
+
+#include <gtest/gtest.h>
+
+#include <commctrl.h>
+
+#include <vector>
+
+namespace tarnwick {
+namespace {
+
+using forms::Dpi;
+
+// The main window as designed: every child with its class, caption, the group
+// box it stands in (0: the window), its place in that group box, and whether
+// it is a tab stop and visible.
+struct Expected {
+    int id;
+    const char* windowClass;
+    const char* text;
+    int group;
+    int left, top, width, height;
+    bool tabStop;
+    bool visible = true;
+};
+
+const std::vector<Expected>& Design() {
+    static const std::vector<Expected> design{
+        {MainId::gbGeneral, "Button", "General", 0, 4, 4, 353, 193, false},
+        {MainId::lbSource, "Static", "Source Port:", MainId::gbGeneral, 12, 24, 59, 13, false},
+        {MainId::cbSource, "ComboBox", "GZDoom", MainId::gbGeneral, 92, 20, 249, 22, true},
+        {MainId::lbSkill, "Static", "Skill level:", MainId::gbGeneral, 12, 48, 47, 13, false},
+        {MainId::cbSkill, "ComboBox", "3: Ultra-violence", MainId::gbGeneral, 92, 43, 249, 22,
+         true},
+        {MainId::lbPlayers, "Static", "Players:", MainId::gbGeneral, 12, 72, 37, 13, false},
+        {MainId::cbMaxplayers, "ComboBox", "Single", MainId::gbGeneral, 92, 68, 89, 22, true},
+        {MainId::lbPlayerclass, "Static", "Player class:", MainId::gbGeneral, 188, 72, 59, 13,
+         false},
+        {MainId::edtPlayerClass, "Edit", "", MainId::gbGeneral, 252, 68, 85, 21, true},
+        {MainId::lbWarp, "Static", "Start on map:", MainId::gbGeneral, 12, 96, 63, 13, false},
+        {MainId::edtMap, "Edit", "", MainId::gbGeneral, 92, 92, 89, 21, true},
+        {MainId::lbTeam, "Static", "Team:", MainId::gbGeneral, 188, 96, 30, 13, false},
+        {MainId::cbTeam, "ComboBox", "", MainId::gbGeneral, 252, 92, 85, 22, true},
+        {MainId::lbDemo, "Static", "Record Demo:", MainId::gbGeneral, 12, 120, 69, 13, false},
+        {MainId::edtDemo, "Edit", "", MainId::gbGeneral, 92, 116, 221, 21, true},
+        {MainId::sbRecord, "Button", "...", MainId::gbGeneral, 316, 116, 23, 22, false},
+        {MainId::lbPlay, "Static", "Play Demo:", MainId::gbGeneral, 12, 144, 54, 13, false},
+        {MainId::edtPlay, "Edit", "", MainId::gbGeneral, 92, 140, 169, 21, true},
+        {MainId::cbFast, "Button", "Fast", MainId::gbGeneral, 268, 140, 41, 17, true},
+        {MainId::sbDemo, "Button", "...", MainId::gbGeneral, 316, 140, 23, 21, false},
+        {MainId::lbParams, "Static", "Parameters:", MainId::gbGeneral, 12, 168, 56, 13, false},
+        {MainId::edtParams, "Edit", "", MainId::gbGeneral, 92, 164, 249, 21, true},
+
+        {MainId::gbFiles, "Button", "Files", 0, 360, 4, 357, 193, false},
+        {MainId::lbIWAD, "Static", "IWAD:", MainId::gbFiles, 16, 24, 32, 13, false},
+        {MainId::cbIWAD, "ComboBox", "", MainId::gbFiles, 76, 20, 269, 22, true},
+        {MainId::lblPWADS, "Static", "Files:", MainId::gbFiles, 16, 52, 24, 13, false},
+        {MainId::cbPWADS, "ComboBox", "", MainId::gbFiles, 76, 48, 201, 21, true},
+        {MainId::btnPwads, "Button", "Add", MainId::gbFiles, 284, 48, 61, 21, true},
+        {MainId::btnOdWads, "Button", nullptr, MainId::gbFiles, 16, 80, 53, 25, true},
+        {MainId::btnWaddir, "Button", "WADDIR", MainId::gbFiles, 16, 108, 53, 25, true},
+        {MainId::btnClrPwads, "Button", "Clear", MainId::gbFiles, 16, 136, 53, 21, true},
+        {MainId::lbPwads, "ListBox", "", MainId::gbFiles, 76, 80, 201, 77, true},
+        {MainId::btnRmWAD, "Button", "Remove", MainId::gbFiles, 284, 80, 61, 21, true},
+        {MainId::sbUp, "Button", nullptr, MainId::gbFiles, 284, 108, 61, 22, false},
+        {MainId::sbDown, "Button", nullptr, MainId::gbFiles, 284, 132, 61, 22, false},
+        {MainId::lbLoadGame, "Static", "Load Game:", MainId::gbFiles, 12, 168, 58, 13, false},
+        {MainId::edtSave, "Edit", "", MainId::gbFiles, 76, 164, 241, 21, true},
+        {MainId::sbSave, "Button", "...", MainId::gbFiles, 324, 164, 23, 22, false},
+
+        {MainId::gbOptions, "Button", "Gameplay", 0, 8, 200, 217, 165, false},
+        {MainId::lbGravity, "Static", "Gravity:", MainId::gbOptions, 8, 24, 36, 13, false},
+        {MainId::edtGravity, "Edit", "800.00", MainId::gbOptions, 52, 20, 153, 21, true},
+        {MainId::lbAircontrol, "Static", "AirControl:", MainId::gbOptions, 8, 44, 48, 13, false},
+        {MainId::sbAircontrol, "ScrollBar", "", MainId::gbOptions, 8, 60, 165, 13, true},
+        {MainId::stAircontrol, "Static", "1", MainId::gbOptions, 178, 59, 10, 17, false},
+        {MainId::lbTeamdamage, "Static", "FriendlyFire:", MainId::gbOptions, 8, 80, 56, 13, false},
+        {MainId::sbTeamDamage, "ScrollBar", "", MainId::gbOptions, 8, 96, 165, 13, true},
+        {MainId::stTeamDamage, "Static", "0", MainId::gbOptions, 176, 96, 21, 13, false},
+        {MainId::lbPercent, "Static", "%", MainId::gbOptions, 196, 96, 8, 13, false},
+        {MainId::btnEDMF, "Button", "Configure DMFLAGS", MainId::gbOptions, 8, 124, 197, 25, true},
+
+        {MainId::gbMulti, "Button", "Multiplayer", 0, 228, 200, 285, 165, false},
+        {MainId::cbDeathmatch, "Button", "DeathMatch", MainId::gbMulti, 12, 20, 125, 17, true},
+        {MainId::cbTeamplay, "Button", "Teamplay", MainId::gbMulti, 12, 36, 125, 17, true},
+        {MainId::cbp2p, "Button", "Peer-to-peer", MainId::gbMulti, 12, 52, 125, 17, true},
+        {MainId::cbBackup, "Button", "Backup packets", MainId::gbMulti, 12, 68, 125, 17, true},
+        {MainId::lbUDP, "Static", "Local Port:", MainId::gbMulti, 12, 96, 51, 13, false},
+        {MainId::edtUDP, "Edit", "5029", MainId::gbMulti, 80, 92, 61, 21, true},
+        {MainId::lbRemote, "Static", "Remote host:", MainId::gbMulti, 12, 132, 63, 13, false},
+        {MainId::edtRemote, "Edit", "", MainId::gbMulti, 80, 128, 129, 21, true},
+        {MainId::lbFraglimit, "Static", "FragLimit:", MainId::gbMulti, 160, 20, 45, 13, false},
+        {MainId::seFraglimit, "Edit", "0", MainId::gbMulti, 224, 16, 53, 22, true},
+        {MainId::lbTimelimit, "Static", "TimeLimit:", MainId::gbMulti, 160, 48, 47, 13, false},
+        {MainId::seTimelimit, "Edit", "0", MainId::gbMulti, 224, 44, 53, 22, true},
+        {MainId::Label1, "Static", "Network traffic factor", MainId::gbMulti, 176, 76, 45, 41,
+         false},
+        {MainId::Label4, "Static", "Full", MainId::gbMulti, 232, 72, 16, 13, false},
+        {MainId::sbDup, "ScrollBar", "", MainId::gbMulti, 256, 72, 17, 73, true},
+        {MainId::Label5, "Static", "Min", MainId::gbMulti, 232, 132, 17, 13, false},
+
+        {MainId::gbControl, "Button", "Control", 0, 516, 200, 201, 165, false},
+        {MainId::btnRun, "Button", "Run", MainId::gbControl, 16, 36, 81, 37, true},
+        {MainId::btnSave, "Button", "Save", MainId::gbControl, 108, 36, 81, 37, true},
+        {MainId::btnReset, "Button", "Reset", MainId::gbControl, 16, 96, 81, 37, true},
+        {MainId::btnExit, "Button", "Exit", MainId::gbControl, 108, 96, 81, 37, true},
+
+        {MainId::btnLoad, "Button", "Load", 0, 12, 396, 109, 37, true, false},
+    };
+    return design;
+}
+
+// Tab goes through the group boxes in order and through each one's controls
+// in its own order; it never reaches the hidden Load button.
+const std::vector<int> kTabOrder{
+    MainId::cbSource,     MainId::cbSkill,      MainId::cbMaxplayers, MainId::edtPlayerClass,
+    MainId::edtMap,       MainId::cbTeam,       MainId::edtDemo,      MainId::edtPlay,
+    MainId::cbFast,       MainId::edtParams,    MainId::cbIWAD,       MainId::cbPWADS,
+    MainId::btnPwads,     MainId::btnOdWads,    MainId::btnWaddir,    MainId::btnClrPwads,
+    MainId::lbPwads,      MainId::btnRmWAD,     MainId::edtSave,      MainId::edtGravity,
+    MainId::sbAircontrol, MainId::sbTeamDamage, MainId::btnEDMF,      MainId::cbDeathmatch,
+    MainId::cbTeamplay,   MainId::cbp2p,        MainId::cbBackup,     MainId::edtUDP,
+    MainId::edtRemote,    MainId::seFraglimit,  MainId::seTimelimit,  MainId::sbDup,
+    MainId::btnRun,       MainId::btnSave,      MainId::btnReset,     MainId::btnExit,
+};
+
+struct MainWindowTest : ::testing::Test {
+    MainWindowTest() {
+        auto script = std::make_unique<forms::ScriptedPrompts>();
+        prompts = script.get();
+        app.SetPrompts(std::move(script));
+    }
+
+    forms::Application app{"Tarnwick"};
+    forms::ScriptedPrompts* prompts = nullptr;
+};
+
+// A spin edit's bounds hold its field and the arrows beside it.
+RECT BoundsOf(HWND window) {
+    RECT place = forms::PlaceOf(window);
+    if (HWND arrows =
+            GetDlgItem(GetParent(window), GetDlgCtrlID(window) + forms::SpinEdit::kArrowsIdOffset))
+        place.right = forms::PlaceOf(arrows).right;
+    return place;
+}
+
+void ExpectDesignedLayout(const TfrmMain& window, const Dpi& dpi) {
+    HWND form = window.Handle();
+    RECT client{};
+    GetClientRect(form, &client);
+    EXPECT_EQ(client.right, dpi.Scale(723));
+    EXPECT_EQ(client.bottom, dpi.Scale(370));
+    EXPECT_EQ(forms::TextOf(form), "Tarnwick Pro");
+    EXPECT_TRUE(forms::HasStyle(form, WS_MINIMIZEBOX | WS_SYSMENU | WS_CAPTION));
+    EXPECT_FALSE(forms::HasStyle(form, WS_MAXIMIZEBOX));
+    EXPECT_FALSE(forms::HasStyle(form, WS_THICKFRAME));
+
+    const bool symbols = forms::FontFamilyExists("Wingdings");
+    for (const Expected& control : Design()) {
+        SCOPED_TRACE("control " + std::to_string(control.id));
+        HWND child = GetDlgItem(form, control.id);
+        ASSERT_NE(child, nullptr);
+        EXPECT_STRCASEEQ(forms::ClassOf(child).c_str(), control.windowClass);
+        if (control.text) {
+            EXPECT_EQ(forms::TextOf(child), control.text);
+        }
+
+        int originLeft = 0, originTop = 0;
+        if (control.group) {
+            const auto group =
+                std::find_if(Design().begin(), Design().end(),
+                             [&](const Expected& e) { return e.id == control.group; });
+            originLeft = group->left;
+            originTop = group->top;
+        }
+        const RECT expected = forms::Scaled(dpi, originLeft, originTop, control.left, control.top,
+                                            control.width, control.height);
+        EXPECT_EQ(forms::Describe(BoundsOf(child)), forms::Describe(expected));
+        EXPECT_EQ(forms::HasStyle(child, WS_TABSTOP), control.tabStop);
+        EXPECT_EQ(forms::HasStyle(child, WS_VISIBLE), control.visible);
+
+        if (forms::ClassOf(child) == "ScrollBar") continue; // a scroll bar has no font
+        LOGFONTA font{};
+        GetObjectA(reinterpret_cast<HFONT>(SendMessageA(child, WM_GETFONT, 0, 0)), sizeof(font),
+                   &font);
+        const bool symbol = symbols && (control.id == MainId::btnOdWads ||
+                                        control.id == MainId::sbUp || control.id == MainId::sbDown);
+        EXPECT_STREQ(font.lfFaceName, symbol ? "Wingdings" : "MS Sans Serif");
+        if (!symbol) {
+            EXPECT_EQ(font.lfHeight, -dpi.Scale(11));
+        }
+    }
+    EXPECT_EQ(forms::TextOf(GetDlgItem(form, MainId::btnOdWads)), symbols ? "1" : "");
+    EXPECT_EQ(forms::TextOf(GetDlgItem(form, MainId::sbUp)), symbols ? "\xE9" : "");
+
+    std::vector<int> tabOrder;
+    HWND first = GetNextDlgTabItem(form, nullptr, FALSE);
+    for (HWND item = first; item && tabOrder.size() <= kTabOrder.size();) {
+        tabOrder.push_back(GetDlgCtrlID(item));
+        item = GetNextDlgTabItem(form, item, FALSE);
+        if (item == first) break;
+    }
+    EXPECT_EQ(tabOrder, kTabOrder);
+}
+
+TEST_F(MainWindowTest, HasTheDesignedLayoutAt96AndAt120Dpi) {
+    {
+        TfrmMain frmMain(app, Dpi(96));
+        ExpectDesignedLayout(frmMain, Dpi(96));
+    }
+    {
+        TfrmMain frmMain(app, Dpi(120));
+        ExpectDesignedLayout(frmMain, Dpi(120));
+    }
+}
+
+TEST_F(MainWindowTest, StartsWithTheDefaultsAndTheDesignedLimits) {
+    SetCurrentDirectoryA("C:\\windows");
+    TfrmMain frmMain(app, Dpi(96));
+    EXPECT_STRCASEEQ(StartDir.c_str(), "C:\\windows");
+    EXPECT_EQ(frmMain.Settings(), LaunchSettings{});
+
+    EXPECT_EQ(frmMain.cbIWAD.Items(), std::vector<std::string>{"Custom..."});
+    EXPECT_EQ(frmMain.cbIWAD.SelectedIndex(), -1);
+    EXPECT_EQ(frmMain.cbPWADS.Count(), 0);
+    EXPECT_EQ(frmMain.cbPWADS.Text(), "");
+    EXPECT_EQ(frmMain.lbPwads.Count(), 0);
+    EXPECT_EQ(frmMain.lbPwads.SelectedIndex(), -1);
+    EXPECT_EQ(frmMain.cbTeam.SelectedIndex(), -1);
+    EXPECT_EQ(frmMain.cbTeam.Text(), "");
+    EXPECT_EQ(frmMain.cbTeam.Count(), 9);
+    EXPECT_EQ(frmMain.cbSource.Items(),
+              (std::vector<std::string>{"GZDoom", "ZDoom", "SkullTag", "Custom..."}));
+    EXPECT_EQ(frmMain.cbMaxplayers.Count(), 9);
+    EXPECT_EQ(frmMain.cbSkill.Item(4), "4: Nightmare!");
+
+    // The gravity takes 20 characters and no more; the spin fields 9.
+    frmMain.edtGravity.Focus();
+    SendMessageA(frmMain.edtGravity.Handle(), EM_SETSEL, 6, 6);
+    for (int i = 0; i < 25; ++i)
+        SendMessageA(frmMain.edtGravity.Handle(), WM_CHAR, '7', 0);
+    EXPECT_EQ(frmMain.edtGravity.Text(), "800.0077777777777777");
+    EXPECT_EQ(frmMain.edtGravity.MaxLength(), 20);
+    frmMain.seFraglimit.SetText("");
+    frmMain.seFraglimit.Focus();
+    for (int i = 0; i < 12; ++i)
+        SendMessageA(frmMain.seFraglimit.Handle(), WM_CHAR, '9', 0);
+    EXPECT_EQ(frmMain.seFraglimit.Text(), "999999999");
+    EXPECT_EQ(frmMain.seFraglimit.Value(), 999999999);
+    SendMessageA(frmMain.seFraglimit.Handle(), WM_KEYDOWN, VK_UP, 0);
+    EXPECT_EQ(frmMain.seFraglimit.Value(), 999999999);
+    EXPECT_EQ(SendMessageA(frmMain.seTimelimit.Handle(), EM_GETLIMITTEXT, 0, 0), 9);
+    frmMain.seTimelimit.SetText("soon");
+    EXPECT_EQ(frmMain.seTimelimit.Value(), 0);
+
+    // The network traffic factor: 1 at the top by "Full", 9 at the bottom by "Min".
+    EXPECT_EQ(frmMain.sbDup.Min(), 1);
+    EXPECT_EQ(frmMain.sbDup.Max(), 9);
+    EXPECT_EQ(frmMain.sbDup.Position(), 1);
+    frmMain.sbDup.Focus();
+    SendMessageA(frmMain.sbDup.Handle(), WM_KEYDOWN, VK_END, 0);
+    EXPECT_EQ(frmMain.sbDup.Position(), 9);
+    SendMessageA(frmMain.sbDup.Handle(), WM_KEYDOWN, VK_HOME, 0);
+    EXPECT_EQ(frmMain.sbDup.Position(), 1);
+    SCROLLINFO range{};
+    range.cbSize = sizeof(range);
+    range.fMask = SIF_ALL;
+    GetScrollInfo(frmMain.sbDup.Handle(), SB_CTL, &range);
+    EXPECT_EQ(range.nPage, 0u);
+    EXPECT_EQ(range.nPos, 1);
+
+    // The sliders' values follow them, also to their right ends.
+    frmMain.sbAircontrol.Focus();
+    SendMessageA(frmMain.sbAircontrol.Handle(), WM_KEYDOWN, VK_END, 0);
+    EXPECT_EQ(frmMain.stAircontrol.Text(), "256");
+    frmMain.sbTeamDamage.Focus();
+    SendMessageA(frmMain.sbTeamDamage.Handle(), WM_KEYDOWN, VK_END, 0);
+    EXPECT_EQ(frmMain.stTeamDamage.Text(), "100");
+    SendMessageA(frmMain.sbTeamDamage.Handle(), WM_KEYDOWN, VK_LEFT, 0);
+    EXPECT_EQ(frmMain.stTeamDamage.Text(), "99");
+
+    // The six file dialogs.
+    EXPECT_EQ(frmMain.odIWAD.Request().title, "Select a custom IWAD");
+    EXPECT_EQ(frmMain.odIWAD.Request().initialDir, "%DOOMWADDIR%");
+    EXPECT_TRUE(frmMain.odPWAD.Request().multiSelect);
+    EXPECT_TRUE(frmMain.odPWAD.Request().resizable);
+    EXPECT_FALSE(frmMain.odDemo.Request().resizable);
+    EXPECT_EQ(frmMain.odExecutable.Request().defaultExt, "exe");
+    EXPECT_EQ(frmMain.odSave.Request().filter, "ZDoom Savegames (*.zds)|*.zds|All Files (*.*)|*.*");
+    EXPECT_TRUE(frmMain.sdRecord.Request().save);
+    EXPECT_EQ(frmMain.sdRecord.Request().defaultExt, "");
+    EXPECT_EQ(frmMain.sdRecord.Request().title, "Record a demo...");
+}
+
+TEST_F(MainWindowTest, ShowsAndReadsBackASettingsRecord) {
+    TfrmMain frmMain(app, Dpi(96));
+    LaunchSettings settings;
+    settings.sourcePort = 3;
+    settings.customExecutable = "C:\\ports\\my port.exe";
+    settings.skill = 4;
+    settings.players = 0;
+    settings.playerClass = "Cleric";
+    settings.startMap = "MAP07";
+    settings.team = 7;
+    settings.recordDemo = "run.lmp";
+    settings.playDemo = "C:\\demos\\old.lmp";
+    settings.fastDemo = true;
+    settings.parameters = "-nomusic -width 640";
+    settings.iwad = "Custom...";
+    settings.customIwad = "C:\\wads\\freedoom.wad";
+    settings.files = {"maps.wad", "C:\\x\\sounds.pk3", "maps.wad"};
+    settings.loadGame = "save0.zds";
+    settings.gravity = "low";
+    settings.airControl = 200;
+    settings.friendlyFire = 50;
+    settings.deathmatch = true;
+    settings.teamplay = true;
+    settings.peerToPeer = true;
+    settings.backupPackets = true;
+    settings.localPort = "5030";
+    settings.remoteHost = "192.168.0.2";
+    settings.fragLimit = 20;
+    settings.timeLimit = 15;
+    settings.networkDup = 7;
+
+    frmMain.ShowSettings(settings);
+    EXPECT_EQ(frmMain.Settings(), settings);
+    EXPECT_EQ(frmMain.stAircontrol.Text(), "200");
+    EXPECT_EQ(frmMain.stTeamDamage.Text(), "50");
+    EXPECT_EQ(frmMain.cbTeam.Text(), "Purple");
+    EXPECT_EQ(frmMain.seFraglimit.Text(), "20");
+    EXPECT_EQ(frmMain.sdRecord.FileName(), "run.lmp");
+    EXPECT_EQ(frmMain.odDemo.FileName(), "C:\\demos\\old.lmp");
+    EXPECT_EQ(frmMain.odSave.FileName(), "save0.zds");
+    // Setting the lists from code opened no file dialog.
+    EXPECT_TRUE(prompts->fileRequests.empty());
+
+    // An IWAD title that the list does not hold leaves nothing selected.
+    settings.iwad = "DOOM 2: Hell on Earth";
+    frmMain.ShowSettings(settings);
+    EXPECT_EQ(frmMain.cbIWAD.SelectedIndex(), -1);
+    EXPECT_EQ(frmMain.Settings().iwad, "");
+
+    frmMain.ShowSettings(LaunchSettings{});
+    EXPECT_EQ(frmMain.Settings(), LaunchSettings{});
+    EXPECT_EQ(frmMain.stAircontrol.Text(), "1");
+}
+
+} // namespace
+} // namespace tarnwick

@@ -1,0 +1,8 @@
+#include "MainDirs.h"
+
+namespace tarnwick {
+
+std::string WadDir;
+std::string StartDir;
+
+} // namespace tarnwick

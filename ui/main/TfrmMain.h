@@ -1,0 +1,142 @@
+// The main window: every choice of LaunchSettings as a control, the four
+// command buttons and the hidden Load button, and the six file dialogs.
+// Members are declared in creation order, which is the tab order.
+#pragma once
+
+#include "LaunchSettings.h"
+#include "MainControlIds.h"
+
+#include "Button.h"
+#include "CheckBox.h"
+#include "CloseButton.h"
+#include "ComboBox.h"
+#include "Edit.h"
+#include "FileDialog.h"
+#include "Form.h"
+#include "GlyphButton.h"
+#include "GroupBox.h"
+#include "Label.h"
+#include "ListBox.h"
+#include "ScrollBar.h"
+#include "SpeedButton.h"
+#include "SpinEdit.h"
+#include "StaticText.h"
+
+namespace tarnwick {
+
+class TfrmFlags;
+
+class TfrmMain : public forms::Form {
+  public:
+    explicit TfrmMain(forms::Application& application, forms::Dpi dpi = forms::Dpi::OfScreen());
+
+    // The window shows a LaunchSettings: these move one into the controls
+    // (and the dialogs that hold the custom paths) and read it back.
+    void ShowSettings(const LaunchSettings& settings);
+    LaunchSettings Settings() const;
+
+    // The DMFLAGS dialog, created after this window, that btnEDMF opens.
+    void SetFlagsDialog(TfrmFlags& flags) noexcept { frmFlags_ = &flags; }
+
+  private:
+    using Id = MainId;
+
+    void FormCreate();
+    void btnEDMFClick();
+    void sbAircontrolChange();
+    void sbTeamDamageChange();
+
+    TfrmFlags* frmFlags_ = nullptr;
+
+    // Symbol fonts for the folder and arrow buttons, where "Wingdings" exists.
+    forms::Font wingdingsLarge_;
+    forms::Font wingdingsSmall_;
+
+  public:
+    forms::GroupBox gbGeneral;
+    forms::Label lbSource;
+    forms::ComboBox cbSource;
+    forms::Label lbSkill;
+    forms::ComboBox cbSkill;
+    forms::Label lbPlayers;
+    forms::ComboBox cbMaxplayers;
+    forms::Label lbPlayerclass;
+    forms::Edit edtPlayerClass;
+    forms::Label lbWarp;
+    forms::Edit edtMap;
+    forms::Label lbTeam;
+    forms::ComboBox cbTeam;
+    forms::Label lbDemo;
+    forms::Edit edtDemo;
+    forms::SpeedButton sbRecord;
+    forms::Label lbPlay;
+    forms::Edit edtPlay;
+    forms::CheckBox cbFast;
+    forms::SpeedButton sbDemo;
+    forms::Label lbParams;
+    forms::Edit edtParams;
+
+    forms::GroupBox gbFiles;
+    forms::Label lbIWAD;
+    forms::ComboBox cbIWAD;
+    forms::Label lblPWADS;
+    forms::ComboBox cbPWADS;
+    forms::Button btnPwads;
+    forms::Button btnOdWads;
+    forms::Button btnWaddir;
+    forms::Button btnClrPwads;
+    forms::ListBox lbPwads;
+    forms::Button btnRmWAD;
+    forms::SpeedButton sbUp;
+    forms::SpeedButton sbDown;
+    forms::Label lbLoadGame;
+    forms::Edit edtSave;
+    forms::SpeedButton sbSave;
+
+    forms::GroupBox gbOptions;
+    forms::Label lbGravity;
+    forms::Edit edtGravity;
+    forms::Label lbAircontrol;
+    forms::ScrollBar sbAircontrol;
+    forms::StaticText stAircontrol;
+    forms::Label lbTeamdamage;
+    forms::ScrollBar sbTeamDamage;
+    forms::StaticText stTeamDamage;
+    forms::Label lbPercent;
+    forms::Button btnEDMF;
+
+    forms::GroupBox gbMulti;
+    forms::CheckBox cbDeathmatch;
+    forms::CheckBox cbTeamplay;
+    forms::CheckBox cbp2p;
+    forms::CheckBox cbBackup;
+    forms::Label lbUDP;
+    forms::Edit edtUDP;
+    forms::Label lbRemote;
+    forms::Edit edtRemote;
+    forms::Label lbFraglimit;
+    forms::SpinEdit seFraglimit;
+    forms::Label lbTimelimit;
+    forms::SpinEdit seTimelimit;
+    forms::Label Label1;
+    forms::Label Label4;
+    forms::ScrollBar sbDup;
+    forms::Label Label5;
+
+    forms::GroupBox gbControl;
+    forms::GlyphButton btnRun;
+    forms::GlyphButton btnSave;
+    forms::GlyphButton btnReset;
+    forms::CloseButton btnExit;
+
+    forms::GlyphButton btnLoad;
+
+    forms::FileDialog odIWAD;
+    forms::FileDialog odPWAD;
+    forms::FileDialog odDemo;
+    forms::FileDialog odExecutable;
+    forms::FileDialog odSave;
+    forms::FileDialog sdRecord;
+};
+
+} // namespace tarnwick
