@@ -7,13 +7,13 @@
 namespace tarnwick::forms {
 
 Font::Font(const std::string& face, int characterHeight, BYTE charset) {
-    LOGFONTA spec{};
-    spec.lfHeight = -characterHeight; // negative: character height, not cell height
-    spec.lfWeight = FW_NORMAL;
-    spec.lfCharSet = charset;
-    spec.lfQuality = DEFAULT_QUALITY;
-    strncpy_s(spec.lfFaceName, face.c_str(), _TRUNCATE);
-    font_ = GdiObject<HFONT>(CreateFontIndirectA(&spec));
+    LOGFONTA wanted{};
+    wanted.lfHeight = -characterHeight; // negative: character height, not cell height
+    wanted.lfWeight = FW_NORMAL;
+    wanted.lfCharSet = charset;
+    wanted.lfQuality = DEFAULT_QUALITY;
+    strncpy_s(wanted.lfFaceName, face.c_str(), _TRUNCATE);
+    font_ = GdiObject<HFONT>(CreateFontIndirectA(&wanted));
     if (!font_) ThrowLastError("CreateFontIndirect " + face);
 }
 
@@ -27,12 +27,12 @@ int CALLBACK NoteFound(const LOGFONTA*, const TEXTMETRICA*, DWORD, LPARAM found)
 } // namespace
 
 bool FontFamilyExists(const std::string& face) {
-    LOGFONTA spec{};
-    spec.lfCharSet = DEFAULT_CHARSET;
-    strncpy_s(spec.lfFaceName, face.c_str(), _TRUNCATE);
+    LOGFONTA wanted{};
+    wanted.lfCharSet = DEFAULT_CHARSET;
+    strncpy_s(wanted.lfFaceName, face.c_str(), _TRUNCATE);
     bool found = false;
     HDC screen = GetDC(nullptr);
-    EnumFontFamiliesExA(screen, &spec, NoteFound, reinterpret_cast<LPARAM>(&found), 0);
+    EnumFontFamiliesExA(screen, &wanted, NoteFound, reinterpret_cast<LPARAM>(&found), 0);
     ReleaseDC(nullptr, screen);
     return found;
 }
