@@ -8,6 +8,8 @@
 #include "ShortenPath.h"
 #include "SystemMessage.h"
 
+#include <shellapi.h>
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -376,6 +378,62 @@ TEST(VeskFolderDialog, NewFolderThatCannotBeMadeWarnsAndKeepsTheSelection) {
     EXPECT_EQ(warning.caption, browser.NewFolderCaption());
     EXPECT_EQ(warning.style, static_cast<UINT>(MB_ICONWARNING | MB_OK));
     EXPECT_FALSE(FolderExists(start + "\\Taken\\Below"));
+}
+
+TEST(VeskFolderDialog, ItemWithoutPathShowsItsDisplayName) {
+    ScriptedPrompts prompts;
+    TVeskFolderDialog browser(NoOwner, prompts);
+    browser.SetFlags({TBrowseInfoFlags::OnlyFileSystem, TBrowseInfoFlags::ShowPath});
+    browser.SetFolder("C:\\");
+    ITEMIDLIST* computer = nullptr;
+    ASSERT_TRUE(SUCCEEDED(SHGetSpecialFolderLocation(nullptr, CSIDL_DRIVES, &computer)));
+    ItemIdList owned(computer);
+    SHFILEINFOA info{};
+    ASSERT_NE(SHGetFileInfoA(reinterpret_cast<LPCSTR>(computer), 0, &info, sizeof info,
+                             SHGFI_PIDL | SHGFI_DISPLAYNAME),
+              0u);
+    const std::string displayName = info.szDisplayName;
+    ASSERT_FALSE(displayName.empty());
+
+    std::string reported;
+    std::vector<std::string> statusTexts;
+    bool okEnabled = false;
+    bool newFolderEnabled = false;
+    prompts.inputAnswers = {"Maps"};
+    BrowserRun run(browser, [&](HWND dialog, int opening) {
+        if (opening == 0) {
+            SendMessageA(dialog, BFFM_SETSELECTIONA, FALSE, reinterpret_cast<LPARAM>(computer));
+            statusTexts = StaticTexts(dialog);
+            ClickNewFolder(dialog);
+        } else {
+            Post(dialog, IDOK);
+        }
+    });
+    // Wine applies its own rule for OK after the notice (no path, no OK):
+    // what the browser sets is seen while the notice runs.
+    auto recordSelection = browser.OnSelectionChanged;
+    browser.OnSelectionChanged = [&](TVeskFolderDialog& sender, HWND dialog, LPCITEMIDLIST item,
+                                     const std::string& folder) {
+        recordSelection(sender, dialog, item, folder);
+        okEnabled = IsWindowEnabled(GetDlgItem(dialog, IDOK)) != FALSE;
+        newFolderEnabled =
+            IsWindowEnabled(GetDlgItem(dialog, TVeskFolderDialog::NewFolderButtonId)) != FALSE;
+    };
+    EXPECT_TRUE(run.Execute());
+    ASSERT_EQ(run.openings.size(), 2u);
+    ASSERT_FALSE(run.openings[0].selections.empty());
+    EXPECT_EQ(run.openings[0].selections.back(), displayName);
+    EXPECT_TRUE(Contains(statusTexts, displayName));
+    EXPECT_TRUE(okEnabled);
+    EXPECT_TRUE(newFolderEnabled);
+    // The display name is no place on disk: nothing is made, the warning
+    // shows, and the browser reopens on the same item, which has no path.
+    ASSERT_EQ(prompts.messages.size(), 1u);
+    EXPECT_EQ(prompts.messages[0].text, SystemMessageText(ERROR_CANNOT_MAKE));
+    char current[MAX_PATH] = {};
+    GetCurrentDirectoryA(MAX_PATH, current);
+    EXPECT_FALSE(FolderExists(std::string(current) + "\\" + displayName));
+    EXPECT_EQ(browser.Folder(), "");
 }
 
 TEST(VeskFolderDialog, AnErrorInAnEventEndsTheDialogAndReachesTheCaller) {
