@@ -10,8 +10,8 @@ namespace {
 
 void RemoveTree(const std::string& path) {
     WIN32_FIND_DATAA entry{};
-    HANDLE search = FindFirstFileA((path + "\\*").c_str(), &entry);
-    if (search != INVALID_HANDLE_VALUE) {
+    HANDLE listing = FindFirstFileA((path + "\\*").c_str(), &entry);
+    if (listing != INVALID_HANDLE_VALUE) {
         do {
             std::string name = entry.cFileName;
             if (name == "." || name == "..") continue;
@@ -20,8 +20,8 @@ void RemoveTree(const std::string& path) {
                 RemoveTree(full);
             else
                 DeleteFileA(full.c_str());
-        } while (FindNextFileA(search, &entry));
-        FindClose(search);
+        } while (FindNextFileA(listing, &entry));
+        FindClose(listing);
     }
     RemoveDirectoryA(path.c_str());
 }
