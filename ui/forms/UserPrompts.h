@@ -23,7 +23,7 @@ struct FileDialogRequest {
 };
 
 class UserPrompts {
-public:
+  public:
     virtual ~UserPrompts() = default;
 
     // MessageBoxA's contract: the button pressed (IDOK, IDYES, IDNO, ...), or 0

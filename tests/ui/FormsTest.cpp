@@ -1,0 +1,251 @@
+#include "Application.h"
+#include "Button.h"
+#include "ComboBox.h"
+#include "Edit.h"
+#include "ErrorText.h"
+#include "FileDialog.h"
+#include "FileDialogText.h"
+#include "Form.h"
+#include "InputBoxForm.h"
+#include "ListBox.h"
+#include "ScriptedPrompts.h"
+#include "ScrollBar.h"
+#include "SpinEdit.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <stdexcept>
+
+namespace tarnwick::forms {
+namespace {
+
+struct FormsTest : ::testing::Test {
+    FormsTest() {
+        auto script = std::make_unique<ScriptedPrompts>();
+        prompts = script.get();
+        app.SetPrompts(std::move(script));
+    }
+
+    Application app{"Tarnwick"};
+    ScriptedPrompts* prompts = nullptr;
+};
+
+TEST(ErrorBoxText, AddsAFullStopAfterCharactersThatSortAfterIt) {
+    EXPECT_EQ(ErrorBoxText("Disk full"), "Disk full.");
+    EXPECT_EQ(ErrorBoxText("'x' is not a valid integer value"),
+              "'x' is not a valid integer value.");
+    EXPECT_EQ(ErrorBoxText("code 5"), "code 5.");
+    EXPECT_EQ(ErrorBoxText("C:/"), "C:/.");         // "/" is the character after "."
+    EXPECT_EQ(ErrorBoxText("caf\xE9"), "caf\xE9."); // bytes above 127 sort after "."
+    EXPECT_EQ(ErrorBoxText("Done."), "Done.");
+    EXPECT_EQ(ErrorBoxText("Stop!"), "Stop!");
+    EXPECT_EQ(ErrorBoxText("blank "), "blank ");
+    EXPECT_EQ(ErrorBoxText("(quoted)"), "(quoted)");
+    EXPECT_EQ(ErrorBoxText("a-"), "a-");
+    EXPECT_EQ(ErrorBoxText(""), "");
+}
+
+TEST_F(FormsTest, AFailingHandlerShowsOneErrorBoxAndTheLoopGoesOn) {
+    Form main(app, {"Main", 200, 100});
+    Button fails(main, 101, "Fail", {8, 8, 75, 25});
+    Button works(main, 102, "Work", {8, 40, 75, 25});
+    fails.onClick = [] { throw std::runtime_error("Cannot create qorvex.rsp"); };
+    int worked = 0;
+    works.onClick = [&] { ++worked; };
+
+    PostMessageA(fails.Handle(), BM_CLICK, 0, 0);
+    PostMessageA(works.Handle(), BM_CLICK, 0, 0);
+    PostMessageA(fails.Handle(), BM_CLICK, 0, 0);
+    PostMessageA(main.Handle(), WM_CLOSE, 0, 0);
+    app.Run();
+
+    EXPECT_TRUE(app.Terminated());
+    EXPECT_EQ(worked, 1);
+    ASSERT_EQ(prompts->messages.size(), 2u);
+    EXPECT_EQ(prompts->messages[0].text, "Cannot create qorvex.rsp.");
+    EXPECT_EQ(prompts->messages[0].caption, "Tarnwick");
+    EXPECT_EQ(prompts->messages[0].style, UINT(MB_OK | MB_ICONERROR));
+    EXPECT_FALSE(main.Visible());
+}
+
+TEST_F(FormsTest, ChangeEventsFollowTheUserNotTheCode) {
+    Form form(app, {"Controls", 300, 200});
+    constexpr std::array<std::string_view, 3> kItems{"One", "Two", "Three"};
+    ComboBox list(form, 101, {8, 8, 120, 22}, ComboKind::DropDownList, 16, kItems);
+    ScrollBar bar(form, 102, {8, 40, 165, 13}, Orientation::Horizontal, {0, 256, 1, 1, 1});
+    SpinEdit spin(form, 103, {8, 60, 53, 22}, {0, 999999999, 5, 9});
+    ComboBox editable(form, 104, {8, 90, 120, 21}, ComboKind::Editable, 13);
+    ListBox files(form, 105, {8, 120, 120, 60}, 13);
+    form.Show();
+    app.ProcessMessages();
+
+    int choices = 0;
+    list.onChange = [&] { ++choices; };
+    list.SetSelectedIndex(1);
+    EXPECT_EQ(choices, 0);
+    list.Focus();
+    SendMessageA(list.Handle(), WM_KEYDOWN, VK_DOWN, 0); // the user picks the next item
+    EXPECT_EQ(list.SelectedIndex(), 2);
+    EXPECT_EQ(choices, 1);
+
+    int moves = 0;
+    bar.onChange = [&] { ++moves; };
+    bar.SetPosition(255);
+    EXPECT_EQ(moves, 1);
+    bar.SetPosition(255);
+    EXPECT_EQ(moves, 1); // no change, no event
+    bar.Focus();
+    SendMessageA(bar.Handle(), WM_KEYDOWN, VK_RIGHT, 0);
+    EXPECT_EQ(bar.Position(), 256);
+    EXPECT_EQ(moves, 2);
+    SendMessageA(bar.Handle(), WM_KEYDOWN, VK_RIGHT, 0);
+    EXPECT_EQ(bar.Position(), 256);
+    EXPECT_EQ(moves, 2);
+    bar.SetPosition(-4);
+    EXPECT_EQ(bar.Position(), 0);
+
+    EXPECT_EQ(SendMessageA(spin.Handle(), EM_GETLIMITTEXT, 0, 0), 9);
+    EXPECT_EQ(spin.Text(), "0");
+    spin.Focus();
+    SendMessageA(spin.Handle(), WM_KEYDOWN, VK_UP, 0); // the arrows step by 5
+    EXPECT_EQ(spin.Value(), 5);
+    spin.SetValue(999999999);
+    EXPECT_EQ(spin.Text(), "999999999"); // no thousands separators
+    SendMessageA(spin.Handle(), WM_KEYDOWN, VK_UP, 0);
+    EXPECT_EQ(spin.Value(), 999999999);
+    spin.SetText("12");
+    EXPECT_EQ(spin.Value(), 12);
+    spin.SetText("twelve");
+    EXPECT_EQ(spin.Value(), 0);
+    spin.SetText("-7");
+    EXPECT_EQ(spin.Value(), 0);
+    spin.SetText("1e3");
+    EXPECT_EQ(spin.Value(), 0);
+
+    // Enter in an editable box reaches its key-down event; the dialog
+    // manager does not take it away.
+    std::vector<WORD> keys;
+    editable.onKeyDown = [&](WORD key) { keys.push_back(key); };
+    COMBOBOXINFO parts{};
+    parts.cbSize = sizeof(parts);
+    ASSERT_TRUE(GetComboBoxInfo(editable.Handle(), &parts));
+    SetFocus(parts.hwndItem);
+    PostMessageA(parts.hwndItem, WM_KEYDOWN, VK_RETURN, 0);
+    app.ProcessMessages();
+    EXPECT_EQ(keys, std::vector<WORD>{VK_RETURN});
+
+    std::vector<WORD> listKeys;
+    files.onKeyDown = [&](WORD key) { listKeys.push_back(key); };
+    files.SetItems({"a.wad", "b.wad"});
+    files.Focus();
+    PostMessageA(files.Handle(), WM_KEYDOWN, VK_DELETE, 0);
+    app.ProcessMessages();
+    EXPECT_EQ(listKeys, std::vector<WORD>{VK_DELETE});
+    EXPECT_EQ(files.Items(), (std::vector<std::string>{"a.wad", "b.wad"}));
+}
+
+TEST_F(FormsTest, ActivationIsRaisedOncePerShowing) {
+    Form main(app, {"Main", 300, 200});
+    Form dialog(app, {"Dialog", 200, 100, FrameKind::Dialog});
+    Edit field(dialog, 101, {8, 8, 150, 21});
+    Button ok(dialog, 102, "OK", {8, 60, 75, 25});
+    Button cancel(dialog, 103, "Cancel", {90, 60, 75, 25});
+    ok.SetModalResult(ModalResult::Ok);
+    cancel.SetModalResult(ModalResult::Cancel);
+    dialog.SetDefaultButton(ok);
+    dialog.SetCancelButton(cancel);
+
+    int mainActivations = 0;
+    main.onActivate = [&] { ++mainActivations; };
+    main.Show();
+    app.ProcessMessages();
+    EXPECT_EQ(mainActivations, 1);
+
+    // The dialog's activation shows a box; dismissing it does not raise the
+    // activation again, and closing the dialog does not raise the main form's.
+    int dialogActivations = 0;
+    dialog.onActivate = [&] {
+        ++dialogActivations;
+        EXPECT_FALSE(IsWindowEnabled(main.Handle()));
+        app.Prompts().ShowMessage(dialog.Handle(), "Under Construction!", app.Title(), MB_OK);
+    };
+    prompts->whileMessageShown = [&] { PostMessageA(dialog.Handle(), WM_CLOSE, 0, 0); };
+    EXPECT_EQ(dialog.ShowModal(), ModalResult::Cancel);
+    EXPECT_EQ(dialogActivations, 1);
+    EXPECT_FALSE(dialog.Visible());
+    EXPECT_TRUE(IsWindowEnabled(main.Handle()));
+    app.ProcessMessages();
+    EXPECT_EQ(mainActivations, 1);
+
+    EXPECT_EQ(dialog.ShowModal(), ModalResult::Cancel);
+    EXPECT_EQ(dialogActivations, 2);
+    EXPECT_EQ(prompts->messages.size(), 2u);
+    prompts->whileMessageShown = nullptr;
+
+    // Enter in the field presses the default button, Escape the cancel button.
+    int okClicks = 0;
+    ok.onClick = [&] { ++okClicks; };
+    dialog.onActivate = [&] {
+        field.Focus();
+        PostMessageA(field.Handle(), WM_KEYDOWN, VK_RETURN, 0);
+    };
+    EXPECT_EQ(dialog.ShowModal(), ModalResult::Ok);
+    EXPECT_EQ(okClicks, 1);
+    dialog.onActivate = [&] {
+        field.Focus();
+        PostMessageA(field.Handle(), WM_KEYDOWN, VK_ESCAPE, 0);
+    };
+    EXPECT_EQ(dialog.ShowModal(), ModalResult::Cancel);
+    EXPECT_EQ(okClicks, 1);
+    app.ProcessMessages();
+    EXPECT_EQ(mainActivations, 1);
+}
+
+TEST_F(FormsTest, TheInputBoxGivesTheTypedTextOnOkAndTheInitialTextOnCancel) {
+    Form main(app, {"Main", 300, 200});
+    {
+        InputBoxForm box(app, "Player", "Name:", "Marine");
+        HWND field = GetDlgItem(box.Handle(), 101);
+        EXPECT_EQ(SendMessageA(field, EM_GETLIMITTEXT, 0, 0), 255);
+        SetWindowTextA(field, "Doomguy");
+        PostMessageA(field, WM_KEYDOWN, VK_RETURN, 0);
+        EXPECT_EQ(box.Ask(), "Doomguy");
+    }
+    {
+        InputBoxForm box(app, "Player", "Name:", "Marine");
+        HWND field = GetDlgItem(box.Handle(), 101);
+        SetWindowTextA(field, "Doomguy");
+        PostMessageA(field, WM_KEYDOWN, VK_ESCAPE, 0);
+        EXPECT_EQ(box.Ask(), "Marine");
+    }
+}
+
+TEST_F(FormsTest, FileDialogsRememberTheLastFileAndReadTheDialogsAnswer) {
+    constexpr char kFilter[] = "Demo files (*.lmp)\0*.lmp\0All files (*.*)\0*.*\0\0";
+    EXPECT_EQ(DialogFilter("Demo files (*.lmp)|*.lmp|All files (*.*)|*.*"),
+              std::string(kFilter, sizeof(kFilter) - 1));
+    EXPECT_EQ(ChosenFiles(std::string_view("C:\\games\\doom2.wad\0\0", 20)),
+              std::vector<std::string>{"C:\\games\\doom2.wad"});
+    EXPECT_EQ(ChosenFiles(std::string_view("C:\\my wads\0a b.wad\0c.pk3\0\0", 26)),
+              (std::vector<std::string>{"C:\\my wads\\a b.wad", "C:\\my wads\\c.pk3"}));
+    EXPECT_EQ(ChosenFiles(std::string_view("C:\\\0a.wad\0b.deh\0\0", 17)),
+              (std::vector<std::string>{"C:\\a.wad", "C:\\b.deh"}));
+    EXPECT_TRUE(ChosenFiles(std::string_view("\0\0", 2)).empty());
+
+    Form form(app, {"Main", 300, 200});
+    FileDialog dialog(form, {false, "Select a demo to play", "Demo files (*.lmp)|*.lmp", "lmp", ".",
+                             false, false, ""});
+    prompts->fileAnswers.push_back({"C:\\demos\\one.lmp"});
+    EXPECT_TRUE(dialog.Execute());
+    EXPECT_EQ(dialog.FileName(), "C:\\demos\\one.lmp");
+    EXPECT_FALSE(dialog.Execute()); // cancelled
+    EXPECT_EQ(dialog.FileName(), "C:\\demos\\one.lmp");
+    ASSERT_EQ(prompts->fileRequests.size(), 2u);
+    EXPECT_EQ(prompts->fileRequests[0].fileName, "");
+    EXPECT_EQ(prompts->fileRequests[1].fileName, "C:\\demos\\one.lmp");
+    EXPECT_EQ(prompts->fileRequests[1].title, "Select a demo to play");
+}
+
+} // namespace
+} // namespace tarnwick::forms

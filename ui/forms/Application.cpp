@@ -1,0 +1,91 @@
+#include "Application.h"
+
+#include "ErrorText.h"
+#include "Form.h"
+#include "Win32Prompts.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+
+namespace tarnwick::forms {
+
+Application::Application(std::string title)
+    : title_(std::move(title)), prompts_(std::make_unique<Win32Prompts>(*this)) {
+    INITCOMMONCONTROLSEX classes{};
+    classes.dwSize = sizeof(classes);
+    classes.dwICC = ICC_STANDARD_CLASSES | ICC_UPDOWN_CLASS;
+    InitCommonControlsEx(&classes);
+}
+
+Application::~Application() = default;
+
+void Application::SetPrompts(std::unique_ptr<UserPrompts> prompts) {
+    prompts_ = std::move(prompts);
+}
+
+void Application::Unregister(Form& form) { std::erase(forms_, &form); }
+
+void Application::Run() {
+    if (Form* main = MainForm()) main->Show();
+    while (HandleMessage()) {
+    }
+}
+
+// The loops end when they take the quit message, so that none is left behind.
+void Application::Terminate() { PostQuitMessage(0); }
+
+bool Application::HandleMessage() {
+    if (terminated_) return false;
+    MSG message;
+    if (GetMessageA(&message, nullptr, 0, 0) <= 0) {
+        terminated_ = true;
+        return false;
+    }
+    Dispatch(message);
+    return true;
+}
+
+void Application::ProcessMessages() {
+    MSG message;
+    while (!terminated_ && PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (message.message == WM_QUIT) {
+            terminated_ = true;
+            break;
+        }
+        Dispatch(message);
+    }
+}
+
+bool Application::IsFormWindow(HWND window) const {
+    return std::any_of(forms_.begin(), forms_.end(),
+                       [window](const Form* form) { return form->Handle() == window; });
+}
+
+void Application::Dispatch(MSG& message) {
+    // Tab, the arrow keys, Enter and Escape move between and press controls
+    // the way they do in a dialog box.
+    HWND root = message.hwnd ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
+    if (root && IsFormWindow(root) && IsDialogMessageA(root, &message)) return;
+    TranslateMessage(&message);
+    DispatchMessageA(&message);
+}
+
+void Application::ShowError(std::exception_ptr error) noexcept {
+    try {
+        std::string text;
+        try {
+            std::rethrow_exception(error);
+        } catch (const std::exception& known) {
+            text = known.what();
+        } catch (...) {
+            text = "Unknown error";
+        }
+        prompts_->ShowMessage(GetActiveWindow(), ErrorBoxText(text), title_, MB_OK | MB_ICONERROR);
+    } catch (...) {
+        // The error box itself failed (out of memory): nothing is left to tell.
+        MessageBeep(MB_ICONERROR);
+    }
+}
+
+} // namespace tarnwick::forms

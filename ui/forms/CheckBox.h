@@ -1,0 +1,31 @@
+// A check box that the user ticks and clears.
+#pragma once
+
+#include "Control.h"
+
+#include <functional>
+
+namespace tarnwick::forms {
+
+class CheckBox : public Control {
+  public:
+    CheckBox(Container& parent, int id, std::string_view caption, Bounds bounds)
+        : Control(parent, id, caption, bounds, {"BUTTON", WS_TABSTOP | BS_AUTOCHECKBOX}) {}
+
+    bool Checked() const { return SendMessageA(Handle(), BM_GETCHECK, 0, 0) == BST_CHECKED; }
+    // Raises no click event.
+    void SetChecked(bool checked) {
+        SendMessageA(Handle(), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+    }
+    // As the user's click: toggles and raises onClick.
+    void Click() { SendMessageA(Handle(), BM_CLICK, 0, 0); }
+
+    std::function<void()> onClick;
+
+  private:
+    void Command(WORD code) override {
+        if (code == BN_CLICKED && onClick) onClick();
+    }
+};
+
+} // namespace tarnwick::forms

@@ -1,0 +1,96 @@
+#include "ComboBox.h"
+
+#include "Form.h"
+#include "KeyDownHandler.h"
+
+#include <commctrl.h>
+
+namespace tarnwick::forms {
+namespace {
+
+// The closed box's own height is set by its selection field; the list drops
+// below it in the room the window was created with.
+constexpr int kDropDownRoom = 200;
+
+DWORD StyleOf(ComboKind kind, Sorting sorting) {
+    DWORD style = WS_TABSTOP | WS_VSCROLL | CBS_AUTOHSCROLL;
+    style |= kind == ComboKind::DropDownList ? CBS_DROPDOWNLIST : CBS_DROPDOWN;
+    if (sorting == Sorting::Sorted) style |= CBS_SORT;
+    return style;
+}
+
+Bounds WithDropDownRoom(Bounds bounds) {
+    bounds.height += kDropDownRoom;
+    return bounds;
+}
+
+} // namespace
+
+ComboBox::ComboBox(Container& parent, int id, Bounds bounds, ComboKind kind, int itemHeight,
+                   std::span<const std::string_view> items, Sorting sorting)
+    : Control(parent, id, {}, WithDropDownRoom(bounds), {"COMBOBOX", StyleOf(kind, sorting)}) {
+    const Dpi& dpi = OwnerForm().Resolution();
+    SendMessageA(Handle(), CB_SETITEMHEIGHT, 0, dpi.Scale(itemHeight));
+    // Size the selection field so that the closed box is exactly as high as
+    // the layout says, whatever the borders of this system's combo boxes.
+    RECT closed{};
+    GetWindowRect(Handle(), &closed);
+    const LRESULT field = SendMessageA(Handle(), CB_GETITEMHEIGHT, WPARAM(-1), 0);
+    const LRESULT wanted = field + dpi.Scale(bounds.height) - (closed.bottom - closed.top);
+    if (wanted > 0) SendMessageA(Handle(), CB_SETITEMHEIGHT, WPARAM(-1), wanted);
+    SetItems(items);
+
+    // Keys reach the field that has the focus: the edit inside an editable box.
+    COMBOBOXINFO parts{};
+    parts.cbSize = sizeof(parts);
+    GetComboBoxInfo(Handle(), &parts);
+    HWND keyTarget = kind == ComboKind::Editable && parts.hwndItem ? parts.hwndItem : Handle();
+    keys_ = MakeKeyDownHandler(OwnerForm().App(), keyTarget, onKeyDown);
+}
+
+int ComboBox::Count() const { return int(SendMessageA(Handle(), CB_GETCOUNT, 0, 0)); }
+
+std::string ComboBox::Item(int index) const {
+    const LRESULT length = SendMessageA(Handle(), CB_GETLBTEXTLEN, WPARAM(index), 0);
+    if (length == CB_ERR) return {};
+    std::string text(static_cast<std::size_t>(length) + 1, '\0');
+    SendMessageA(Handle(), CB_GETLBTEXT, WPARAM(index), reinterpret_cast<LPARAM>(text.data()));
+    text.resize(static_cast<std::size_t>(length));
+    return text;
+}
+
+std::vector<std::string> ComboBox::Items() const {
+    std::vector<std::string> items;
+    for (int i = 0, n = Count(); i < n; ++i)
+        items.push_back(Item(i));
+    return items;
+}
+
+void ComboBox::Add(std::string_view item) {
+    const std::string text(item);
+    SendMessageA(Handle(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+void ComboBox::SetItems(std::span<const std::string> items) {
+    SendMessageA(Handle(), CB_RESETCONTENT, 0, 0);
+    for (const std::string& item : items)
+        Add(item);
+}
+
+void ComboBox::SetItems(std::span<const std::string_view> items) {
+    SendMessageA(Handle(), CB_RESETCONTENT, 0, 0);
+    for (std::string_view item : items)
+        Add(item);
+}
+
+int ComboBox::SelectedIndex() const { return int(SendMessageA(Handle(), CB_GETCURSEL, 0, 0)); }
+
+void ComboBox::SetSelectedIndex(int index) {
+    SendMessageA(Handle(), CB_SETCURSEL, WPARAM(index), 0);
+}
+
+void ComboBox::Command(WORD code) {
+    if (code == CBN_SELCHANGE && onChange) onChange();
+}
+
+} // namespace tarnwick::forms

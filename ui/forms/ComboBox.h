@@ -1,0 +1,56 @@
+// A drop-down list to pick from, or an editable field with a drop-down list
+// of suggestions.
+#pragma once
+
+#include "Control.h"
+#include "WindowSubclass.h"
+
+#include <functional>
+#include <memory>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tarnwick::forms {
+
+enum class ComboKind {
+    DropDownList, // the user picks an item and cannot type
+    Editable,     // a text field with suggestions
+};
+
+enum class Sorting { None, Sorted };
+
+class ComboBox : public Control {
+  public:
+    // bounds.height is the height of the closed box; itemHeight that of one
+    // item of the drop-down list.
+    ComboBox(Container& parent, int id, Bounds bounds, ComboKind kind, int itemHeight,
+             std::span<const std::string_view> items = {}, Sorting sorting = Sorting::None);
+
+    int Count() const;
+    std::string Item(int index) const;
+    std::vector<std::string> Items() const;
+    // Replaces every item; nothing is selected afterwards.
+    void SetItems(std::span<const std::string> items);
+    void SetItems(std::span<const std::string_view> items);
+
+    // -1 when nothing is selected. Setting it raises no change event.
+    int SelectedIndex() const;
+    void SetSelectedIndex(int index);
+
+    // Raised only by the user's choice of an item, never by SetSelectedIndex:
+    // the system notifies only what the user does, and code that fills or
+    // selects must not start what a choice starts.
+    std::function<void()> onChange;
+    // Raised for every key pressed in the box, with its virtual-key code.
+    std::function<void(WORD key)> onKeyDown;
+
+  private:
+    void Command(WORD code) override;
+    void Add(std::string_view item);
+
+    std::unique_ptr<WindowSubclass> keys_;
+};
+
+} // namespace tarnwick::forms

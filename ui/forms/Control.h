@@ -1,0 +1,59 @@
+// The base of every control: a child window of a form, created at its place
+// with the form's font, and destroyed with the form's window. A control object
+// is a non-copyable handle; the form routes notifications to it by its window.
+#pragma once
+
+#include "Bounds.h"
+#include "Container.h"
+
+#include <windows.h>
+
+#include <string>
+#include <string_view>
+
+namespace tarnwick::forms {
+
+class Form;
+
+class Control {
+  public:
+    Control(const Control&) = delete;
+    Control& operator=(const Control&) = delete;
+    virtual ~Control();
+
+    HWND Handle() const noexcept { return window_; }
+    int Id() const noexcept { return GetDlgCtrlID(window_); }
+    Form& OwnerForm() const noexcept { return form_; }
+
+    std::string Text() const;
+    void SetText(std::string_view text);
+    bool Enabled() const { return IsWindowEnabled(window_) != FALSE; }
+    void SetEnabled(bool enabled) { EnableWindow(window_, enabled); }
+    bool Visible() const { return IsWindowVisible(window_) != FALSE; }
+    void SetVisible(bool visible) { ShowWindow(window_, visible ? SW_SHOWNA : SW_HIDE); }
+    void Focus() { SetFocus(window_); }
+    // A font other than the form's; the caller keeps it alive.
+    void SetFont(HFONT font) { SendMessageA(window_, WM_SETFONT, WPARAM(font), TRUE); }
+
+  protected:
+    struct WindowKind {
+        const char* windowClass;
+        DWORD style;
+        DWORD exStyle = 0;
+    };
+    // Every control is visible and a group of its own, so that the arrow keys
+    // never wander to a neighbour; Tab follows the order of creation.
+    Control(Container& parent, int id, std::string_view text, Bounds bounds, WindowKind kind);
+
+  private:
+    friend class Form;
+    // A WM_COMMAND notification from this control's window.
+    virtual void Command(WORD) {}
+    // A WM_HSCROLL or WM_VSCROLL request from this control's window.
+    virtual void Scroll(WORD) {}
+
+    Form& form_;
+    HWND window_ = nullptr;
+};
+
+} // namespace tarnwick::forms

@@ -1,0 +1,225 @@
+#include "Form.h"
+
+#include "Application.h"
+#include "Button.h"
+#include "Control.h"
+#include "Win32Error.h"
+
+namespace tarnwick::forms {
+namespace {
+
+constexpr char kWindowClass[] = "TarnwickForm";
+constexpr int kDesignFontHeight = 11; // "MS Sans Serif" 8 point at 96 dpi
+
+// Posted when a showing's first activation arrives, so that the activation
+// event runs once the window is fully shown, outside WM_ACTIVATE.
+constexpr UINT kActivated = WM_APP + 1;
+
+void RegisterFormClass(WNDPROC windowProc) {
+    static const ATOM atom = [windowProc] {
+        WNDCLASSEXA windowClass{};
+        windowClass.cbSize = sizeof(windowClass);
+        windowClass.lpfnWndProc = windowProc;
+        windowClass.hInstance = GetModuleHandleA(nullptr);
+        windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+        windowClass.hIcon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(1));
+        if (!windowClass.hIcon) windowClass.hIcon = LoadIconA(nullptr, IDI_APPLICATION);
+        windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+        windowClass.lpszClassName = kWindowClass;
+        return RegisterClassExA(&windowClass);
+    }();
+    if (!atom) ThrowLastError("RegisterClassEx");
+}
+
+struct FrameStyles {
+    DWORD style;
+    DWORD exStyle;
+};
+
+FrameStyles StylesOf(FrameKind frame) {
+    const DWORD common = WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+    if (frame == FrameKind::Dialog)
+        return {WS_POPUP | common, WS_EX_DLGMODALFRAME | WS_EX_WINDOWEDGE | WS_EX_CONTROLPARENT};
+    return {WS_OVERLAPPED | WS_MINIMIZEBOX | common, WS_EX_WINDOWEDGE | WS_EX_CONTROLPARENT};
+}
+
+} // namespace
+
+Form::Form(Application& application, const FormLayout& layout, Dpi dpi)
+    : application_(application), dpi_(dpi), font_("MS Sans Serif", dpi.Scale(kDesignFontHeight)) {
+    RegisterFormClass(WindowProc);
+    const FrameStyles styles = StylesOf(layout.frame);
+    RECT frame{0, 0, dpi_.Scale(layout.clientWidth), dpi_.Scale(layout.clientHeight)};
+    AdjustWindowRectEx(&frame, styles.style, FALSE, styles.exStyle);
+    // Forms after the first are owned by it: they stay above it and share its
+    // taskbar button.
+    const Form* main = application_.MainForm();
+    window_ = CreateWindowExA(styles.exStyle, kWindowClass, layout.caption.c_str(), styles.style,
+                              CW_USEDEFAULT, CW_USEDEFAULT, frame.right - frame.left,
+                              frame.bottom - frame.top, main ? main->Handle() : nullptr, nullptr,
+                              GetModuleHandleA(nullptr), this);
+    if (!window_) ThrowLastError("CreateWindowEx " + layout.caption);
+    if (layout.frame == FrameKind::Dialog) {
+        // A dialog frame has no icon; its system menu offers Move and Close only.
+        HMENU menu = GetSystemMenu(window_, FALSE);
+        DeleteMenu(menu, SC_RESTORE, MF_BYCOMMAND);
+        DeleteMenu(menu, SC_SIZE, MF_BYCOMMAND);
+        DeleteMenu(menu, SC_MINIMIZE, MF_BYCOMMAND);
+        DeleteMenu(menu, SC_MAXIMIZE, MF_BYCOMMAND);
+    } else {
+        HMENU menu = GetSystemMenu(window_, FALSE);
+        DeleteMenu(menu, SC_SIZE, MF_BYCOMMAND);
+        DeleteMenu(menu, SC_MAXIMIZE, MF_BYCOMMAND);
+    }
+    application_.Register(*this);
+}
+
+Form::~Form() {
+    application_.Unregister(*this);
+    // The derived form and its controls are gone: no message may reach them.
+    SetWindowLongPtrA(window_, GWLP_USERDATA, 0);
+    DestroyWindow(window_);
+}
+
+void Form::Adopt(Control& control) { controls_[control.Handle()] = &control; }
+
+void Form::Release(Control& control) { controls_.erase(control.Handle()); }
+
+Control* Form::ControlOf(HWND window) const {
+    const auto found = controls_.find(window);
+    return found == controls_.end() ? nullptr : found->second;
+}
+
+void Form::CentreOnScreen() {
+    RECT work{};
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    RECT frame{};
+    GetWindowRect(window_, &frame);
+    const int width = frame.right - frame.left;
+    const int height = frame.bottom - frame.top;
+    SetWindowPos(window_, nullptr, work.left + (work.right - work.left - width) / 2,
+                 work.top + (work.bottom - work.top - height) / 2, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Form::Show() {
+    if (Visible()) {
+        SetForegroundWindow(window_);
+        return;
+    }
+    CentreOnScreen();
+    activationPending_ = true;
+    ShowWindow(window_, SW_SHOW);
+    SetForegroundWindow(window_);
+}
+
+void Form::Hide() {
+    activationPending_ = false;
+    ShowWindow(window_, SW_HIDE);
+}
+
+void Form::Close() { SendMessageA(window_, WM_CLOSE, 0, 0); }
+
+ModalResult Form::ShowModal() {
+    HWND previous = GetActiveWindow();
+    std::vector<HWND> disabled;
+    for (const Form* form : application_.forms_) {
+        if (form != this && IsWindowEnabled(form->Handle())) {
+            EnableWindow(form->Handle(), FALSE);
+            disabled.push_back(form->Handle());
+        }
+    }
+    modal_ = true;
+    modalResult_ = ModalResult::None;
+    Show();
+    while (modalResult_ == ModalResult::None && application_.HandleMessage()) {
+    }
+    // Enable the others before hiding, so that activation returns to them and
+    // not to another program.
+    for (HWND window : disabled)
+        EnableWindow(window, TRUE);
+    Hide();
+    if (previous && IsWindow(previous)) SetActiveWindow(previous);
+    modal_ = false;
+    return modalResult_ == ModalResult::None ? ModalResult::Cancel : modalResult_;
+}
+
+void Form::EndModal(ModalResult result) {
+    if (modal_) modalResult_ = result;
+}
+
+void Form::SetDefaultButton(Button& button) {
+    defaultButton_ = &button;
+    SendMessageA(button.Handle(), BM_SETSTYLE, BS_DEFPUSHBUTTON, TRUE);
+}
+
+void Form::SetCancelButton(Button& button) { cancelButton_ = &button; }
+
+LRESULT CALLBACK Form::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* form = static_cast<Form*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+        form->window_ = window;
+        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
+    }
+    auto* form = reinterpret_cast<Form*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    if (!form) return DefWindowProcA(window, message, wParam, lParam);
+    // The one place where an exception from a handler is caught.
+    return form->application_.Guarded([&] { return form->HandleMessage(message, wParam, lParam); },
+                                      LRESULT{0});
+}
+
+LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_COMMAND: {
+        const WORD id = LOWORD(wParam);
+        HWND sender = reinterpret_cast<HWND>(lParam);
+        Control* control = ControlOf(sender);
+        if (control && control->Id() == id) {
+            control->Command(HIWORD(wParam));
+        } else if (id == IDOK) {
+            // Enter, as the dialog manager reports it: a focused push button is
+            // pressed, else the default button if there is one.
+            if (auto* focused = dynamic_cast<Button*>(ControlOf(GetFocus())))
+                focused->Click();
+            else if (defaultButton_ && defaultButton_->Enabled())
+                defaultButton_->Click();
+        } else if (id == IDCANCEL && cancelButton_ && cancelButton_->Enabled()) {
+            cancelButton_->Click();
+        }
+        return 0;
+    }
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+        if (Control* control = ControlOf(reinterpret_cast<HWND>(lParam)))
+            control->Scroll(LOWORD(wParam));
+        return 0;
+    case DM_GETDEFID:
+        // What Enter presses: the focused push button, else the default button.
+        if (auto* focused = dynamic_cast<Button*>(ControlOf(GetFocus())))
+            return MAKELRESULT(focused->Id(), DC_HASDEFID);
+        if (defaultButton_) return MAKELRESULT(defaultButton_->Id(), DC_HASDEFID);
+        return 0;
+    case WM_ACTIVATE:
+        if (LOWORD(wParam) != WA_INACTIVE && activationPending_) {
+            activationPending_ = false;
+            PostMessageA(window_, kActivated, 0, 0);
+        }
+        break;
+    case kActivated:
+        if (onActivate) onActivate();
+        return 0;
+    case WM_CLOSE:
+        if (modal_) {
+            EndModal(ModalResult::Cancel);
+        } else {
+            Hide();
+            if (application_.MainForm() == this) application_.Terminate();
+        }
+        return 0;
+    default:
+        break;
+    }
+    return DefWindowProcA(window_, message, wParam, lParam);
+}
+
+} // namespace tarnwick::forms

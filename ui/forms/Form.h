@@ -1,0 +1,100 @@
+// A top-level window of the application: its frame, client size, font and
+// background, the controls on it, and its showing, modal or not. Every message
+// of the window and of its controls is handled in HandleMessage.
+#pragma once
+
+#include "Container.h"
+#include "Dpi.h"
+#include "Font.h"
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+namespace tarnwick::forms {
+
+class Application;
+class Button;
+class Control;
+
+enum class FrameKind {
+    Single, // fixed single frame: system menu and minimize box
+    Dialog, // dialog frame: system menu with close only
+};
+
+enum class ModalResult { None, Ok, Cancel };
+
+struct FormLayout {
+    std::string caption;
+    int clientWidth = 0; // pixels at 96 dpi
+    int clientHeight = 0;
+    FrameKind frame = FrameKind::Single;
+};
+
+class Form : public Container {
+  public:
+    // The window is created hidden, centred on the screen, with the font
+    // "MS Sans Serif" 8 point and the button-face background, laid out for dpi.
+    Form(Application& application, const FormLayout& layout, Dpi dpi = Dpi::OfScreen());
+    Form(const Form&) = delete;
+    Form& operator=(const Form&) = delete;
+    virtual ~Form();
+
+    HWND Handle() const noexcept { return window_; }
+    Application& App() const noexcept { return application_; }
+    const Dpi& Resolution() const noexcept { return dpi_; }
+    HFONT UiFont() const noexcept { return font_.Handle(); }
+
+    Form& OwnerForm() noexcept override { return *this; }
+    Bounds Origin() const noexcept override { return {}; }
+
+    // Shows the window centred on the screen and activates it.
+    void Show();
+    void Hide();
+    bool Visible() const { return IsWindowVisible(window_) != FALSE; }
+    // As the close box: ends a modal showing with Cancel, ends the application
+    // for the main form, hides any other form.
+    void Close();
+
+    // Shows the form while every other form of the application is disabled,
+    // and returns when it is closed; the form is hidden again, not destroyed.
+    ModalResult ShowModal();
+    bool IsModal() const noexcept { return modal_; }
+    void EndModal(ModalResult result);
+
+    // Enter presses the default button and Escape the cancel button, wherever
+    // the focus is. Without them the keys do nothing.
+    void SetDefaultButton(Button& button);
+    void SetCancelButton(Button& button);
+
+    // Raised once per showing, after the window has become visible and
+    // active: regaining activation from a modal window, a message box or
+    // another program does not raise it again.
+    std::function<void()> onActivate;
+
+  private:
+    friend class Control;
+    void Adopt(Control& control);
+    void Release(Control& control);
+    Control* ControlOf(HWND window) const;
+
+    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    void CentreOnScreen();
+
+    Application& application_;
+    Dpi dpi_;
+    Font font_;
+    HWND window_ = nullptr;
+    std::unordered_map<HWND, Control*> controls_;
+    Button* defaultButton_ = nullptr;
+    Button* cancelButton_ = nullptr;
+    bool activationPending_ = false;
+    bool modal_ = false;
+    ModalResult modalResult_ = ModalResult::None;
+};
+
+} // namespace tarnwick::forms

@@ -1,0 +1,56 @@
+#include "ListBox.h"
+
+#include "Form.h"
+#include "KeyDownHandler.h"
+
+namespace tarnwick::forms {
+
+ListBox::ListBox(Container& parent, int id, Bounds bounds, int itemHeight)
+    : Control(parent, id, {}, bounds,
+              {"LISTBOX", WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
+               WS_EX_CLIENTEDGE}) {
+    SendMessageA(Handle(), LB_SETITEMHEIGHT, 0, OwnerForm().Resolution().Scale(itemHeight));
+    keys_ = MakeKeyDownHandler(OwnerForm().App(), Handle(), onKeyDown);
+}
+
+int ListBox::Count() const { return int(SendMessageA(Handle(), LB_GETCOUNT, 0, 0)); }
+
+std::string ListBox::Item(int index) const {
+    const LRESULT length = SendMessageA(Handle(), LB_GETTEXTLEN, WPARAM(index), 0);
+    if (length == LB_ERR) return {};
+    std::string text(static_cast<std::size_t>(length) + 1, '\0');
+    SendMessageA(Handle(), LB_GETTEXT, WPARAM(index), reinterpret_cast<LPARAM>(text.data()));
+    text.resize(static_cast<std::size_t>(length));
+    return text;
+}
+
+std::vector<std::string> ListBox::Items() const {
+    std::vector<std::string> items;
+    for (int i = 0, n = Count(); i < n; ++i)
+        items.push_back(Item(i));
+    return items;
+}
+
+void ListBox::SetItems(const std::vector<std::string>& items) {
+    Clear();
+    for (const std::string& item : items)
+        Add(item);
+}
+
+void ListBox::Add(const std::string& item) { Insert(-1, item); }
+
+void ListBox::Insert(int index, const std::string& item) {
+    SendMessageA(Handle(), LB_INSERTSTRING, WPARAM(index), reinterpret_cast<LPARAM>(item.c_str()));
+}
+
+void ListBox::Remove(int index) { SendMessageA(Handle(), LB_DELETESTRING, WPARAM(index), 0); }
+
+void ListBox::Clear() { SendMessageA(Handle(), LB_RESETCONTENT, 0, 0); }
+
+int ListBox::SelectedIndex() const { return int(SendMessageA(Handle(), LB_GETCURSEL, 0, 0)); }
+
+void ListBox::SetSelectedIndex(int index) {
+    SendMessageA(Handle(), LB_SETCURSEL, WPARAM(index), 0);
+}
+
+} // namespace tarnwick::forms

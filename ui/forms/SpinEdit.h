@@ -1,0 +1,36 @@
+// A number field with up and down arrows. The field is the control's window;
+// the arrows are an up-down control attached to its right edge, inside the
+// control's bounds.
+#pragma once
+
+#include "Control.h"
+
+namespace tarnwick::forms {
+
+struct SpinRange {
+    int min = 0;
+    int max = 100;
+    int step = 1;
+    int maxLength = 0; // characters; 0 for no limit
+};
+
+class SpinEdit : public Control {
+  public:
+    // The arrows' control identifier is the field's plus this.
+    static constexpr int kArrowsIdOffset = 0x1000;
+
+    SpinEdit(Container& parent, int id, Bounds bounds, const SpinRange& range, int value = 0);
+
+    // The number in the field, within the range; text that is not an
+    // integer counts as the minimum.
+    int Value() const;
+    void SetValue(int value);
+
+    HWND Arrows() const noexcept { return arrows_; }
+
+  private:
+    SpinRange range_;
+    HWND arrows_ = nullptr;
+};
+
+} // namespace tarnwick::forms

@@ -1,0 +1,23 @@
+// A failed Win32 call, as an exception carrying the system's code and text.
+#pragma once
+
+#include <windows.h>
+
+#include <stdexcept>
+#include <string>
+
+namespace tarnwick::forms {
+
+class Win32Error : public std::runtime_error {
+  public:
+    Win32Error(const std::string& what, DWORD code);
+    DWORD Code() const noexcept { return code_; }
+
+  private:
+    DWORD code_;
+};
+
+// Raises Win32Error for the calling thread's last error.
+[[noreturn]] void ThrowLastError(const std::string& what);
+
+} // namespace tarnwick::forms

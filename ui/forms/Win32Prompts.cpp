@@ -1,0 +1,78 @@
+#include "Win32Prompts.h"
+
+#include "FileDialogText.h"
+#include "InputBoxForm.h"
+
+#include <commdlg.h>
+
+#include <stdexcept>
+
+namespace tarnwick::forms {
+namespace {
+
+// Room for many names chosen at once in a multi-select dialog.
+constexpr std::size_t kNameBufferSize = 64 * 1024;
+
+// "%DOOMWADDIR%" and the like are expanded; a folder that does not exist
+// leaves the choice to the dialog, so that it opens in any case.
+std::string InitialFolder(const std::string& folder) {
+    if (folder.empty()) return {};
+    std::string expanded(MAX_PATH * 4, '\0');
+    const DWORD length =
+        ExpandEnvironmentStringsA(folder.c_str(), expanded.data(), DWORD(expanded.size()));
+    if (length == 0 || length > expanded.size()) return {};
+    expanded.resize(length - 1);
+    const DWORD attributes = GetFileAttributesA(expanded.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY))
+        return {};
+    return expanded;
+}
+
+} // namespace
+
+int Win32Prompts::ShowMessage(HWND owner, const std::string& text, const std::string& caption,
+                              UINT style) {
+    // Without an owner the box still disables every window of the program.
+    return MessageBoxA(owner, text.c_str(), caption.c_str(), owner ? style : style | MB_TASKMODAL);
+}
+
+std::string Win32Prompts::InputBox(HWND, const std::string& title, const std::string& prompt,
+                                   const std::string& initialText) {
+    InputBoxForm box(application_, title, prompt, initialText);
+    return box.Ask();
+}
+
+std::vector<std::string> Win32Prompts::ChooseFiles(HWND owner, const FileDialogRequest& request) {
+    const std::string filter = DialogFilter(request.filter);
+    const std::string folder = InitialFolder(request.initialDir);
+    std::string names(kNameBufferSize, '\0');
+    names.replace(0, std::min(request.fileName.size(), kNameBufferSize - 2), request.fileName);
+
+    OPENFILENAMEA dialog{};
+    dialog.lStructSize = sizeof(dialog);
+    dialog.hwndOwner = owner;
+    dialog.lpstrFilter = filter.c_str();
+    dialog.nFilterIndex = 1;
+    dialog.lpstrFile = names.data();
+    dialog.nMaxFile = DWORD(names.size());
+    dialog.lpstrInitialDir = folder.empty() ? nullptr : folder.c_str();
+    dialog.lpstrTitle = request.title.c_str();
+    dialog.lpstrDefExt = request.defaultExt.empty() ? nullptr : request.defaultExt.c_str();
+    // OFN_EXPLORER always: without it a multi-select dialog is the old kind,
+    // whose blank-separated names break on names with blanks.
+    dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY;
+    if (request.multiSelect) dialog.Flags |= OFN_ALLOWMULTISELECT;
+    if (request.resizable) dialog.Flags |= OFN_ENABLESIZING;
+
+    const BOOL confirmed = request.save ? GetSaveFileNameA(&dialog) : GetOpenFileNameA(&dialog);
+    if (!confirmed) {
+        if (const DWORD error = CommDlgExtendedError())
+            throw std::runtime_error("The file dialog failed with error " + std::to_string(error));
+        return {};
+    }
+    return ChosenFiles(std::string_view(names.data(), names.size()));
+}
+
+void Win32Prompts::PlaySound(UINT type) { MessageBeep(type); }
+
+} // namespace tarnwick::forms
