@@ -1,0 +1,63 @@
+#include "BrowseOptions.h"
+#include "NewFolderButtonLayout.h"
+#include "NewFolderPath.h"
+
+#include <gtest/gtest.h>
+
+namespace tarnwick::vesk {
+namespace {
+
+TEST(BrowseOptions, FlagsAndRootFoldersMapToTheShellValues) {
+    EXPECT_EQ(ShellFlags({}), 0u);
+    EXPECT_EQ(ShellFlags({TBrowseInfoFlags::ShowPath}), 0x0004u);
+    EXPECT_EQ(ShellFlags({TBrowseInfoFlags::OnlyFileSystem, TBrowseInfoFlags::ShowPath}), 0x0005u);
+    EXPECT_EQ(ShellFlags({TBrowseInfoFlags::OnlyComputers, TBrowseInfoFlags::OnlyPrinters,
+                          TBrowseInfoFlags::OnlyDomains, TBrowseInfoFlags::OnlyAncestors}),
+              0x300Au);
+    TBrowseInfoFlagSet flags{TBrowseInfoFlags::OnlyFileSystem};
+    EXPECT_TRUE(flags.Has(TBrowseInfoFlags::OnlyFileSystem));
+    EXPECT_FALSE(flags.Has(TBrowseInfoFlags::ShowPath));
+
+    EXPECT_EQ(SpecialFolderOf(TSHFolders::foDesktopExpanded), std::nullopt);
+    EXPECT_EQ(SpecialFolderOf(TSHFolders::foDesktop), 0x00);
+    EXPECT_EQ(SpecialFolderOf(TSHFolders::foPrograms), 0x02);
+    EXPECT_EQ(SpecialFolderOf(TSHFolders::foRecycleBin), 0x0A);
+    EXPECT_EQ(SpecialFolderOf(TSHFolders::foStartMenu), 0x0B);
+    EXPECT_EQ(SpecialFolderOf(TSHFolders::foDesktopFolder), 0x10);
+    EXPECT_EQ(SpecialFolderOf(TSHFolders::foMyComputer), 0x11);
+    EXPECT_EQ(SpecialFolderOf(TSHFolders::foTemplates), 0x15);
+}
+
+TEST(NewFolderButtonLayout, PlaceAndWidthFollowThePixelsPerInch) {
+    EXPECT_EQ(NewFolderButtonPlace(96, 300, 19), (ButtonPlace{12, 264, 75, 23}));
+    EXPECT_EQ(NewFolderButtonPlace(72, 300, 19), (ButtonPlace{12, 264, 75, 23}));
+    EXPECT_EQ(NewFolderButtonPlace(120, 300, 19), (ButtonPlace{15, 255, 93, 28}));
+    EXPECT_EQ(NewFolderButtonPlace(144, 300, 19), (ButtonPlace{17, 244, 112, 35}));
+    EXPECT_EQ(NewFolderButtonPlace(192, 300, 19), (ButtonPlace{20, 234, 150, 41}));
+    // Any other resolution scales from 96 and sits above the caption bar's height.
+    EXPECT_EQ(NewFolderButtonPlace(100, 300, 20), (ButtonPlace{12, 263, 78, 23}));
+    EXPECT_EQ(NewFolderButtonPlace(168, 400, 30), (ButtonPlace{21, 353, 131, 40}));
+
+    EXPECT_EQ(NewFolderButtonWidth(96, 50), 75);
+    EXPECT_EQ(NewFolderButtonWidth(96, 63), 75);
+    EXPECT_EQ(NewFolderButtonWidth(96, 64), 76);
+    EXPECT_EQ(NewFolderButtonWidth(72, 20), 75);
+    EXPECT_EQ(NewFolderButtonWidth(120, 50), 93);
+    EXPECT_EQ(NewFolderButtonWidth(120, 100), 112);
+}
+
+TEST(NewFolderPath, JoinsTheAnswerToTheSelection) {
+    EXPECT_EQ(JoinNewFolderPath("D:\\WADs", "\\Maps"), "D:\\WADs\\Maps");
+    EXPECT_EQ(JoinNewFolderPath("D:\\", "Maps"), "D:\\Maps");
+    EXPECT_EQ(JoinNewFolderPath("D:\\WADs", "Maps"), "D:\\WADs\\Maps");
+    EXPECT_EQ(JoinNewFolderPath("D:\\", "\\Maps"), "D:\\\\Maps");
+    EXPECT_EQ(JoinNewFolderPath("D:\\WADs", "a\\b"), "D:\\WADs\\a\\b");
+
+    EXPECT_EQ(ParentFolderOf("D:\\WADs\\a\\b"), "D:\\WADs\\a");
+    EXPECT_EQ(ParentFolderOf("D:\\WADs\\"), "D:");
+    EXPECT_EQ(ParentFolderOf("D:"), "");
+    EXPECT_EQ(WithoutTrailingSeparators("D:\\WADs\\\\"), "D:\\WADs");
+}
+
+} // namespace
+} // namespace tarnwick::vesk

@@ -1,0 +1,10 @@
+// The two caption lists a folder browser starts with, as comma text: the New
+// folder button's caption and the title above the tree, in 29 languages.
+#pragma once
+
+namespace tarnwick::vesk {
+
+extern const char* const BuiltInNewFolderCaptions;
+extern const char* const BuiltInLabelCaptions;
+
+} // namespace tarnwick::vesk

@@ -1,0 +1,36 @@
+// Owning handles for what the shell hands out: item identifiers (freed with
+// CoTaskMemFree), shell folder interfaces (released) and GDI fonts (deleted).
+#pragma once
+
+#include <windows.h>
+#include <objbase.h>
+#include <shlobj.h>
+
+#include <memory>
+#include <string>
+
+namespace tarnwick::vesk {
+
+struct ItemIdListFree {
+    void operator()(ITEMIDLIST* items) const { CoTaskMemFree(items); }
+};
+using ItemIdList = std::unique_ptr<ITEMIDLIST, ItemIdListFree>;
+
+struct ShellFolderRelease {
+    void operator()(IShellFolder* folder) const { folder->Release(); }
+};
+using ShellFolder = std::unique_ptr<IShellFolder, ShellFolderRelease>;
+
+struct FontDelete {
+    void operator()(HFONT font) const { DeleteObject(font); }
+};
+using FontHandle = std::unique_ptr<std::remove_pointer_t<HFONT>, FontDelete>;
+
+// The desktop folder, through which paths become item identifiers. Raises
+// std::system_error when the shell cannot give it.
+ShellFolder DesktopFolder();
+
+// The item identifier of a path; empty when the shell cannot parse it.
+ItemIdList ParsePath(IShellFolder& desktop, const std::string& path);
+
+} // namespace tarnwick::vesk

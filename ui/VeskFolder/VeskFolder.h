@@ -1,0 +1,121 @@
+// TVeskFolderDialog: picking a folder with the shell's folder browser, with
+// a New folder button, captions in the system's language, a status line
+// showing the selection's path, and the dialog centred on the screen.
+#pragma once
+
+#include "BrowseOptions.h"
+#include "CaptionList.h"
+#include "LocalizedCaption.h"
+#include "ShellHandles.h"
+
+#include <windows.h>
+
+#include <exception>
+#include <functional>
+#include <string>
+
+namespace tarnwick::forms {
+class UserPrompts;
+}
+
+namespace tarnwick::vesk {
+
+class TVeskFolderDialog;
+
+// The shell dialog is ready.
+using TBrowserInitializedEvent = std::function<void(TVeskFolderDialog& sender, HWND dialogHandle)>;
+// The selection changed; itemIdList is valid only during the call.
+using TSelectionChangedEvent =
+    std::function<void(TVeskFolderDialog& sender, HWND dialogHandle, LPCITEMIDLIST itemIdList,
+                       const std::string& folder)>;
+
+class TVeskFolderDialog {
+  public:
+    // The control identifier of the New folder button in the shell's dialog.
+    static constexpr int NewFolderButtonId = 255;
+
+    // ownerWindow gives the window that owns the shell dialog at each run
+    // (the owning form's window); prompts answers the input box and the
+    // warning of a failed New folder action.
+    TVeskFolderDialog(std::function<HWND()> ownerWindow, forms::UserPrompts& prompts);
+    ~TVeskFolderDialog();
+    TVeskFolderDialog(const TVeskFolderDialog&) = delete;
+    TVeskFolderDialog& operator=(const TVeskFolderDialog&) = delete;
+
+    // Runs the browser: true when the person chose a folder with OK (Folder
+    // then holds its path), false when they cancelled.
+    bool Execute();
+
+    const std::string& Folder() const { return folder_; }
+    void SetFolder(std::string folder) { folder_ = std::move(folder); }
+    TBrowseInfoFlagSet Flags() const { return flags_; }
+    void SetFlags(TBrowseInfoFlagSet flags) { flags_ = flags; }
+    TSHFolders RootFolder() const { return rootFolder_; }
+    void SetRootFolder(TSHFolders root) { rootFolder_ = root; }
+    bool NewFolderVisible() const { return newFolderVisible_; }
+    void SetNewFolderVisible(bool visible);
+    bool NewFolderEnabled() const { return newFolderEnabled_; }
+    void SetNewFolderEnabled(bool enabled);
+    const CaptionList& LabelCaptions() const { return labelCaption_.List(); }
+    void SetLabelCaptions(const CaptionList& captions);
+    const CaptionList& NewFolderCaptions() const { return newFolderCaption_.List(); }
+    void SetNewFolderCaptions(const CaptionList& captions);
+    static const char* Version() { return "3.00.00.00"; }
+
+    TBrowserInitializedEvent OnInitialized;
+    TSelectionChangedEvent OnSelectionChanged;
+
+    // The captions chosen from the two lists for the system's language.
+    const std::string& LabelCaption() const { return labelCaption_.Caption(); }
+    const std::string& NewFolderCaption() const { return newFolderCaption_.Caption(); }
+    // Whether a caption list still equals its built-in list; a stored form
+    // keeps a list only when it differs.
+    bool LabelCaptionsAreDefault() const { return labelCaption_.IsDefault(); }
+    bool NewFolderCaptionsAreDefault() const { return newFolderCaption_.IsDefault(); }
+
+  private:
+    static int CALLBACK BrowseCallback(HWND dialog, UINT notice, LPARAM data, LPARAM self);
+    static LRESULT CALLBACK DialogProcedure(HWND dialog, UINT message, WPARAM wParam,
+                                            LPARAM lParam);
+
+    void Initialized(HWND dialog);
+    void SelectionChanged(HWND dialog, LPCITEMIDLIST item);
+    void CenterDialog();
+    void CreateNewFolderButton();
+    void EnableNewFolderButton();
+    void NewFolderClicked();
+    void SelectItem(LPCITEMIDLIST item);
+    // Ends the running shell dialog without a chosen item.
+    static void CancelDialog(HWND dialog);
+    void Fail(HWND dialog);
+    bool ButtonExists() const { return button_ != nullptr && IsWindow(button_); }
+
+    std::function<HWND()> ownerWindow_;
+    forms::UserPrompts& prompts_;
+
+    std::string folder_;
+    TBrowseInfoFlagSet flags_{TBrowseInfoFlags::ShowPath};
+    TSHFolders rootFolder_ = TSHFolders::foDesktopExpanded;
+    bool newFolderVisible_ = true;
+    bool newFolderEnabled_ = true;
+    std::string languageCode_; // taken once, at construction
+    LocalizedCaption labelCaption_;
+    LocalizedCaption newFolderCaption_;
+
+    // State of one run and of its openings of the shell dialog.
+    HWND dialog_ = nullptr;
+    HWND button_ = nullptr;
+    WNDPROC shellProcedure_ = nullptr;
+    FontHandle buttonFont_;
+    std::string selectionText_;
+    std::string selectionPath_; // the selection's file-system path, if any
+    bool hasPath_ = true;
+    bool restart_ = false;
+    bool initialized_ = false;
+    ItemIdList lastSelected_;
+    // An error raised inside the shell's callbacks, raised again once the
+    // shell dialog has returned: it cannot travel through the shell's frames.
+    std::exception_ptr pendingError_;
+};
+
+} // namespace tarnwick::vesk

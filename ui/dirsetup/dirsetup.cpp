@@ -1,0 +1,60 @@
+#include "dirsetup.h"
+
+#include "Application.h"
+#include "DirSetupControls.h"
+#include "StockGlyphs.h"
+
+#include "GameDataLists.h"
+#include "GameDataScan.h"
+#include "Platform.h"
+
+namespace tarnwick::dirsetup {
+
+TfrmDirSetup::TfrmDirSetup(forms::Application& application, Platform& platform,
+                           GameDataLists& lists, std::string& wadDir, const std::string& startDir)
+    : Form(application, {"Directory Setup", 426, 109, forms::FrameKind::Dialog}),
+      platform_(platform), lists_(lists), wadDir_(wadDir), startDir_(startDir),
+      // The label stands above its edit, 3 pixels apart.
+      lblWADDIR_(*this, lblWADDIRId, "WADs Directory:", {8, 8, 321, 13}),
+      leWADDIR_(*this, leWADDIRId, {8, 24, 321, 21}),
+      btnChWadDir_(*this, btnChWadDirId, "Change...", {336, 24, 75, 25}),
+      btnOk_(*this, btnOkId, "OK", {224, 64, 91, 33}, forms::kOkGlyph),
+      btnCancel_(*this, btnCancelId, "Cancel", {324, 64, 91, 33}, forms::kCancelGlyph),
+      browser_([this] { return Handle(); }, application.Prompts()) {
+    btnChWadDir_.onClick = [this] { btnChWadDirClick(); };
+    btnOk_.onClick = [this] { btnOkClick(); };
+    btnOk_.SetModalResult(forms::ModalResult::Ok);
+    btnCancel_.onClick = [this] { btnCancelClick(); };
+    btnCancel_.SetModalResult(forms::ModalResult::Cancel);
+    SetDefaultButton(btnOk_);
+    SetCancelButton(btnCancel_);
+    onActivate = [this] { FormActivate(); };
+    FormCreate();
+}
+
+void TfrmDirSetup::FormCreate() {
+    browser_.SetFlags({vesk::TBrowseInfoFlags::OnlyFileSystem, vesk::TBrowseInfoFlags::ShowPath});
+}
+
+void TfrmDirSetup::FormActivate() {
+    // Each showing starts from the stored directory: what was typed and not
+    // confirmed last time is gone.
+    leWADDIR_.SetText(wadDir_);
+    browser_.SetFolder(wadDir_);
+}
+
+void TfrmDirSetup::btnChWadDirClick() {
+    if (browser_.Execute()) leWADDIR_.SetText(browser_.Folder());
+}
+
+void TfrmDirSetup::btnOkClick() {
+    // Taken as typed: an empty text or a missing folder is accepted.
+    wadDir_ = leWADDIR_.Text();
+    platform_.SetEnvironment("DOOMWADDIR", wadDir_);
+    lists_.ShowIwads(ScanIwads(platform_, wadDir_));
+    lists_.ShowResourceCandidates(ScanResourceCandidates(platform_, startDir_, wadDir_));
+}
+
+void TfrmDirSetup::btnCancelClick() { lists_.ShowIwads(ScanIwads(platform_, wadDir_)); }
+
+} // namespace tarnwick::dirsetup
