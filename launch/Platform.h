@@ -36,7 +36,7 @@ class Platform {
     // Moves a file over another, replacing it. Raises IoError.
     virtual void MoveReplacing(const std::string& from, const std::string& to) = 0;
     // Deletes a file. Raises IoError.
-    virtual void DeleteFile(const std::string& path) = 0;
+    virtual void RemoveFile(const std::string& path) = 0;
 
     // Empty both when the variable is unset and when it is empty.
     virtual std::string GetEnvironment(const std::string& name) = 0;

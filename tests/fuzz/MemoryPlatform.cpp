@@ -44,7 +44,7 @@ void MemoryPlatform::MoveReplacing(const std::string& from, const std::string& t
     files.erase(from);
 }
 
-void MemoryPlatform::DeleteFile(const std::string& path) {
+void MemoryPlatform::RemoveFile(const std::string& path) {
     if (files.erase(path) == 0) throw IoError(kFileNotFound, "The system cannot find the file.");
 }
 

@@ -28,7 +28,7 @@ class MemoryPlatform : public Platform {
         files[path] = std::string(bytes);
     }
     void MoveReplacing(const std::string& from, const std::string& to) override;
-    void DeleteFile(const std::string& path) override;
+    void RemoveFile(const std::string& path) override;
     std::string GetEnvironment(const std::string& name) override;
     void SetEnvironment(const std::string& name, const std::string& value) override {
         environment[name] = value;

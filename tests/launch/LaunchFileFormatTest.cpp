@@ -1,0 +1,209 @@
+#include "LaunchWriter.h"
+#include "NumberText.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+namespace tarnwick {
+namespace {
+
+const auto kNothingExists = [](const std::string&) { return false; };
+
+LaunchSettings FullExample() {
+    LaunchSettings s;
+    s.iwad = "DOOM 2: Hell on Earth";
+    s.files = {"maps.wad", "sounds.pk3", "monsters.deh"};
+    s.players = 4;
+    s.team = 1;
+    s.startMap = "MAP07";
+    s.parameters = "-nomusic";
+    s.friendlyFire = 50;
+    s.deathmatch = true;
+    s.peerToPeer = true;
+    s.fragLimit = 20;
+    s.timeLimit = 15;
+    s.networkDup = 2;
+    return s;
+}
+
+TEST(LaunchFileFormat, WritesTheDefaultsExample) {
+    LaunchSettings s;
+    s.iwad = "DOOM 2: Hell on Earth";
+    const LaunchFileSet set = FormatLaunchFiles(s, "C:\\WADS", kNothingExists);
+    EXPECT_EQ(set.responseFile, "-iwad \"doom2.wad\"\r\n+exec qorvex.cfg\r\n");
+    EXPECT_EQ(set.consoleScript, "skill 3\r\nfraglimit 0\r\ntimelimit 0\r\nsv_gravity 800.00\r\n"
+                                 "sv_aircontrol 0.00390625\r\nteamdamage 0\r\n");
+    EXPECT_EQ(set.batchFile, "set DOOMWADDIR=C:\\WADS\r\ngzdoom.exe @qorvex.rsp\r\n");
+}
+
+TEST(LaunchFileFormat, WritesTheFullExample) {
+    const LaunchFileSet set = FormatLaunchFiles(FullExample(), "C:\\Games\\WADs", kNothingExists);
+    EXPECT_EQ(set.responseFile, "-iwad \"doom2.wad\"\r\n-file maps.wad sounds.pk3\r\n"
+                                "-deh monsters.deh\r\n-host 4\r\n-port 5029\r\n-dup 2\r\n"
+                                "-netmode 0\r\n+exec qorvex.cfg\r\n+team 1\r\n+map MAP07\r\n"
+                                "-nomusic\r\n");
+    EXPECT_EQ(set.consoleScript, "deathmatch 1\r\nskill 3\r\nfraglimit 20\r\ntimelimit 15\r\n"
+                                 "sv_gravity 800.00\r\nsv_aircontrol 0.00390625\r\n"
+                                 "teamdamage 0.5\r\n");
+    EXPECT_EQ(set.batchFile, "set DOOMWADDIR=C:\\Games\\WADs\r\ngzdoom.exe @qorvex.rsp\r\n");
+}
+
+TEST(LaunchFileFormat, WritesFractionsShortAndExact) {
+    const std::pair<int, const char*> air[] = {{0, "0"},     {1, "0.00390625"}, {3, "0.01171875"},
+                                               {64, "0.25"}, {128, "0.5"},      {255, "0.99609375"},
+                                               {256, "1"}};
+    for (const auto& [value, text] : air)
+        EXPECT_EQ(FormatFraction(value, 256), text) << value;
+    const std::pair<int, const char*> damage[] = {
+        {0, "0"}, {1, "0.01"}, {7, "0.07"}, {10, "0.1"}, {33, "0.33"}, {50, "0.5"}, {100, "1"}};
+    for (const auto& [value, text] : damage)
+        EXPECT_EQ(FormatFraction(value, 100), text) << value;
+
+    // Every value of both ranges: plain decimal, no exponent, no trailing zero.
+    for (int d : {256, 100}) {
+        for (int v = 1; v <= d; ++v) {
+            const std::string text = FormatFraction(v, d);
+            EXPECT_EQ(text.find_first_of("eE,"), std::string::npos) << text;
+            EXPECT_NE(text.back(), '0') << text;
+        }
+    }
+
+    LaunchSettings s;
+    s.airControl = 256;
+    s.friendlyFire = 50;
+    const std::string cfg = FormatLaunchFiles(s, "", kNothingExists).consoleScript;
+    EXPECT_NE(cfg.find("sv_aircontrol 1\r\nteamdamage 0.5\r\n"), std::string::npos) << cfg;
+}
+
+TEST(LaunchFileFormat, ClassifiesPatchesByTheirExactEnding) {
+    LaunchSettings s;
+    s.files = {"a.deh", "FIX.DEH", "x.DeH", "b.bex", "de", ".deh", "maps.wad", "c.BEX"};
+    const std::string rsp = FormatLaunchFiles(s, "", kNothingExists).responseFile;
+    EXPECT_EQ(rsp, "-iwad \"\"\r\n-file FIX.DEH x.DeH de maps.wad c.BEX\r\n"
+                   "-deh a.deh b.bex .deh\r\n+exec qorvex.cfg\r\n");
+
+    s.files = {"only.deh", "patch.bex"};
+    EXPECT_EQ(FormatLaunchFiles(s, "", kNothingExists).responseFile,
+              "-iwad \"\"\r\n-deh only.deh patch.bex\r\n+exec qorvex.cfg\r\n");
+}
+
+TEST(LaunchFileFormat, WritesNetworkLinesOnlyInMultiplayer) {
+    LaunchSettings s;
+    s.peerToPeer = s.backupPackets = true;
+    s.localPort = "";
+    s.networkDup = 5;
+    s.team = 3;
+    s.remoteHost = "example";
+    const std::string single = FormatLaunchFiles(s, "", kNothingExists).responseFile;
+    for (const char* keyword :
+         {"-join", "-host", "-port", "-dup", "-netmode", "-extratic", "+team"})
+        EXPECT_EQ(single.find(keyword), std::string::npos) << keyword;
+
+    s.players = 0;
+    s.remoteHost = "";
+    s.team = -1;
+    EXPECT_EQ(FormatLaunchFiles(s, "", kNothingExists).responseFile,
+              "-iwad \"\"\r\n-join \r\n-port \r\n-dup 5\r\n-netmode 0\r\n-extratic\r\n"
+              "+exec qorvex.cfg\r\n+team -1\r\n");
+
+    s.players = 8;
+    const std::string host = FormatLaunchFiles(s, "", kNothingExists).responseFile;
+    EXPECT_NE(host.find("\r\n-host 8\r\n-port \r\n"), std::string::npos) << host;
+    EXPECT_EQ(host.find("-join"), std::string::npos);
+}
+
+TEST(LaunchFileFormat, WritesCustomChoicesUnvalidated) {
+    LaunchSettings s;
+    s.iwad = "Custom...";
+    s.sourcePort = 3;
+    s.gravity = "";
+    const LaunchFileSet empty = FormatLaunchFiles(s, "", kNothingExists);
+    EXPECT_EQ(empty.responseFile.substr(0, 10), "-iwad \"\"\r\n");
+    EXPECT_EQ(empty.batchFile, "set DOOMWADDIR=\r\n @qorvex.rsp\r\n");
+    EXPECT_NE(empty.consoleScript.find("\r\nsv_gravity \r\n"), std::string::npos);
+
+    // Titles map by exact text only; anything else is the custom IWAD.
+    s.customIwad = "D:\\Iwads\\my game.wad";
+    for (const char* title : {"Hexen: Beyond Heretic", "doom 2: hell on earth", "", "Custom..."}) {
+        s.iwad = title;
+        EXPECT_EQ(FormatLaunchFiles(s, "", kNothingExists).responseFile.substr(0, 30),
+                  "-iwad \"D:\\Iwads\\my game.wad\"\r\n")
+            << title;
+    }
+    s.iwad = "Hexen: Beyound Heretic";
+    EXPECT_EQ(FormatLaunchFiles(s, "", kNothingExists).responseFile.substr(0, 19),
+              "-iwad \"hexen.wad\"\r\n");
+
+    s.sourcePort = 2;
+    EXPECT_EQ(FormatLaunchFiles(s, "", kNothingExists).batchFile.substr(17),
+              "skulltag.exe @qorvex.rsp\r\n");
+}
+
+TEST(LaunchFileFormat, WritesDemoAndSavedGameOnlyWhenTheyExist) {
+    LaunchSettings s;
+    s.recordDemo = "new.lmp";
+    s.playDemo = "old.lmp";
+    s.loadGame = "save0.zds";
+    const std::set<std::string> existing = {"old.lmp", "save0.zds"};
+    const auto exists = [&existing](const std::string& name) { return existing.count(name) > 0; };
+
+    std::string rsp = FormatLaunchFiles(s, "", exists).responseFile;
+    EXPECT_NE(rsp.find("-record new.lmp\r\n-playdemo old.lmp\r\n-loadgame save0.zds\r\n"),
+              std::string::npos)
+        << rsp;
+    s.fastDemo = true;
+    rsp = FormatLaunchFiles(s, "", exists).responseFile;
+    EXPECT_NE(rsp.find("-timedemo old.lmp\r\n"), std::string::npos) << rsp;
+
+    rsp = FormatLaunchFiles(s, "", kNothingExists).responseFile;
+    EXPECT_EQ(rsp, "-iwad \"\"\r\n-record new.lmp\r\n+exec qorvex.cfg\r\n");
+}
+
+TEST(LaunchFileFormat, QuotesValuesWithBlanks) {
+    LaunchSettings s;
+    s.files = {"C:\\My Wads\\x.wad", "plain.wad", "C:\\My Wads\\fix.deh"};
+    s.recordDemo = "my demo.lmp";
+    s.playDemo = "old demo.lmp";
+    s.loadGame = "save game.zds";
+    s.parameters = "-nomusic -width 640";
+    const auto exists = [](const std::string&) { return true; };
+    EXPECT_EQ(FormatLaunchFiles(s, "", exists).responseFile,
+              "-iwad \"\"\r\n-file \"C:\\My Wads\\x.wad\" plain.wad\r\n"
+              "-deh \"C:\\My Wads\\fix.deh\"\r\n-record \"my demo.lmp\"\r\n"
+              "-playdemo \"old demo.lmp\"\r\n-loadgame \"save game.zds\"\r\n"
+              "+exec qorvex.cfg\r\n-nomusic -width 640\r\n");
+}
+
+TEST(LaunchFileFormat, KeepsTheBatchFileFromRunningOtherCommands) {
+    LaunchSettings s;
+    s.sourcePort = 3;
+    const auto batch = [&s](const std::string& wadDir) {
+        return FormatLaunchFiles(s, wadDir, kNothingExists).batchFile;
+    };
+
+    s.customExecutable = "C:\\Ports\\port.exe";
+    EXPECT_EQ(batch("C:\\WADs"), "set DOOMWADDIR=C:\\WADs\r\nC:\\Ports\\port.exe @qorvex.rsp\r\n");
+    EXPECT_EQ(batch("C:\\100%PATH%"), "set DOOMWADDIR=C:\\100%%PATH%%\r\n"
+                                      "C:\\Ports\\port.exe @qorvex.rsp\r\n");
+    EXPECT_EQ(batch("a & echo INJECTED"), "set \"DOOMWADDIR=a & echo INJECTED\"\r\n"
+                                          "C:\\Ports\\port.exe @qorvex.rsp\r\n");
+    for (const char* special : {"|", "<", ">", "^"})
+        EXPECT_EQ(batch(std::string("x") + special).substr(0, 5), "set \"") << special;
+
+    const std::pair<const char*, const char*> executables[] = {
+        {"C:\\My Ports\\port.exe", "\"C:\\My Ports\\port.exe\" @qorvex.rsp\r\n"},
+        {"C:\\a@b\\port.exe", "\"C:\\a@b\\port.exe\" @qorvex.rsp\r\n"},
+        {"C:\\Ports (x86)\\p.exe", "\"C:\\Ports (x86)\\p.exe\" @qorvex.rsp\r\n"},
+        {"C:\\a&b;c,d=e\\p.exe", "\"C:\\a&b;c,d=e\\p.exe\" @qorvex.rsp\r\n"},
+        {"C:\\50%\\p.exe", "C:\\50%%\\p.exe @qorvex.rsp\r\n"},
+        {"GZDoom.exe", "GZDoom.exe @qorvex.rsp\r\n"},
+    };
+    for (const auto& [executable, line] : executables) {
+        s.customExecutable = executable;
+        EXPECT_EQ(batch("W"), std::string("set DOOMWADDIR=W\r\n") + line) << executable;
+    }
+}
+
+} // namespace
+} // namespace tarnwick
