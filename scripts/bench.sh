@@ -1,0 +1,12 @@
+#!/bin/bash
+# Builds and runs the benchmarks under Wine and prints their figures.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$(pwd)
+build="${BUILD_DIR:-$root/build}"
+cmake -S . -B "$build/win32" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" \
+    -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build "$build/win32" --target scan_bench
+source scripts/session.sh
+tarnwick_session_start "$build/win32/wineprefix"
+"$build/win32/wine-run.sh" "$build/win32/bench/scan_bench.exe"

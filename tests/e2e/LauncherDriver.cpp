@@ -1,0 +1,258 @@
+#include "LauncherDriver.h"
+
+#include <algorithm>
+#include <cstring>
+#include <stdexcept>
+
+namespace tarnwick::e2e {
+namespace {
+
+std::string Upper(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c; });
+    return text;
+}
+
+// This process's environment with the given changes, as CreateProcess takes it.
+std::string EnvironmentBlock(const std::map<std::string, std::optional<std::string>>& changes) {
+    std::map<std::string, std::string> variables; // keyed by upper-case name
+    std::map<std::string, std::string> names;
+    char* block = GetEnvironmentStringsA();
+    for (const char* entry = block; *entry != '\0'; entry += std::strlen(entry) + 1) {
+        const std::string text = entry;
+        const std::size_t equals = text.find('=', 1);
+        if (equals == std::string::npos) continue;
+        const std::string name = text.substr(0, equals);
+        variables[Upper(name)] = text.substr(equals + 1);
+        names[Upper(name)] = name;
+    }
+    FreeEnvironmentStringsA(block);
+    for (const auto& [name, value] : changes) {
+        if (value) {
+            variables[Upper(name)] = *value;
+            names[Upper(name)] = name;
+        } else {
+            variables.erase(Upper(name));
+        }
+    }
+    std::string result;
+    for (const auto& [key, value] : variables)
+        result += names[key] + "=" + value + '\0';
+    result += '\0';
+    return result;
+}
+
+std::string WindowText(HWND window) {
+    const auto length = SendMessageA(window, WM_GETTEXTLENGTH, 0, 0);
+    std::string text(static_cast<std::size_t>(length) + 1, '\0');
+    SendMessageA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
+    text.resize(std::strlen(text.c_str()));
+    return text;
+}
+
+std::string ClassOf(HWND window) {
+    char name[64] = "";
+    GetClassNameA(window, name, sizeof name);
+    return name;
+}
+
+struct WindowSearch {
+    DWORD processId;
+    std::vector<std::pair<HWND, std::string>> found;
+};
+
+BOOL CALLBACK CollectVisibleWindow(HWND window, LPARAM parameter) {
+    auto& search = *reinterpret_cast<WindowSearch*>(parameter);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner == search.processId && IsWindowVisible(window))
+        search.found.emplace_back(window, WindowText(window));
+    return TRUE;
+}
+
+struct ControlSearch {
+    int id;
+    HWND found;
+};
+
+BOOL CALLBACK FindControl(HWND child, LPARAM parameter) {
+    auto& search = *reinterpret_cast<ControlSearch*>(parameter);
+    if (GetDlgCtrlID(child) != search.id) return TRUE;
+    search.found = child;
+    return FALSE;
+}
+
+} // namespace
+
+std::string LauncherPath() {
+    char path[MAX_PATH] = "";
+    if (GetEnvironmentVariableA("TARNWICK_EXE", path, MAX_PATH) == 0)
+        throw std::runtime_error("TARNWICK_EXE is not set");
+    std::string result = path;
+    std::replace(result.begin(), result.end(), '/', '\\');
+    return result;
+}
+
+LauncherProcess::LauncherProcess(
+    const std::string& folder,
+    const std::map<std::string, std::optional<std::string>>& environment) {
+    std::string block = EnvironmentBlock(environment);
+    std::string commandLine = "\"" + LauncherPath() + "\"";
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, block.data(),
+                        folder.c_str(), &startup, &info_))
+        throw std::runtime_error("cannot start " + LauncherPath());
+    WaitForInputIdle(info_.hProcess, 10000);
+}
+
+LauncherProcess::~LauncherProcess() {
+    if (WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT) {
+        TerminateProcess(info_.hProcess, 99);
+        WaitForSingleObject(info_.hProcess, 5000);
+    }
+    CloseHandle(info_.hThread);
+    CloseHandle(info_.hProcess);
+}
+
+bool LauncherProcess::WaitForExit(milliseconds patience) {
+    return WaitForSingleObject(info_.hProcess, static_cast<DWORD>(patience.count())) ==
+           WAIT_OBJECT_0;
+}
+
+DWORD LauncherProcess::ExitCode() const {
+    DWORD code = STILL_ACTIVE;
+    GetExitCodeProcess(info_.hProcess, &code);
+    return code;
+}
+
+std::vector<std::pair<HWND, std::string>> VisibleWindows(DWORD processId) {
+    WindowSearch search{processId, {}};
+    EnumWindows(CollectVisibleWindow, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+HWND FindWindowOf(DWORD processId, const std::string& caption) {
+    for (const auto& [window, text] : VisibleWindows(processId))
+        if (text == caption) return window;
+    return nullptr;
+}
+
+HWND WaitForWindow(DWORD processId, const std::string& caption, milliseconds patience) {
+    HWND found = nullptr;
+    WaitUntil([&] { return (found = FindWindowOf(processId, caption)) != nullptr; }, patience);
+    return found;
+}
+
+RemoteControl::RemoteControl(HWND window, int id) : hwnd_(GetDlgItem(window, id)), id_(id) {
+    if (hwnd_ == nullptr) {
+        // Controls may sit inside group boxes: look through every descendant.
+        ControlSearch search{id, nullptr};
+        EnumChildWindows(window, FindControl, reinterpret_cast<LPARAM>(&search));
+        hwnd_ = search.found;
+    }
+    if (hwnd_ == nullptr) throw std::runtime_error("no control " + std::to_string(id));
+}
+
+std::string RemoteControl::Text() const { return WindowText(hwnd_); }
+
+void RemoteControl::Type(const std::string& text) const {
+    SendMessageA(hwnd_, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+void RemoteControl::Click() const { PostMessageA(hwnd_, BM_CLICK, 0, 0); }
+
+bool RemoteControl::Checked() const {
+    return SendMessageA(hwnd_, BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+void RemoteControl::Choose(int index) const {
+    SendMessageA(hwnd_, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    PostMessageA(GetParent(hwnd_), WM_COMMAND, MAKEWPARAM(static_cast<WORD>(id_), CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(hwnd_));
+}
+
+int RemoteControl::Selected() const {
+    return static_cast<int>(SendMessageA(hwnd_, CB_GETCURSEL, 0, 0));
+}
+
+std::vector<std::string> RemoteControl::Items() const {
+    const bool combo = ClassOf(hwnd_) == "ComboBox";
+    const auto count = SendMessageA(hwnd_, combo ? CB_GETCOUNT : LB_GETCOUNT, 0, 0);
+    std::vector<std::string> items;
+    for (LRESULT i = 0; i < count; ++i) {
+        const auto length =
+            SendMessageA(hwnd_, combo ? CB_GETLBTEXTLEN : LB_GETTEXTLEN, static_cast<WPARAM>(i), 0);
+        std::string item(static_cast<std::size_t>(length) + 1, '\0');
+        SendMessageA(hwnd_, combo ? CB_GETLBTEXT : LB_GETTEXT, static_cast<WPARAM>(i),
+                     reinterpret_cast<LPARAM>(item.data()));
+        item.resize(static_cast<std::size_t>(length));
+        items.push_back(item);
+    }
+    return items;
+}
+
+void RemoteControl::SelectListItem(int index) const {
+    SendMessageA(hwnd_, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    PostMessageA(GetParent(hwnd_), WM_COMMAND, MAKEWPARAM(static_cast<WORD>(id_), LBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(hwnd_));
+}
+
+int RemoteControl::ListSelected() const {
+    return static_cast<int>(SendMessageA(hwnd_, LB_GETCURSEL, 0, 0));
+}
+
+void RemoteControl::PressKey(WORD virtualKey) const {
+    // Keys typed into an editable combo box go to its edit field.
+    HWND target = hwnd_;
+    if (ClassOf(hwnd_) == "ComboBox") {
+        COMBOBOXINFO info{};
+        info.cbSize = sizeof info;
+        if (GetComboBoxInfo(hwnd_, &info) && info.hwndItem != nullptr) target = info.hwndItem;
+    }
+    const UINT scan = MapVirtualKeyA(virtualKey, 0);
+    PostMessageA(target, WM_KEYDOWN, virtualKey, 1 | (static_cast<LPARAM>(scan) << 16));
+    PostMessageA(target, WM_KEYUP, virtualKey,
+                 1 | (static_cast<LPARAM>(scan) << 16) | (1 << 30) |
+                     (static_cast<LPARAM>(1) << 31));
+}
+
+void RemoteControl::Focus() const {
+    PostMessageA(GetAncestor(hwnd_, GA_ROOT), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(hwnd_), TRUE);
+}
+
+int RemoteControl::ScrollPosition() const {
+    return static_cast<int>(SendMessageA(hwnd_, SBM_GETPOS, 0, 0));
+}
+
+void RemoteControl::Scroll(int position) const {
+    const bool vertical = (GetWindowLongA(hwnd_, GWL_STYLE) & SBS_VERT) != 0;
+    const UINT message = vertical ? WM_VSCROLL : WM_HSCROLL;
+    const auto bar = reinterpret_cast<LPARAM>(hwnd_);
+    const WORD where = static_cast<WORD>(position);
+    SendMessageA(GetParent(hwnd_), message, MAKEWPARAM(SB_THUMBTRACK, where), bar);
+    SendMessageA(GetParent(hwnd_), message, MAKEWPARAM(SB_THUMBPOSITION, where), bar);
+    SendMessageA(GetParent(hwnd_), message, MAKEWPARAM(SB_ENDSCROLL, 0), bar);
+}
+
+bool RemoteControl::Visible() const { return IsWindowVisible(hwnd_) != FALSE; }
+bool RemoteControl::Enabled() const { return IsWindowEnabled(hwnd_) != FALSE; }
+
+std::string MessageBoxText(HWND box) {
+    const HWND text = GetDlgItem(box, 0xFFFF);
+    return text == nullptr ? std::string() : WindowText(text);
+}
+
+void PressDialogButton(HWND dialog, int id) {
+    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(static_cast<WORD>(id), BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
+}
+
+HWND FocusOf(HWND window) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    if (!GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info)) return nullptr;
+    return info.hwndFocus;
+}
+
+} // namespace tarnwick::e2e

@@ -1,0 +1,101 @@
+// Drives the real launcher from outside, as a person would: starts it in a
+// folder, finds its windows and controls, and sends them the messages that
+// clicks, key presses, typing and choices produce.
+#pragma once
+
+#include <windows.h>
+
+#include <chrono>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tarnwick::e2e {
+
+using std::chrono::milliseconds;
+inline constexpr milliseconds kPatience{15000};
+
+// The path of tarnwick.exe, from the TARNWICK_EXE environment variable.
+std::string LauncherPath();
+
+// One running launcher. The destructor ends it if it is still running.
+class LauncherProcess {
+  public:
+    // Starts the launcher in folder. environment: variables to set (an empty
+    // optional removes the variable) on top of this process's environment.
+    LauncherProcess(const std::string& folder,
+                    const std::map<std::string, std::optional<std::string>>& environment);
+    LauncherProcess(const LauncherProcess&) = delete;
+    LauncherProcess& operator=(const LauncherProcess&) = delete;
+    ~LauncherProcess();
+
+    DWORD id() const { return info_.dwProcessId; }
+    // True when the process ended within the time; its exit code then.
+    bool WaitForExit(milliseconds patience = kPatience);
+    DWORD ExitCode() const;
+
+  private:
+    PROCESS_INFORMATION info_{};
+};
+
+// The process's visible top-level window with this caption (nullptr when none
+// appears in time).
+HWND WaitForWindow(DWORD processId, const std::string& caption, milliseconds patience = kPatience);
+// The same, without waiting.
+HWND FindWindowOf(DWORD processId, const std::string& caption);
+// Every visible top-level window of the process, with its caption.
+std::vector<std::pair<HWND, std::string>> VisibleWindows(DWORD processId);
+
+// Waits until a condition holds, pumping nothing (the launcher is another
+// process); false when it never did.
+template <typename Condition>
+bool WaitUntil(Condition condition, milliseconds patience = kPatience) {
+    const auto end = std::chrono::steady_clock::now() + patience;
+    while (!condition()) {
+        if (std::chrono::steady_clock::now() > end) return false;
+        Sleep(20);
+    }
+    return true;
+}
+
+// A control of a launcher window, found by its identifier.
+class RemoteControl {
+  public:
+    RemoteControl(HWND window, int id);
+    HWND hwnd() const { return hwnd_; }
+
+    std::string Text() const;
+    void Type(const std::string& text) const; // replaces the text, as typing would
+    // Clicks a button. Posted, so a modal dialog that the click opens does not
+    // block the driver.
+    void Click() const;
+    bool Checked() const;
+    // A user's choice in a drop-down list: select, then notify the parent as
+    // the list itself does.
+    void Choose(int index) const;
+    int Selected() const;
+    std::vector<std::string> Items() const; // combo box or list box items
+    void SelectListItem(int index) const;   // list box, as a click on the item would
+    int ListSelected() const;
+    void PressKey(WORD virtualKey) const; // key down and up sent to the control
+    void Focus() const;
+    int ScrollPosition() const;
+    void Scroll(int position) const; // drags the thumb to position
+    bool Visible() const;
+    bool Enabled() const;
+
+  private:
+    HWND hwnd_;
+    int id_;
+};
+
+// The text of a message box (its static text control).
+std::string MessageBoxText(HWND box);
+// Presses a button of a dialog by its identifier (IDOK, IDYES, ...).
+void PressDialogButton(HWND dialog, int id);
+
+// The window that has the keyboard focus in the launcher's thread.
+HWND FocusOf(HWND window);
+
+} // namespace tarnwick::e2e

@@ -1,0 +1,21 @@
+// A stand-in for a source port: records what it was started with (its
+// arguments, its working folder and DOOMWADDIR) into port-record.txt in its
+// working folder, so a test can see what Run really started.
+#include <windows.h>
+
+#include <cstdio>
+
+int main(int argc, char** argv) {
+    char folder[MAX_PATH] = "";
+    GetCurrentDirectoryA(MAX_PATH, folder);
+    char wadDir[4096] = "";
+    const DWORD length = GetEnvironmentVariableA("DOOMWADDIR", wadDir, sizeof wadDir);
+    std::FILE* record = std::fopen("port-record.txt", "wb");
+    if (record == nullptr) return 1;
+    std::fprintf(record, "folder=%s\r\n", folder);
+    std::fprintf(record, "DOOMWADDIR=%s\r\n", length == 0 ? "<unset>" : wadDir);
+    for (int i = 1; i < argc; ++i)
+        std::fprintf(record, "argument=%s\r\n", argv[i]);
+    std::fclose(record);
+    return 0;
+}
