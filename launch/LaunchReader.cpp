@@ -1,0 +1,245 @@
+#include "LaunchReader.h"
+
+#include "BatchFileLines.h"
+#include "Conversions.h"
+#include "GameDataScan.h"
+#include "IwadCatalogue.h"
+#include "LaunchFileLines.h"
+#include "LaunchFileNames.h"
+#include "LaunchQuoting.h"
+#include "SettingsTables.h"
+
+#include <algorithm>
+#include <optional>
+#include <string_view>
+#include <utility>
+
+namespace tarnwick {
+
+namespace {
+
+int ListIndexOrNone(int value, std::size_t itemCount) {
+    return value >= 0 && static_cast<std::size_t>(value) < itemCount ? value : kNoSelection;
+}
+
+int SourcePortOf(std::string_view executable) {
+    for (std::size_t i = 0; i < kSourcePorts.size(); ++i)
+        if (!kSourcePorts[i].executable.empty() && kSourcePorts[i].executable == executable)
+            return static_cast<int>(i);
+    return kCustomSourcePort;
+}
+
+void AppendFileList(LaunchSettings& settings, std::string_view text) {
+    for (std::string& entry : SplitFileList(text))
+        settings.files.push_back(std::move(entry));
+}
+
+// One response file or console script line: which keyword it begins with, and
+// what stands after it.
+class KeywordLine {
+  public:
+    explicit KeywordLine(std::string_view line) : line_(line) {}
+
+    bool BeginsWith(std::string_view keyword) {
+        if (!line_.starts_with(keyword)) return false;
+        rest_ = line_.substr(keyword.size());
+        return true;
+    }
+    bool Is(std::string_view whole) const { return line_ == whole; }
+    std::string_view Rest() const { return rest_; }
+    // A keyword ends in a blank, so a matched line is never empty.
+    char Last() const { return line_.back(); }
+
+  private:
+    std::string_view line_;
+    std::string_view rest_;
+};
+
+class LaunchFileReader {
+  public:
+    LaunchFileReader(Platform& platform, ReaderActions& actions, LaunchSettings& settings,
+                     std::string& wadDir, const std::string& startDir)
+        : platform_(platform), actions_(actions), settings_(settings), wadDir_(wadDir),
+          startDir_(startDir) {}
+
+    void Read() {
+        const std::optional<std::string> responseFile = ReadBatchFile();
+        if (!responseFile) return;
+        const std::optional<std::string> consoleScript = ReadResponseFile(*responseFile);
+        if (!consoleScript) return;
+        ReadConsoleScript(*consoleScript);
+    }
+
+  private:
+    // Sets the WAD directory and the source port; the response file's name
+    // when there is such a file.
+    std::optional<std::string> ReadBatchFile() {
+        const std::string batchName(kBatchFileName);
+        if (!platform_.FileExists(batchName)) return std::nullopt;
+        const std::string bytes = platform_.ReadFile(batchName);
+        LaunchFileLines lines(bytes);
+
+        wadDir_ = WadDirFromSetLine(lines.Next().value_or(std::string()));
+        platform_.SetEnvironment(std::string(kWadDirVariable), wadDir_);
+        Rescan();
+
+        const RunLine run = ParseRunLine(lines.Next().value_or(std::string()));
+        settings_.sourcePort = SourcePortOf(run.executable);
+        if (settings_.sourcePort == kCustomSourcePort) settings_.customExecutable = run.executable;
+
+        if (!platform_.FileExists(run.responseFile)) return std::nullopt;
+        return run.responseFile;
+    }
+
+    void Rescan() {
+        const IwadList iwads = ScanIwads(platform_, wadDir_);
+        actions_.ShowIwads(iwads);
+        if (static_cast<std::size_t>(iwads.selected) < iwads.titles.size())
+            settings_.iwad = iwads.titles[static_cast<std::size_t>(iwads.selected)];
+        actions_.ShowResourceCandidates(ScanResourceCandidates(platform_, startDir_, wadDir_));
+    }
+
+    // The console script's name when the response file gives one that exists.
+    std::optional<std::string> ReadResponseFile(const std::string& name) {
+        const std::string bytes = platform_.ReadFile(name);
+        LaunchFileLines lines(bytes);
+        std::optional<std::string> consoleScript;
+        while (const std::optional<std::string> line = lines.Next()) {
+            if (lines.LastBeganWithEndOfFile()) break;
+            ApplyResponseLine(*line, consoleScript);
+        }
+        if (!consoleScript || !platform_.FileExists(*consoleScript)) return std::nullopt;
+        return consoleScript;
+    }
+
+    void ApplyResponseLine(const std::string& text, std::optional<std::string>& consoleScript) {
+        KeywordLine line(text);
+        if (line.BeginsWith("-iwad ")) {
+            ReadIwad(IwadNameOf(text));
+        } else if (line.BeginsWith("-file ") || line.BeginsWith("-deh ") ||
+                   line.BeginsWith("-bex ")) {
+            AppendFileList(settings_, line.Rest());
+        } else if (line.BeginsWith("-record ")) {
+            settings_.recordDemo = Unquoted(line.Rest());
+        } else if (line.BeginsWith("-playdemo ")) {
+            settings_.playDemo = Unquoted(line.Rest());
+            settings_.fastDemo = false;
+        } else if (line.BeginsWith("-timedemo ")) {
+            settings_.playDemo = Unquoted(line.Rest());
+            settings_.fastDemo = true;
+        } else if (line.BeginsWith("-loadgame ")) {
+            settings_.loadGame = Unquoted(line.Rest());
+        } else if (line.BeginsWith("-join ")) {
+            settings_.players = kJoiningPlayers;
+            settings_.remoteHost = std::string(line.Rest());
+        } else if (line.BeginsWith("-host ")) {
+            settings_.players = ListIndexOrNone(ParseDigit(line.Last()), kPlayerCaptions.size());
+        } else if (line.BeginsWith("-port ")) {
+            settings_.localPort = std::string(line.Rest());
+        } else if (line.BeginsWith("-dup ")) {
+            settings_.networkDup = std::clamp(ParseDigit(line.Last()), kDupMin, kDupMax);
+        } else if (line.BeginsWith("-netmode ")) {
+            settings_.peerToPeer = line.Last() == '0';
+        } else if (line.Is("-extratic")) {
+            settings_.backupPackets = true;
+        } else if (line.BeginsWith("+playerclass ")) {
+            settings_.playerClass = std::string(line.Rest());
+        } else if (line.BeginsWith("+team ")) {
+            settings_.team = ListIndexOrNone(ParseInteger(line.Rest()), kTeamCaptions.size());
+        } else if (line.BeginsWith("+map ")) {
+            settings_.startMap = std::string(line.Rest());
+        } else if (line.BeginsWith("+exec ")) {
+            consoleScript = std::string(line.Rest());
+        } else if (!text.empty()) {
+            // The writer never writes an empty line; any other line is the
+            // free parameters, which it writes last.
+            settings_.parameters = text;
+        }
+    }
+
+    // The name between the quotes of '-iwad "name"': from the 8th character to
+    // the one before the last.
+    static std::string IwadNameOf(std::string_view line) {
+        constexpr std::size_t kFirst = 7;
+        return line.size() > kFirst + 1 ? std::string(line.substr(kFirst, line.size() - kFirst - 1))
+                                        : std::string();
+    }
+
+    void ReadIwad(const std::string& name) {
+        if (platform_.FileExists(name) || platform_.FileExists(wadDir_ + "\\" + name)) {
+            TakeCustomIwad(name);
+            return;
+        }
+        switch (actions_.AskForNewWadDir(MissingIwadQuestion(name))) {
+        case WadDirAnswer::Yes:
+            // Whatever the dialog did, the saved name is not applied: the
+            // list's first entry after its rescan stands.
+            actions_.ShowWadDirDialog();
+            settings_.iwad = actions_.SelectedIwad();
+            break;
+        case WadDirAnswer::No:
+            TakeCustomIwad(name);
+            break;
+        case WadDirAnswer::None:
+            break;
+        }
+    }
+
+    void TakeCustomIwad(const std::string& name) {
+        settings_.iwad = std::string(kCustomIwadTitle);
+        settings_.customIwad = name;
+    }
+
+    void ReadConsoleScript(const std::string& name) {
+        const std::string bytes = platform_.ReadFile(name);
+        LaunchFileLines lines(bytes);
+        while (const std::optional<std::string> line = lines.Next()) {
+            if (lines.LastBeganWithEndOfFile()) break;
+            ApplyConsoleLine(*line);
+        }
+    }
+
+    void ApplyConsoleLine(const std::string& text) {
+        KeywordLine line(text);
+        if (line.BeginsWith("deathmatch ")) {
+            settings_.deathmatch = line.Last() == '1';
+        } else if (line.BeginsWith("teamplay ")) {
+            settings_.teamplay = line.Last() == '1';
+        } else if (line.BeginsWith("skill ")) {
+            settings_.skill = ListIndexOrNone(ParseDigit(line.Last()), kSkillCaptions.size());
+        } else if (line.BeginsWith("fraglimit ")) {
+            settings_.fragLimit = std::clamp(ParseInteger(line.Rest()), 0, kLimitMax);
+        } else if (line.BeginsWith("timelimit ")) {
+            settings_.timeLimit = std::clamp(ParseInteger(line.Rest()), 0, kLimitMax);
+        } else if (line.BeginsWith("sv_gravity ")) {
+            settings_.gravity = std::string(line.Rest());
+        } else if (line.BeginsWith("sv_aircontrol ")) {
+            settings_.airControl =
+                std::clamp(ParseScaledFraction(line.Rest(), kAirControlMax), 0, kAirControlMax);
+        } else if (line.BeginsWith("teamdamage ")) {
+            constexpr std::size_t kTeamDamageLength = 9;
+            settings_.friendlyFire = std::clamp(
+                ParseScaledFraction(line.Rest().substr(0, kTeamDamageLength), kFriendlyFireMax), 0,
+                kFriendlyFireMax);
+        }
+    }
+
+    Platform& platform_;
+    ReaderActions& actions_;
+    LaunchSettings& settings_;
+    std::string& wadDir_;
+    const std::string& startDir_;
+};
+
+} // namespace
+
+std::string MissingIwadQuestion(const std::string& iwadName) {
+    return "File \"" + iwadName + "\" not found! Do you want to enter a new WAD directory?";
+}
+
+void ReadLaunchFiles(Platform& platform, ReaderActions& actions, LaunchSettings& settings,
+                     std::string& wadDir, const std::string& startDir) {
+    LaunchFileReader(platform, actions, settings, wadDir, startDir).Read();
+}
+
+} // namespace tarnwick

@@ -1,0 +1,39 @@
+// A Platform whose files live in memory, so that the fuzzer exercises the
+// reader's text logic without touching a disk.
+#pragma once
+
+#include "Platform.h"
+
+#include <map>
+#include <set>
+#include <string>
+
+namespace tarnwick {
+
+class MemoryPlatform : public Platform {
+  public:
+    std::map<std::string, std::string> files;
+    std::set<std::string> unreadable; // ReadFile raises IoError for these
+    std::map<std::string, std::string> environment;
+    std::string currentDirectory = "C:\\START";
+
+    std::string CurrentDirectory() override { return currentDirectory; }
+    void ChangeDirectory(const std::string& path) override { currentDirectory = path; }
+    bool FileExists(const std::string& path) override { return files.contains(path); }
+    bool DirectoryExists(const std::string&) override { return false; }
+    void ListMatches(const std::string& pattern,
+                     const std::function<void(std::string_view name)>& onName) override;
+    std::string ReadFile(const std::string& path) override;
+    void WriteFile(const std::string& path, std::string_view bytes) override {
+        files[path] = std::string(bytes);
+    }
+    void MoveReplacing(const std::string& from, const std::string& to) override;
+    void RemoveFile(const std::string& path) override;
+    std::string GetEnvironment(const std::string& name) override;
+    void SetEnvironment(const std::string& name, const std::string& value) override {
+        environment[name] = value;
+    }
+    void StartHidden(const std::string&) override {}
+};
+
+} // namespace tarnwick

@@ -1,0 +1,462 @@
+// Reading the launch files back from real files.
+#include "LaunchErrors.h"
+#include "LaunchReader.h"
+#include "LaunchWriter.h"
+#include "ScriptedReaderActions.h"
+#include "TempFolder.h"
+#include "Win32Platform.h"
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <optional>
+
+namespace tarnwick {
+namespace {
+
+using testing::CurrentDirectoryScope;
+using testing::ScriptedReaderActions;
+using testing::TempFolder;
+using Names = std::vector<std::string>;
+
+std::string Environment(const char* name) {
+    char value[4096];
+    const DWORD length = GetEnvironmentVariableA(name, value, sizeof value);
+    return std::string(value, length < sizeof value ? length : 0);
+}
+
+// One reading in a start folder, with its inputs and everything it produced.
+class Reading {
+    // Declared first: the actions keep references to them.
+    const TempFolder& start_;
+    Win32Platform platform_;
+
+  public:
+    explicit Reading(const TempFolder& start, std::string wadDirBefore = "C:\\BEFORE")
+        : start_(start), wadDir(std::move(wadDirBefore)), actions(platform_, wadDir, start.path()) {
+    }
+
+    // The error's message, or "" when the reading ended normally.
+    std::string Run() {
+        CurrentDirectoryScope inStart(start_.path());
+        try {
+            ReadLaunchFiles(platform_, actions, settings, wadDir, start_.path());
+        } catch (const ConversionError& error) {
+            return error.what();
+        } catch (const IoError& error) {
+            ioErrorCode = error.code();
+            return error.what();
+        }
+        return "";
+    }
+
+    std::string wadDir;
+    LaunchSettings settings;
+    ScriptedReaderActions actions;
+    std::optional<std::uint32_t> ioErrorCode;
+};
+
+const char* const kFullResponseFile = "-iwad \"doom2.wad\"\r\n"
+                                      "-file maps.wad sounds.pk3\r\n"
+                                      "-deh monsters.deh\r\n"
+                                      "-host 4\r\n"
+                                      "-port 5029\r\n"
+                                      "-dup 2\r\n"
+                                      "-netmode 0\r\n"
+                                      "+exec qorvex.cfg\r\n"
+                                      "+team 1\r\n"
+                                      "+map MAP07\r\n"
+                                      "-nomusic\r\n";
+const char* const kFullConsoleScript = "deathmatch 1\r\n"
+                                       "skill 3\r\n"
+                                       "fraglimit 20\r\n"
+                                       "timelimit 15\r\n"
+                                       "sv_gravity 800.00\r\n"
+                                       "sv_aircontrol 0.00390625\r\n"
+                                       "teamdamage 0.5\r\n";
+
+void AddFullExample(const TempFolder& start, const std::string& wadDir) {
+    start.AddFile("qorvex.bat", "set DOOMWADDIR=" + wadDir + "\r\ngzdoom.exe @qorvex.rsp\r\n");
+    start.AddFile("qorvex.rsp", kFullResponseFile);
+    start.AddFile("qorvex.cfg", kFullConsoleScript);
+}
+
+// Every field of the full example after the "-iwad " line, as read back.
+void ExpectFullExampleAfterIwad(const LaunchSettings& s) {
+    EXPECT_EQ(s.sourcePort, 0);
+    EXPECT_EQ(s.files, (Names{"maps.wad", "sounds.pk3", "monsters.deh"}));
+    EXPECT_EQ(s.players, 4);
+    EXPECT_EQ(s.localPort, "5029");
+    EXPECT_EQ(s.networkDup, 2);
+    EXPECT_TRUE(s.peerToPeer);
+    EXPECT_EQ(s.team, 1);
+    EXPECT_EQ(s.startMap, "MAP07");
+    EXPECT_EQ(s.parameters, "-nomusic");
+    EXPECT_TRUE(s.deathmatch);
+    EXPECT_EQ(s.skill, 3);
+    EXPECT_EQ(s.fragLimit, 20);
+    EXPECT_EQ(s.timeLimit, 15);
+    EXPECT_EQ(s.gravity, "800.00");
+    EXPECT_EQ(s.airControl, 1);
+    EXPECT_EQ(s.friendlyFire, 50);
+    EXPECT_FALSE(s.teamplay);
+    EXPECT_FALSE(s.backupPackets);
+    EXPECT_FALSE(s.fastDemo);
+    EXPECT_EQ(s.recordDemo, "");
+    EXPECT_EQ(s.playDemo, "");
+    EXPECT_EQ(s.loadGame, "");
+    EXPECT_EQ(s.playerClass, "");
+    EXPECT_EQ(s.remoteHost, "");
+}
+
+TEST(ReadLaunchFiles, FullExampleComesBackAndSavesTheSameFiles) {
+    TempFolder start;
+    TempFolder wads;
+    AddFullExample(start, wads.path());
+    wads.AddFile("doom2.wad");
+    wads.AddFile("extra.pk3");
+    start.AddFile("maps.wad");
+
+    Reading reading(start);
+    EXPECT_EQ(reading.Run(), "");
+    EXPECT_EQ(reading.wadDir, wads.path());
+    EXPECT_EQ(Environment("DOOMWADDIR"), wads.path());
+    EXPECT_EQ(reading.settings.iwad, "Custom...");
+    EXPECT_EQ(reading.settings.customIwad, "doom2.wad");
+    ExpectFullExampleAfterIwad(reading.settings);
+    EXPECT_TRUE(reading.actions.questions.empty());
+    // The rescan with the saved WAD directory reached both lists.
+    ASSERT_EQ(reading.actions.iwadLists.size(), 1u);
+    EXPECT_EQ(reading.actions.iwadLists[0].titles, (Names{"DOOM 2: Hell on Earth", "Custom..."}));
+    ASSERT_EQ(reading.actions.candidateLists.size(), 1u);
+    EXPECT_EQ(reading.actions.candidateLists[0], (Names{"maps.wad", "doom2.wad", "extra.pk3"}));
+
+    const LaunchFileSet again = FormatLaunchFiles(reading.settings, reading.wadDir,
+                                                  [](const std::string&) { return false; });
+    EXPECT_EQ(again.responseFile, kFullResponseFile);
+    EXPECT_EQ(again.consoleScript, kFullConsoleScript);
+    EXPECT_EQ(again.batchFile, "set DOOMWADDIR=" + wads.path() + "\r\ngzdoom.exe @qorvex.rsp\r\n");
+}
+
+TEST(ReadLaunchFiles, IwadInTheStartFolderOrAtAnAbsolutePathIsFound) {
+    TempFolder start;
+    TempFolder iwads;
+    AddFullExample(start, start / "nowhere");
+    start.AddFile("doom2.wad");
+    Reading found(start);
+    EXPECT_EQ(found.Run(), "");
+    EXPECT_EQ(found.settings.iwad, "Custom...");
+    EXPECT_EQ(found.settings.customIwad, "doom2.wad");
+    EXPECT_TRUE(found.actions.questions.empty());
+
+    const std::string custom = iwads.AddFile("my game.wad");
+    start.AddFile("qorvex.rsp", "-iwad \"" + custom + "\"\r\n");
+    Reading absolute(start);
+    EXPECT_EQ(absolute.Run(), "");
+    EXPECT_EQ(absolute.settings.iwad, "Custom...");
+    EXPECT_EQ(absolute.settings.customIwad, custom);
+    EXPECT_TRUE(absolute.actions.questions.empty());
+
+    // A folder of that name is not the IWAD.
+    start.AddFolder("folder.wad");
+    start.AddFile("qorvex.rsp", "-iwad \"folder.wad\"\r\n");
+    Reading folder(start);
+    folder.actions.answer = WadDirAnswer::None;
+    EXPECT_EQ(folder.Run(), "");
+    EXPECT_EQ(folder.actions.questions.size(), 1u);
+}
+
+TEST(ReadLaunchFiles, MissingIwadAsksAndFollowsEachAnswer) {
+    TempFolder start;
+    TempFolder emptyWads;
+    TempFolder chosen;
+    AddFullExample(start, emptyWads.path());
+    start.AddFile("TNT.WAD");
+    chosen.AddFile("DOOM.WAD");
+    const std::string question =
+        "File \"doom2.wad\" not found! Do you want to enter a new WAD directory?";
+
+    Reading no(start);
+    no.actions.answer = WadDirAnswer::No;
+    EXPECT_EQ(no.Run(), "");
+    EXPECT_EQ(no.actions.questions, Names{question});
+    EXPECT_EQ(no.settings.iwad, "Custom...");
+    EXPECT_EQ(no.settings.customIwad, "doom2.wad");
+    EXPECT_EQ(no.actions.dialogsShown, 0);
+    ExpectFullExampleAfterIwad(no.settings);
+
+    Reading closed(start);
+    closed.actions.answer = WadDirAnswer::None;
+    EXPECT_EQ(closed.Run(), "");
+    EXPECT_EQ(closed.actions.questions, Names{question});
+    EXPECT_EQ(closed.settings.iwad, "TNT: Evilution"); // the first entry after the rescan
+    EXPECT_EQ(closed.settings.customIwad, "");
+    ExpectFullExampleAfterIwad(closed.settings);
+
+    Reading yes(start);
+    yes.actions.answer = WadDirAnswer::Yes;
+    yes.actions.folderChosenInDialog = chosen.path();
+    EXPECT_EQ(yes.Run(), "");
+    EXPECT_EQ(yes.actions.questions, Names{question});
+    EXPECT_EQ(yes.actions.dialogsShown, 1);
+    EXPECT_EQ(yes.wadDir, chosen.path());
+    EXPECT_EQ(yes.actions.iwadLists.back().titles,
+              (Names{"TNT: Evilution", "The Ultimate DOOM", "Custom..."}));
+    EXPECT_EQ(yes.settings.iwad, "TNT: Evilution");
+    EXPECT_EQ(yes.settings.customIwad, "");
+    ExpectFullExampleAfterIwad(yes.settings);
+
+    // A custom path names itself in the question.
+    start.AddFile("qorvex.rsp", "-iwad \"D:\\Iwads\\mygame.wad\"\r\n+map E1M1\r\n");
+    Reading path(start);
+    path.actions.answer = WadDirAnswer::None;
+    EXPECT_EQ(path.Run(), "");
+    EXPECT_EQ(path.actions.questions,
+              Names{"File \"D:\\Iwads\\mygame.wad\" not found! Do you want to enter a new WAD "
+                    "directory?"});
+    EXPECT_EQ(path.settings.startMap, "E1M1");
+}
+
+TEST(ReadLaunchFiles, MissingFilesEndTheReadingQuietly) {
+    TempFolder start;
+    SetEnvironmentVariableA("DOOMWADDIR", "unchanged");
+
+    Reading nothing(start);
+    EXPECT_EQ(nothing.Run(), "");
+    EXPECT_EQ(nothing.settings, LaunchSettings());
+    EXPECT_EQ(nothing.wadDir, "C:\\BEFORE");
+    EXPECT_EQ(Environment("DOOMWADDIR"), "unchanged");
+    EXPECT_TRUE(nothing.actions.iwadLists.empty());
+
+    // A folder named like the batch file is no batch file.
+    start.AddFolder("qorvex.bat");
+    Reading folder(start);
+    EXPECT_EQ(folder.Run(), "");
+    EXPECT_EQ(folder.settings, LaunchSettings());
+    EXPECT_TRUE(folder.actions.iwadLists.empty());
+
+    TempFolder batchOnly;
+    batchOnly.AddFile("qorvex.bat",
+                      "set DOOMWADDIR=D:\\W\r\nC:\\Ports\\my port.exe @qorvex.rsp\r\n");
+    Reading noResponse(batchOnly);
+    EXPECT_EQ(noResponse.Run(), "");
+    LaunchSettings expected;
+    expected.iwad = "Custom...";
+    expected.sourcePort = 3;
+    expected.customExecutable = "C:\\Ports\\my port.exe";
+    EXPECT_EQ(noResponse.settings, expected);
+    EXPECT_EQ(noResponse.wadDir, "D:\\W");
+    EXPECT_EQ(Environment("DOOMWADDIR"), "D:\\W");
+    EXPECT_EQ(noResponse.actions.candidateLists.size(), 1u);
+
+    // One line: no executable, and no response file even when one exists.
+    TempFolder oneLine;
+    oneLine.AddFile("qorvex.bat", "set DOOMWADDIR=E:\\Games");
+    oneLine.AddFile("qorvex.rsp", "+map MAP01\r\n");
+    Reading single(oneLine);
+    EXPECT_EQ(single.Run(), "");
+    EXPECT_EQ(single.wadDir, "E:\\Games");
+    EXPECT_EQ(single.settings.sourcePort, 3);
+    EXPECT_EQ(single.settings.customExecutable, "");
+    EXPECT_EQ(single.settings.startMap, "");
+
+    // Case counts in the executable's name.
+    oneLine.AddFile("qorvex.bat", "set DOOMWADDIR=\r\nGZDoom.exe @qorvex.rsp\r\n");
+    Reading upper(oneLine);
+    EXPECT_EQ(upper.Run(), "");
+    EXPECT_EQ(upper.wadDir, "");
+    EXPECT_EQ(upper.settings.sourcePort, 3);
+    EXPECT_EQ(upper.settings.customExecutable, "GZDoom.exe");
+    EXPECT_EQ(upper.settings.startMap, "MAP01");
+
+    // No "+exec " line: the console script is not read.
+    oneLine.AddFile("qorvex.bat", "set DOOMWADDIR=\r\nzdoom.exe @qorvex.rsp\r\n");
+    oneLine.AddFile("qorvex.rsp", "-file qorvex.cfg\r\n");
+    oneLine.AddFile("qorvex.cfg", "skill 0\r\n");
+    Reading noExec(oneLine);
+    EXPECT_EQ(noExec.Run(), "");
+    EXPECT_EQ(noExec.settings.sourcePort, 1);
+    EXPECT_EQ(noExec.settings.files, Names{"qorvex.cfg"});
+    EXPECT_EQ(noExec.settings.skill, 3);
+    SetEnvironmentVariableA("DOOMWADDIR", nullptr);
+}
+
+TEST(ReadLaunchFiles, ConversionErrorKeepsWhatWasReadAndStops) {
+    TempFolder start;
+    start.AddFile("qorvex.bat", "set DOOMWADDIR=\r\nskulltag.exe @qorvex.rsp\r\n");
+    start.AddFile("qorvex.rsp", "+exec qorvex.cfg\r\n");
+    start.AddFile("qorvex.cfg", "skill 1\r\nsv_aircontrol 0.1\r\nteamdamage 0.5\r\n");
+    Reading air(start);
+    air.settings.airControl = 17;
+    EXPECT_EQ(air.Run(), "'25.6' is not a valid integer value");
+    EXPECT_EQ(air.settings.sourcePort, 2);
+    EXPECT_EQ(air.settings.skill, 1);
+    EXPECT_EQ(air.settings.airControl, 17);
+    EXPECT_EQ(air.settings.friendlyFire, 0);
+
+    start.AddFile("qorvex.rsp", "-file a.wad\r\n+team red\r\n+exec qorvex.cfg\r\n+map X\r\n");
+    Reading team(start);
+    EXPECT_EQ(team.Run(), "'red' is not a valid integer value");
+    EXPECT_EQ(team.settings.files, Names{"a.wad"});
+    EXPECT_EQ(team.settings.startMap, "");
+    EXPECT_EQ(team.settings.skill, 3);
+
+    start.AddFile("qorvex.rsp", "+exec qorvex.cfg\r\n");
+    start.AddFile("qorvex.cfg", "teamdamage half\r\n");
+    Reading damage(start);
+    EXPECT_EQ(damage.Run(), "'half' is not a valid floating point value");
+
+    start.AddFile("qorvex.cfg", "fraglimit 4294967296\r\n");
+    Reading range(start);
+    EXPECT_EQ(range.Run(), "'4294967296' is not a valid integer value");
+
+    start.AddFile("qorvex.cfg", "timelimit 10 \r\n");
+    Reading trailing(start);
+    EXPECT_EQ(trailing.Run(), "'10 ' is not a valid integer value");
+}
+
+TEST(ReadLaunchFiles, ValuesOutsideTheirRangeAreClampedOrSelectNothing) {
+    TempFolder start;
+    start.AddFile("qorvex.bat", "set DOOMWADDIR=\r\ngzdoom.exe @qorvex.rsp\r\n");
+    start.AddFile("qorvex.rsp", "-host 9\r\n-dup 0\r\n+team -1\r\n+exec qorvex.cfg\r\n");
+    start.AddFile("qorvex.cfg", "skill 7\r\nfraglimit -5\r\ntimelimit 2000000000\r\n"
+                                "sv_aircontrol 2\r\nteamdamage -1\r\n");
+    Reading low(start);
+    low.settings.team = 2;
+    EXPECT_EQ(low.Run(), "");
+    EXPECT_EQ(low.settings.players, -1);
+    EXPECT_EQ(low.settings.networkDup, 1);
+    EXPECT_EQ(low.settings.team, -1);
+    EXPECT_EQ(low.settings.skill, -1);
+    EXPECT_EQ(low.settings.fragLimit, 0);
+    EXPECT_EQ(low.settings.timeLimit, 999999999);
+    EXPECT_EQ(low.settings.airControl, 256);
+    EXPECT_EQ(low.settings.friendlyFire, 0);
+
+    start.AddFile("qorvex.rsp", "-host 8\r\n-dup 9\r\n+team 8\r\n+exec qorvex.cfg\r\n");
+    start.AddFile("qorvex.cfg", "fraglimit $1F\r\ntimelimit  0x10\r\nteamdamage 0.5000000000\r\n"
+                                "sv_aircontrol -0.5\r\n");
+    Reading hex(start);
+    EXPECT_EQ(hex.Run(), "");
+    EXPECT_EQ(hex.settings.players, 8);
+    EXPECT_EQ(hex.settings.networkDup, 9);
+    EXPECT_EQ(hex.settings.team, 8);
+    EXPECT_EQ(hex.settings.fragLimit, 31);
+    EXPECT_EQ(hex.settings.timeLimit, 16);
+    EXPECT_EQ(hex.settings.friendlyFire, 50);
+    EXPECT_EQ(hex.settings.airControl, 0);
+
+    start.AddFile("qorvex.rsp", "+team X7\r\n+exec qorvex.cfg\r\n");
+    start.AddFile("qorvex.cfg", "teamdamage 2e0\r\n");
+    Reading more(start);
+    EXPECT_EQ(more.Run(), "");
+    EXPECT_EQ(more.settings.team, 7); // "X7" is hexadecimal
+    EXPECT_EQ(more.settings.friendlyFire, 100);
+}
+
+TEST(ReadLaunchFiles, LineRulesKeywordsAndFreeParameters) {
+    TempFolder start;
+    start.AddFile("qorvex.bat", "set DOOMWADDIR=C:\\W\x1A"
+                                "junk\r\nzdoom.ex\re @qorvex.rsp\r\n");
+    start.AddFile("qorvex.rsp", "-extratic \r\n"
+                                "-netmode 1\r\n"
+                                "  +map E1M1\r\n"
+                                "+map E2M2\r\n"
+                                "-iwa\rd \"mine.wad\"\r\n"
+                                "\r\n"
+                                "+exec qorvex.cfg\r\n"
+                                "-deh a.deh\r\n"
+                                "-file b.wad\r\n"
+                                "-bex C:\\My Wads\\c.bex\r\n"
+                                "-file  x  y \r\n"
+                                "-file \r\n"
+                                "+playerclass Cleric\x1A"
+                                "ignored\r\n"
+                                "-FILE upper.wad\r\n"
+                                "\x1A-host 2\r\n"
+                                "-extratic\r\n");
+    start.AddFile("mine.wad");
+    start.AddFile("qorvex.cfg", "deathmatch 0\r\n"
+                                "teamplay 1\r\n"
+                                "deathmatch  1\r\n"
+                                "Skill 1\r\n"
+                                "sv_gravity  low  \r\n"
+                                "\x1A\r\n"
+                                "skill 0\r\n");
+    Reading reading(start);
+    reading.settings.peerToPeer = true;
+    EXPECT_EQ(reading.Run(), "");
+    // Ctrl-Z ends the batch line's text; the lone carriage return is dropped.
+    EXPECT_EQ(reading.wadDir, "C:\\W");
+    EXPECT_EQ(reading.settings.sourcePort, 1);
+    EXPECT_FALSE(reading.settings.backupPackets);
+    EXPECT_FALSE(reading.settings.peerToPeer);
+    EXPECT_EQ(reading.settings.startMap, "E2M2");
+    EXPECT_EQ(reading.settings.iwad, "Custom...");
+    EXPECT_EQ(reading.settings.customIwad, "mine.wad");
+    EXPECT_EQ(reading.settings.files,
+              (Names{"a.deh", "b.wad", "C:\\My", "Wads\\c.bex", "", "x", " y"}));
+    EXPECT_EQ(reading.settings.playerClass, "Cleric");
+    EXPECT_EQ(reading.settings.players, 1);
+    // The last line no keyword recognises; an empty line is none.
+    EXPECT_EQ(reading.settings.parameters, "-FILE upper.wad");
+    EXPECT_TRUE(reading.settings.deathmatch);
+    EXPECT_TRUE(reading.settings.teamplay);
+    EXPECT_EQ(reading.settings.skill, 3);
+    EXPECT_EQ(reading.settings.gravity, " low  ");
+}
+
+TEST(ReadLaunchFiles, QuotedValuesAndBatchEscapesComeBackWhole) {
+    TempFolder start;
+    start.AddFile("qorvex.bat", "set \"DOOMWADDIR=C:\\R&D\\100%%\"\r\n"
+                                "\"C:\\my port@home (x86).exe\" @qorvex.rsp\r\n");
+    start.AddFile("qorvex.rsp", "-iwad \"\"\r\n"
+                                "-file \"C:\\My Wads\\x.wad\" plain.wad \"b c.pk3\"\r\n"
+                                "-deh \"fix it.deh\"\r\n"
+                                "-record \"my demo\"\r\n"
+                                "-timedemo \"old demo.lmp\"\r\n"
+                                "-loadgame \"save 1.zds\"\r\n"
+                                "-join 10.0.0.1 \r\n"
+                                "+exec qorvex.cfg\r\n"
+                                "-nomonsters +set x \"a b\"\r\n");
+    Reading reading(start);
+    EXPECT_EQ(reading.Run(), "");
+    EXPECT_EQ(reading.wadDir, "C:\\R&D\\100%");
+    EXPECT_EQ(Environment("DOOMWADDIR"), "C:\\R&D\\100%");
+    EXPECT_EQ(reading.settings.sourcePort, 3);
+    EXPECT_EQ(reading.settings.customExecutable, "C:\\my port@home (x86).exe");
+    EXPECT_EQ(reading.settings.customIwad, "");
+    EXPECT_EQ(reading.settings.files,
+              (Names{"C:\\My Wads\\x.wad", "plain.wad", "b c.pk3", "fix it.deh"}));
+    EXPECT_EQ(reading.settings.recordDemo, "my demo");
+    EXPECT_EQ(reading.settings.playDemo, "old demo.lmp");
+    EXPECT_TRUE(reading.settings.fastDemo);
+    EXPECT_EQ(reading.settings.loadGame, "save 1.zds");
+    EXPECT_EQ(reading.settings.players, 0);
+    EXPECT_EQ(reading.settings.remoteHost, "10.0.0.1 ");
+    EXPECT_EQ(reading.settings.parameters, "-nomonsters +set x \"a b\"");
+    SetEnvironmentVariableA("DOOMWADDIR", nullptr);
+}
+
+TEST(ReadLaunchFiles, FileThatCannotBeOpenedRaisesIoErrorAfterWhatWasRead) {
+    TempFolder start;
+    start.AddFile("qorvex.bat", "set DOOMWADDIR=C:\\W\r\nzdoom.exe @qorvex.rsp\r\n");
+    start.AddFile("qorvex.rsp", "+map MAP02\r\n+exec qorvex.cfg\r\n");
+    start.AddFile("qorvex.cfg", "skill 0\r\n");
+    const HANDLE locked = CreateFileA((start / "qorvex.rsp").c_str(), GENERIC_READ, 0, nullptr,
+                                      OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(locked, INVALID_HANDLE_VALUE);
+    Reading reading(start);
+    EXPECT_NE(reading.Run(), "");
+    CloseHandle(locked);
+    EXPECT_EQ(reading.ioErrorCode, std::optional<std::uint32_t>(ERROR_SHARING_VIOLATION));
+    EXPECT_EQ(reading.wadDir, "C:\\W");
+    EXPECT_EQ(reading.settings.sourcePort, 1);
+    EXPECT_EQ(reading.settings.startMap, "");
+    EXPECT_EQ(reading.settings.skill, 3);
+    SetEnvironmentVariableA("DOOMWADDIR", nullptr);
+}
+
+} // namespace
+} // namespace tarnwick

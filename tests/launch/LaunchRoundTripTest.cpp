@@ -1,0 +1,239 @@
+// Random settings written with the writer's texts and read back from real
+// files: the second save equals the first, and every field comes back except
+// where the reading is intentionally not the writer's inverse.
+#include "IwadCatalogue.h"
+#include "LaunchReader.h"
+#include "LaunchWriter.h"
+#include "ScriptedReaderActions.h"
+#include "TempFolder.h"
+#include "Win32Platform.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <random>
+#include <string_view>
+
+namespace tarnwick {
+namespace {
+
+using testing::CurrentDirectoryScope;
+using testing::ScriptedReaderActions;
+using testing::TempFolder;
+
+constexpr int kIterations = 3000;
+
+// Every byte a value may hold except the double quote, CR, LF and Ctrl-Z;
+// blanks and the batch file's special characters come up often.
+constexpr std::string_view kAlphabet =
+    "   abcXYZ019.\\:-+_&%^@|<>(),;=!'~$\xE4\xE9\xFC\xA0\xFF\x80\x09";
+
+constexpr std::array<std::string_view, 18> kResponseKeywords{
+    "-iwad ",     "-file ",     "-deh ",         "-bex ",  "-record ", "-playdemo ",
+    "-timedemo ", "-loadgame ", "-join ",        "-host ", "-port ",   "-dup ",
+    "-netmode ",  "-extratic",  "+playerclass ", "+team ", "+map ",    "+exec "};
+
+bool IsPatch(const std::string& entry) {
+    return entry.size() >= 4 && (entry.ends_with(".deh") || entry.ends_with(".bex"));
+}
+
+// A demo or saved game "exists" by a rule both saves share.
+bool DemoExists(const std::string& name) { return !name.empty() && name.size() % 2 == 0; }
+
+class RandomSettings {
+  public:
+    explicit RandomSettings(unsigned seed) : random_(seed) {}
+
+    int Between(int low, int high) {
+        return std::uniform_int_distribution<int>(low, high)(random_);
+    }
+    bool Coin() { return Between(0, 1) == 1; }
+
+    std::string Text(int maxLength = 12) {
+        std::string text(static_cast<std::size_t>(Between(0, maxLength)), ' ');
+        for (char& c : text)
+            c = kAlphabet[static_cast<std::size_t>(Between(0, int(kAlphabet.size()) - 1))];
+        return text;
+    }
+
+    std::string FileEntry() {
+        static constexpr std::array<std::string_view, 6> kEndings{".wad", ".pk3", ".deh",
+                                                                  ".bex", ".DEH", ""};
+        std::string entry =
+            Text(10) + std::string(kEndings[static_cast<std::size_t>(Between(0, 5))]);
+        return entry.empty() ? "x" : entry;
+    }
+
+    // Free parameters that begin with a keyword are read as that keyword's
+    // line, on purpose; those are not drawn.
+    std::string Parameters() {
+        for (;;) {
+            std::string text = Text(16);
+            bool keyword = text == "-extratic";
+            for (std::string_view k : kResponseKeywords)
+                keyword = keyword || (k != "-extratic" && text.starts_with(k));
+            if (!keyword) return text;
+        }
+    }
+
+    LaunchSettings Draw() {
+        LaunchSettings s;
+        s.sourcePort = Between(0, 3);
+        s.customExecutable = Text();
+        s.skill = Between(0, 4);
+        s.players = Between(0, 8);
+        s.playerClass = Text();
+        s.startMap = Text();
+        s.team = Between(-1, 8);
+        s.recordDemo = Text();
+        s.playDemo = Text();
+        s.fastDemo = Coin();
+        s.parameters = Parameters();
+        const int iwad = Between(0, int(IwadCatalogue.size()) + 1);
+        s.iwad = iwad < int(IwadCatalogue.size())
+                     ? std::string(IwadCatalogue[static_cast<std::size_t>(iwad)].title)
+                     : (iwad == int(IwadCatalogue.size()) ? "Custom..." : Text());
+        s.customIwad = Text();
+        for (int i = Between(0, 5); i > 0; --i)
+            s.files.push_back(FileEntry());
+        s.loadGame = Text();
+        s.gravity = Text(20);
+        s.airControl = Between(0, 256);
+        s.friendlyFire = Between(0, 100);
+        s.deathmatch = Coin();
+        s.teamplay = Coin();
+        s.peerToPeer = Coin();
+        s.backupPackets = Coin();
+        s.localPort = Text(6);
+        s.remoteHost = Text();
+        s.fragLimit = Coin() ? Between(0, 100) : Between(0, 999999999);
+        s.timeLimit = Coin() ? Between(0, 100) : Between(0, 999999999);
+        s.networkDup = Between(1, 9);
+        return s;
+    }
+
+  private:
+    std::mt19937 random_;
+};
+
+// Every field on a line of its own, so that a failure shows which differ.
+std::string Describe(const LaunchSettings& s) {
+    std::string text;
+    const auto field = [&text](const char* name, const std::string& value) {
+        text.append(name).append("=[").append(value).append("]\n");
+    };
+    const auto number = [&field](const char* name, int value) {
+        field(name, std::to_string(value));
+    };
+    number("sourcePort", s.sourcePort);
+    field("customExecutable", s.customExecutable);
+    number("skill", s.skill);
+    number("players", s.players);
+    field("playerClass", s.playerClass);
+    field("startMap", s.startMap);
+    number("team", s.team);
+    field("recordDemo", s.recordDemo);
+    field("playDemo", s.playDemo);
+    number("fastDemo", s.fastDemo);
+    field("parameters", s.parameters);
+    field("iwad", s.iwad);
+    field("customIwad", s.customIwad);
+    for (const std::string& entry : s.files)
+        field("files", entry);
+    field("loadGame", s.loadGame);
+    field("gravity", s.gravity);
+    number("airControl", s.airControl);
+    number("friendlyFire", s.friendlyFire);
+    number("deathmatch", s.deathmatch);
+    number("teamplay", s.teamplay);
+    number("peerToPeer", s.peerToPeer);
+    number("backupPackets", s.backupPackets);
+    field("localPort", s.localPort);
+    field("remoteHost", s.remoteHost);
+    number("fragLimit", s.fragLimit);
+    number("timeLimit", s.timeLimit);
+    number("networkDup", s.networkDup);
+    return text;
+}
+
+// What reading the saved settings into default settings gives.
+LaunchSettings ExpectedAfterReading(const LaunchSettings& saved) {
+    LaunchSettings e;
+    e.sourcePort = saved.sourcePort;
+    if (saved.sourcePort == 3) e.customExecutable = saved.customExecutable;
+    // The IWAD comes back as the custom one, under the name the file holds.
+    const IwadEntry* known = LookupIwadByTitle(saved.iwad);
+    e.iwad = "Custom...";
+    e.customIwad = known ? std::string(known->launchFileName) : saved.customIwad;
+    // Resource files first, then patches.
+    for (const std::string& entry : saved.files)
+        if (!IsPatch(entry)) e.files.push_back(entry);
+    for (const std::string& entry : saved.files)
+        if (IsPatch(entry)) e.files.push_back(entry);
+    e.recordDemo = saved.recordDemo;
+    if (DemoExists(saved.playDemo)) {
+        e.playDemo = saved.playDemo;
+        e.fastDemo = saved.fastDemo;
+    }
+    if (DemoExists(saved.loadGame)) e.loadGame = saved.loadGame;
+    e.players = saved.players;
+    if (saved.players == 0) e.remoteHost = saved.remoteHost;
+    if (saved.players != 1) {
+        e.localPort = saved.localPort;
+        e.networkDup = saved.networkDup;
+        e.peerToPeer = saved.peerToPeer;
+        e.backupPackets = saved.backupPackets;
+        e.team = saved.team;
+    }
+    e.playerClass = saved.playerClass;
+    e.startMap = saved.startMap;
+    e.parameters = saved.parameters;
+    e.deathmatch = saved.deathmatch;
+    e.teamplay = saved.teamplay;
+    e.skill = saved.skill;
+    e.fragLimit = saved.fragLimit;
+    e.timeLimit = saved.timeLimit;
+    e.gravity = saved.gravity;
+    e.airControl = saved.airControl;
+    e.friendlyFire = saved.friendlyFire;
+    return e;
+}
+
+TEST(LaunchRoundTrip, RandomSettingsSurviveASaveAndARead) {
+    Win32Platform platform;
+    TempFolder start;
+    CurrentDirectoryScope inStart(start.path());
+    RandomSettings draw(20261207);
+
+    for (int i = 0; i < kIterations && !HasFailure(); ++i) {
+        SCOPED_TRACE("iteration " + std::to_string(i));
+        const LaunchSettings saved = draw.Draw();
+        // Under the start folder, so that no drawn text reaches the network
+        // (a path that begins with two backslashes names a server) and the
+        // scans stay quick.
+        const std::string savedWadDir = start / draw.Text(20);
+        const LaunchFileSet first = FormatLaunchFiles(saved, savedWadDir, DemoExists);
+        start.AddFile("qorvex.rsp", first.responseFile);
+        start.AddFile("qorvex.cfg", first.consoleScript);
+        start.AddFile("qorvex.bat", first.batchFile);
+
+        LaunchSettings read;
+        std::string wadDir = "C:\\BEFORE";
+        ScriptedReaderActions actions(platform, wadDir, start.path());
+        actions.answer = WadDirAnswer::No;
+        ReadLaunchFiles(platform, actions, read, wadDir, start.path());
+
+        EXPECT_EQ(wadDir, savedWadDir);
+        const LaunchSettings expected = ExpectedAfterReading(saved);
+        EXPECT_EQ(Describe(read), Describe(expected));
+        EXPECT_TRUE(read == expected); // no field left out of Describe
+        const LaunchFileSet second = FormatLaunchFiles(read, wadDir, DemoExists);
+        EXPECT_EQ(second.responseFile, first.responseFile);
+        EXPECT_EQ(second.consoleScript, first.consoleScript);
+        EXPECT_EQ(second.batchFile, first.batchFile);
+    }
+    SetEnvironmentVariableA("DOOMWADDIR", nullptr);
+}
+
+} // namespace
+} // namespace tarnwick
