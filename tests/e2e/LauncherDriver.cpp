@@ -210,11 +210,7 @@ void RemoteControl::PressKey(WORD virtualKey) const {
         info.cbSize = sizeof info;
         if (GetComboBoxInfo(hwnd_, &info) && info.hwndItem != nullptr) target = info.hwndItem;
     }
-    const UINT scan = MapVirtualKeyA(virtualKey, 0);
-    PostMessageA(target, WM_KEYDOWN, virtualKey, 1 | (static_cast<LPARAM>(scan) << 16));
-    PostMessageA(target, WM_KEYUP, virtualKey,
-                 1 | (static_cast<LPARAM>(scan) << 16) | (1 << 30) |
-                     (static_cast<LPARAM>(1) << 31));
+    PressKeyOn(target, virtualKey);
 }
 
 void RemoteControl::Focus() const {
@@ -226,12 +222,18 @@ int RemoteControl::ScrollPosition() const {
 }
 
 void RemoteControl::Scroll(int position) const {
+    // Arrow clicks, one step each: a dragged thumb's position cannot be faked
+    // from outside (the bar reports its track position only during a real drag).
     const bool vertical = (GetWindowLongA(hwnd_, GWL_STYLE) & SBS_VERT) != 0;
     const UINT message = vertical ? WM_VSCROLL : WM_HSCROLL;
     const auto bar = reinterpret_cast<LPARAM>(hwnd_);
-    const WORD where = static_cast<WORD>(position);
-    SendMessageA(GetParent(hwnd_), message, MAKEWPARAM(SB_THUMBTRACK, where), bar);
-    SendMessageA(GetParent(hwnd_), message, MAKEWPARAM(SB_THUMBPOSITION, where), bar);
+    for (int now = ScrollPosition(); now != position;) {
+        const WORD step = position > now ? SB_LINEDOWN : SB_LINEUP;
+        SendMessageA(GetParent(hwnd_), message, MAKEWPARAM(step, 0), bar);
+        const int moved = ScrollPosition();
+        if (moved == now) break; // at an end, or the bar does not answer
+        now = moved;
+    }
     SendMessageA(GetParent(hwnd_), message, MAKEWPARAM(SB_ENDSCROLL, 0), bar);
 }
 
@@ -246,6 +248,27 @@ std::string MessageBoxText(HWND box) {
 void PressDialogButton(HWND dialog, int id) {
     PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(static_cast<WORD>(id), BN_CLICKED),
                  reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
+}
+
+void PressKeyOn(HWND target, WORD virtualKey) {
+    const UINT scan = MapVirtualKeyA(virtualKey, 0);
+    PostMessageA(target, WM_KEYDOWN, virtualKey, 1 | (static_cast<LPARAM>(scan) << 16));
+    PostMessageA(target, WM_KEYUP, virtualKey,
+                 1 | (static_cast<LPARAM>(scan) << 16) | (1 << 30) |
+                     (static_cast<LPARAM>(1) << 31));
+}
+
+bool Settle(HWND hiddenButton, milliseconds patience) {
+    // Messages posted to one thread are handled in the order of posting, so
+    // once the flipped state shows, everything posted earlier has been handled.
+    const auto pushed = [hiddenButton] {
+        return (SendMessageA(hiddenButton, BM_GETSTATE, 0, 0) & BST_PUSHED) != 0;
+    };
+    for (const bool wanted : {!pushed(), pushed()}) {
+        PostMessageA(hiddenButton, BM_SETSTATE, wanted ? TRUE : FALSE, 0);
+        if (!WaitUntil([&] { return pushed() == wanted; }, patience)) return false;
+    }
+    return true;
 }
 
 HWND FocusOf(HWND window) {

@@ -81,7 +81,7 @@ class RemoteControl {
     void PressKey(WORD virtualKey) const; // key down and up sent to the control
     void Focus() const;
     int ScrollPosition() const;
-    void Scroll(int position) const; // drags the thumb to position
+    void Scroll(int position) const; // clicks the arrows until the bar is at position
     bool Visible() const;
     bool Enabled() const;
 
@@ -97,5 +97,13 @@ void PressDialogButton(HWND dialog, int id);
 
 // The window that has the keyboard focus in the launcher's thread.
 HWND FocusOf(HWND window);
+
+// Key down and up posted to a window, as a key press reaches the focused one.
+void PressKeyOn(HWND target, WORD virtualKey);
+
+// Waits until the launcher has handled every message posted to it before: a
+// state change of the hidden button, posted behind them, must come through.
+// False when it did not in time (the launcher hangs).
+bool Settle(HWND hiddenButton, milliseconds patience = kPatience);
 
 } // namespace tarnwick::e2e

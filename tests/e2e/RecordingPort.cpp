@@ -1,6 +1,7 @@
 // A stand-in for a source port: records what it was started with (its
-// arguments, its working folder and DOOMWADDIR) into port-record.txt in its
-// working folder, so a test can see what Run really started.
+// working folder, DOOMWADDIR, whether its console window shows, and its
+// arguments) into port-record.txt in its working folder, so a test can see
+// what Run really started.
 #include <windows.h>
 
 #include <cstdio>
@@ -14,6 +15,10 @@ int main(int argc, char** argv) {
     if (record == nullptr) return 1;
     std::fprintf(record, "folder=%s\r\n", folder);
     std::fprintf(record, "DOOMWADDIR=%s\r\n", length == 0 ? "<unset>" : wadDir);
+    // Run starts the batch file hidden: the console it runs in must not show.
+    const HWND console = GetConsoleWindow();
+    std::fprintf(record, "console=%s\r\n",
+                 console != nullptr && IsWindowVisible(console) ? "visible" : "not visible");
     for (int i = 1; i < argc; ++i)
         std::fprintf(record, "argument=%s\r\n", argv[i]);
     std::fclose(record);

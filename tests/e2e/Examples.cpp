@@ -1,0 +1,30 @@
+#include "Examples.h"
+
+#include <gtest/gtest.h>
+
+namespace tarnwick::e2e {
+
+LaunchFileSet DefaultExample(const std::string& wadDir) {
+    return {CrLfLines({"-iwad \"doom2.wad\"", "+exec qorvex.cfg"}),
+            CrLfLines({"skill 3", "fraglimit 0", "timelimit 0", "sv_gravity 800.00",
+                       "sv_aircontrol 0.00390625", "teamdamage 0"}),
+            CrLfLines({"set DOOMWADDIR=" + wadDir, "gzdoom.exe @qorvex.rsp"})};
+}
+
+LaunchFileSet FullExample(const std::string& wadDir) {
+    return {CrLfLines({"-iwad \"doom2.wad\"", "-file maps.wad sounds.pk3", "-deh monsters.deh",
+                       "-host 4", "-port 5029", "-dup 2", "-netmode 0", "+exec qorvex.cfg",
+                       "+team 1", "+map MAP07", "-nomusic"}),
+            CrLfLines({"deathmatch 1", "skill 3", "fraglimit 20", "timelimit 15",
+                       "sv_gravity 800.00", "sv_aircontrol 0.00390625", "teamdamage 0.5"}),
+            CrLfLines({"set DOOMWADDIR=" + wadDir, "gzdoom.exe @qorvex.rsp"})};
+}
+
+void ExpectLaunchFiles(const std::string& folder, const LaunchFileSet& expected) {
+    const LaunchFileSet found = ReadLaunchFileSet(folder);
+    EXPECT_EQ(found.rsp, expected.rsp) << "qorvex.rsp";
+    EXPECT_EQ(found.cfg, expected.cfg) << "qorvex.cfg";
+    EXPECT_EQ(found.bat, expected.bat) << "qorvex.bat";
+}
+
+} // namespace tarnwick::e2e

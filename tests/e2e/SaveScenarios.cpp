@@ -1,0 +1,170 @@
+// Save from the window: the files it writes, byte for byte, and a save that
+// fails.
+#include "Examples.h"
+#include "RunningLauncher.h"
+#include "ScenarioFolders.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+namespace tarnwick::e2e {
+namespace {
+
+constexpr char kNotReady[] = "the start-up sequence never gave the focus to cbSource";
+
+TEST(Save, WithTheDefaultsWritesTheFirstExample) {
+    ScenarioFolders folders;
+    folders.AddToStart("DOOM2.WAD");
+    RunningLauncher launcher(folders.start, {{"DOOMWADDIR", folders.wads}});
+    ASSERT_TRUE(launcher.WaitReady()) << kNotReady;
+    EXPECT_EQ(launcher[MainId::cbIWAD].Items(),
+              (std::vector<std::string>{"DOOM 2: Hell on Earth", "Custom..."}));
+    EXPECT_EQ(launcher[MainId::cbIWAD].Selected(), 0);
+
+    launcher[MainId::btnSave].Click();
+    ASSERT_TRUE(launcher.Settle());
+    ExpectLaunchFiles(folders.start, DefaultExample(folders.wads));
+    EXPECT_EQ(launcher.CountWindows("Tarnwick Pro"), 1) << "Save leaves the window open";
+}
+
+TEST(Save, TabFromTheLastControlWrapsToTheFirstAndNeverReachesLoad) {
+    ScenarioFolders folders;
+    RunningLauncher launcher(folders.start, {{"DOOMWADDIR", folders.wads}});
+    ASSERT_TRUE(launcher.WaitReady()) << kNotReady;
+    const HWND source = launcher[MainId::cbSource].hwnd();
+    const HWND exit = launcher[MainId::btnExit].hwnd();
+    const HWND load = launcher[MainId::btnLoad].hwnd();
+
+    // Round the whole tab order from cbSource to btnExit, then one step on.
+    std::set<HWND> visited;
+    HWND focus = source;
+    for (int press = 0; press < 60 && focus != exit; ++press) {
+        PressKeyOn(focus, VK_TAB);
+        const HWND before = focus;
+        ASSERT_TRUE(WaitUntil([&] { return (focus = FocusOf(launcher.window())) != before; },
+                              milliseconds(3000)))
+            << "Tab did not move the focus";
+        EXPECT_NE(focus, load) << "Tab reached the hidden Load button";
+        visited.insert(focus);
+    }
+    ASSERT_EQ(focus, exit) << "Tab never reached Exit";
+    EXPECT_GE(visited.size(), 30u) << "the tab order skips controls";
+
+    PressKeyOn(exit, VK_TAB);
+    ASSERT_TRUE(WaitUntil([&] { return (focus = FocusOf(launcher.window())) != exit; },
+                          milliseconds(3000)));
+    EXPECT_EQ(focus, source) << "Tab from Exit goes back to the first control";
+}
+
+TEST(Save, TheFullExampleBuiltThroughTheWindow) {
+    ScenarioFolders folders;
+    folders.AddToWads("DOOM2.WAD");
+    folders.AddToWads("maps.wad");
+    folders.AddToStart("sounds.pk3");
+    folders.AddToStart("monsters.deh");
+    RunningLauncher launcher(folders.start, {{"DOOMWADDIR", folders.wads}});
+    ASSERT_TRUE(launcher.WaitReady()) << kNotReady;
+
+    // Resource files as a person adds them: the name typed, then Enter.
+    for (const char* name : {"maps.wad", "sounds.pk3", "monsters.deh"}) {
+        launcher[MainId::cbPWADS].Type(name);
+        launcher[MainId::cbPWADS].PressKey(VK_RETURN);
+        ASSERT_TRUE(launcher.Settle());
+    }
+    EXPECT_EQ(launcher[MainId::lbPwads].Items(),
+              (std::vector<std::string>{"maps.wad", "sounds.pk3", "monsters.deh"}));
+
+    launcher[MainId::cbMaxplayers].Choose(4); // "4"
+    launcher[MainId::cbTeam].Choose(1);       // "Red"
+    launcher[MainId::edtMap].Type("MAP07");
+    launcher[MainId::edtParams].Type("-nomusic");
+    launcher[MainId::sbAircontrol].Scroll(200);
+    EXPECT_EQ(launcher[MainId::stAircontrol].Text(), "200");
+    launcher[MainId::sbAircontrol].Scroll(1);
+    launcher[MainId::sbTeamDamage].Scroll(50);
+    launcher[MainId::cbDeathmatch].Click();
+    launcher[MainId::cbp2p].Click();
+    launcher[MainId::seFraglimit].Type("20");
+    launcher[MainId::seTimelimit].Type("15");
+    launcher[MainId::sbDup].Scroll(2);
+    ASSERT_TRUE(launcher.Settle());
+
+    EXPECT_EQ(launcher[MainId::cbMaxplayers].Text(), "4");
+    EXPECT_EQ(launcher[MainId::cbTeam].Text(), "Red");
+    EXPECT_EQ(launcher[MainId::stAircontrol].Text(), "1");
+    EXPECT_EQ(launcher[MainId::stTeamDamage].Text(), "50");
+    EXPECT_TRUE(launcher[MainId::cbDeathmatch].Checked());
+    EXPECT_TRUE(launcher[MainId::cbp2p].Checked());
+    EXPECT_EQ(launcher[MainId::sbDup].ScrollPosition(), 2);
+
+    launcher[MainId::btnSave].Click();
+    ASSERT_TRUE(launcher.Settle());
+    ExpectLaunchFiles(folders.start, FullExample(folders.wads));
+}
+
+// The system's text for an error code, as the error box shows it: a full
+// stop added after a last character that sorts after ".".
+std::string ErrorBoxTextFor(DWORD code) {
+    char* buffer = nullptr;
+    const DWORD length = FormatMessageA(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+        nullptr, code, 0, reinterpret_cast<char*>(&buffer), 0, nullptr);
+    std::string text = length != 0 && buffer != nullptr ? std::string(buffer, length) : "";
+    if (buffer != nullptr) LocalFree(buffer);
+    while (!text.empty() && (text.back() == '\n' || text.back() == '\r'))
+        text.pop_back();
+    if (!text.empty() && static_cast<unsigned char>(text.back()) > '.') text += '.';
+    return text;
+}
+
+// The test holds a file open without sharing, as another program could.
+class HeldFile {
+  public:
+    explicit HeldFile(const std::string& path)
+        : handle_(CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr)) {}
+    HeldFile(const HeldFile&) = delete;
+    HeldFile& operator=(const HeldFile&) = delete;
+    ~HeldFile() { Release(); }
+    bool held() const { return handle_ != INVALID_HANDLE_VALUE; }
+    void Release() {
+        if (held()) CloseHandle(handle_);
+        handle_ = INVALID_HANDLE_VALUE;
+    }
+
+  private:
+    HANDLE handle_;
+};
+
+TEST(Save, IntoAFileHeldOpenShowsOneErrorBoxAndTheWindowGoesOn) {
+    ScenarioFolders folders;
+    folders.AddToStart("DOOM2.WAD");
+    const LaunchFileSet earlier = DefaultExample(folders.wads);
+    WriteLaunchFileSet(folders.start, earlier);
+    RunningLauncher launcher(folders.start, {{"DOOMWADDIR", folders.wads}});
+    ASSERT_TRUE(launcher.WaitReady()) << kNotReady;
+
+    launcher[MainId::edtMap].Type("MAP02");
+    HeldFile held(folders.start + "\\qorvex.rsp");
+    ASSERT_TRUE(held.held());
+    launcher[MainId::btnSave].Click();
+    const HWND box = launcher.WaitForOwnWindow("Tarnwick");
+    ASSERT_NE(box, nullptr) << "no error box";
+    EXPECT_EQ(MessageBoxText(box), ErrorBoxTextFor(ERROR_SHARING_VIOLATION));
+    EXPECT_EQ(launcher.CountWindows("Tarnwick"), 1) << "one error, one box";
+    PressDialogButton(box, IDOK);
+    ASSERT_TRUE(WaitUntil([&] { return launcher.CountWindows("Tarnwick") == 0; }));
+    held.Release();
+    ExpectLaunchFiles(folders.start, earlier);
+
+    // The window still works: the next Save writes the change.
+    launcher[MainId::btnSave].Click();
+    ASSERT_TRUE(launcher.Settle());
+    LaunchFileSet changed = earlier;
+    changed.rsp = CrLfLines({"-iwad \"doom2.wad\"", "+exec qorvex.cfg", "+map MAP02"});
+    ExpectLaunchFiles(folders.start, changed);
+}
+
+} // namespace
+} // namespace tarnwick::e2e
