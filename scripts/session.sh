@@ -38,6 +38,11 @@ tarnwick_session_start() {
         wineserver -w
     fi
     wineserver -p
+    # Without a window manager on the virtual display, Wine waits about two
+    # seconds for every shown window that is hidden or destroyed, unless its
+    # windows are unmanaged.
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f \
+        </dev/null >/dev/null 2>&1 || true
     # Start Wine's background services now, detached from our output: started
     # by a test, they would inherit ctest's pipe and keep it waiting.
     wine cmd /c exit </dev/null >/dev/null 2>&1 || true
