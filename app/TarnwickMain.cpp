@@ -1,5 +1,7 @@
 // The program: start, message loop and end.
 #include "Application.h"
+#include "MainDirs.h"
+#include "dirsetup.h"
 #include "TfrmFlags.h"
 #include "TfrmMain.h"
 
@@ -19,8 +21,9 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     try {
         tarnwick::forms::Application application("Tarnwick");
         tarnwick::TfrmMain frmMain(application); // the first form: the main window
-        // The WAD directory dialog, frmDirSetup, is created here, between the
-        // main window and the DMFLAGS dialog.
+        tarnwick::dirsetup::TfrmDirSetup frmDirSetup(application, frmMain.System(), frmMain,
+                                                     tarnwick::WadDir, tarnwick::StartDir);
+        frmMain.SetDirSetupDialog(frmDirSetup);
         tarnwick::TfrmFlags frmFlags(application);
         frmMain.SetFlagsDialog(frmFlags);
 

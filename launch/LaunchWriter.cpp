@@ -220,8 +220,10 @@ void WriteLaunchFiles(Platform& platform, const LaunchSettings& settings, const 
 void RunLaunch(Platform& platform, const LaunchSettings& settings, const std::string& wadDir,
                const std::string& startDir) {
     WriteLaunchFiles(platform, settings, wadDir, startDir);
-    platform.StartHidden(std::string(kBatchFileName));
+    StartLaunchFiles(platform);
 }
+
+void StartLaunchFiles(Platform& platform) { platform.StartHidden(std::string(kBatchFileName)); }
 
 void DeleteLaunchFiles(Platform& platform, const std::string& startDir) {
     // By full path: a file dialog may have moved the current directory away.

@@ -27,6 +27,10 @@ LaunchFileSet FormatLaunchFiles(const LaunchSettings& settings, const std::strin
 void WriteLaunchFiles(Platform& platform, const LaunchSettings& settings, const std::string& wadDir,
                       const std::string& startDir);
 
+// Starts qorvex.bat of the current directory with no visible window. Raises
+// IoError when it cannot be started.
+void StartLaunchFiles(Platform& platform);
+
 // WriteLaunchFiles, then starts qorvex.bat with no visible window. Raises
 // IoError when the batch file cannot be started.
 void RunLaunch(Platform& platform, const LaunchSettings& settings, const std::string& wadDir,

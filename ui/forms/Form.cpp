@@ -146,7 +146,11 @@ ModalResult Form::ShowModal() {
 }
 
 void Form::EndModal(ModalResult result) {
-    if (modal_) modalResult_ = result;
+    if (!modal_) return;
+    modalResult_ = result;
+    // The modal loop looks at the result after each message: wake it now
+    // rather than at the next input.
+    PostMessageA(window_, WM_NULL, 0, 0);
 }
 
 void Form::SetDefaultButton(Button& button) {

@@ -3,6 +3,8 @@
 #include "Form.h"
 #include "KeyDownHandler.h"
 
+#include <shellapi.h>
+
 namespace tarnwick::forms {
 
 ListBox::ListBox(Container& parent, int id, Bounds bounds, int itemHeight)
@@ -11,6 +13,45 @@ ListBox::ListBox(Container& parent, int id, Bounds bounds, int itemHeight)
                WS_EX_CLIENTEDGE}) {
     SendMessageA(Handle(), LB_SETITEMHEIGHT, 0, OwnerForm().Resolution().Scale(itemHeight));
     keys_ = MakeKeyDownHandler(OwnerForm().App(), Handle(), onKeyDown);
+}
+
+namespace {
+
+// Owns a drop's data until the drop has been read.
+class DroppedFiles {
+  public:
+    explicit DroppedFiles(HDROP drop) : drop_(drop) {}
+    DroppedFiles(const DroppedFiles&) = delete;
+    DroppedFiles& operator=(const DroppedFiles&) = delete;
+    ~DroppedFiles() { DragFinish(drop_); }
+
+    std::vector<std::string> Paths() const {
+        std::vector<std::string> paths;
+        const UINT count = DragQueryFileA(drop_, 0xFFFFFFFF, nullptr, 0);
+        for (UINT i = 0; i < count; ++i) {
+            std::string path(DragQueryFileA(drop_, i, nullptr, 0) + 1, '\0');
+            path.resize(DragQueryFileA(drop_, i, path.data(), UINT(path.size())));
+            paths.push_back(path);
+        }
+        return paths;
+    }
+
+  private:
+    HDROP drop_;
+};
+
+} // namespace
+
+void ListBox::AcceptDroppedFiles() {
+    drops_ = std::make_unique<WindowSubclass>(
+        OwnerForm().App(), Handle(),
+        [this](UINT message, WPARAM wParam, LPARAM) -> std::optional<LRESULT> {
+            if (message != WM_DROPFILES) return std::nullopt;
+            const DroppedFiles drop(reinterpret_cast<HDROP>(wParam));
+            if (onFilesDropped) onFilesDropped(drop.Paths());
+            return 0;
+        });
+    DragAcceptFiles(Handle(), TRUE);
 }
 
 int ListBox::Count() const { return int(SendMessageA(Handle(), LB_GETCOUNT, 0, 0)); }

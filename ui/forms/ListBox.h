@@ -32,8 +32,14 @@ class ListBox : public Control {
     // Raised for every key pressed in the list, with its virtual-key code.
     std::function<void(WORD key)> onKeyDown;
 
+    // Lets files be dropped on the list from a file manager; each drop raises
+    // onFilesDropped with their full paths, in the order the drop lists them.
+    void AcceptDroppedFiles();
+    std::function<void(const std::vector<std::string>& paths)> onFilesDropped;
+
   private:
     std::unique_ptr<WindowSubclass> keys_;
+    std::unique_ptr<WindowSubclass> drops_;
 };
 
 } // namespace tarnwick::forms

@@ -2,6 +2,7 @@
 
 #include "FileDialogText.h"
 #include "InputBoxForm.h"
+#include "QuestionBox.h"
 
 #include <commdlg.h>
 
@@ -33,7 +34,9 @@ std::string InitialFolder(const std::string& folder) {
 int Win32Prompts::ShowMessage(HWND owner, const std::string& text, const std::string& caption,
                               UINT style) {
     // Without an owner the box still disables every window of the program.
-    return MessageBoxA(owner, text.c_str(), caption.c_str(), owner ? style : style | MB_TASKMODAL);
+    if (!owner) style |= MB_TASKMODAL;
+    if ((style & MB_TYPEMASK) == MB_YESNO) return ShowQuestionBox(owner, text, caption, style);
+    return MessageBoxA(owner, text.c_str(), caption.c_str(), style);
 }
 
 std::string Win32Prompts::InputBox(HWND, const std::string& title, const std::string& prompt,

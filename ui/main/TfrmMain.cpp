@@ -49,13 +49,6 @@ FileDialogRequest OpenOne(const char* title, const char* filter, const char* ext
     return {false, title, filter, ext, folder, false, false, ""};
 }
 
-std::string CurrentDirectory() {
-    std::string folder(MAX_PATH, '\0');
-    const DWORD length = GetCurrentDirectoryA(DWORD(folder.size()), folder.data());
-    folder.resize(length < folder.size() ? length : 0);
-    return folder;
-}
-
 } // namespace
 
 // clang-format off
@@ -170,24 +163,8 @@ TfrmMain::TfrmMain(forms::Application& application, forms::Dpi dpi)
         sbDown.SetGlyph(kDownGlyph);
     }
 
-    sbAircontrol.onChange = [this] { sbAircontrolChange(); };
-    sbTeamDamage.onChange = [this] { sbTeamDamageChange(); };
-    btnEDMF.onClick = [this] { btnEDMFClick(); };
+    BindHandlers();
     FormCreate();
-}
-
-void TfrmMain::FormCreate() { StartDir = CurrentDirectory(); }
-
-void TfrmMain::btnEDMFClick() {
-    if (frmFlags_) frmFlags_->ShowModal();
-}
-
-void TfrmMain::sbAircontrolChange() {
-    stAircontrol.SetText(std::to_string(sbAircontrol.Position()));
-}
-
-void TfrmMain::sbTeamDamageChange() {
-    stTeamDamage.SetText(std::to_string(sbTeamDamage.Position()));
 }
 
 } // namespace tarnwick

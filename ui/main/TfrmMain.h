@@ -4,6 +4,8 @@
 #pragma once
 
 #include "LaunchSettings.h"
+#include "ReaderActions.h"
+#include "Win32Platform.h"
 #include "MainControlIds.h"
 
 #include "Button.h"
@@ -25,8 +27,11 @@
 namespace tarnwick {
 
 class TfrmFlags;
+namespace dirsetup {
+class TfrmDirSetup;
+}
 
-class TfrmMain : public forms::Form {
+class TfrmMain : public forms::Form, public ReaderActions {
   public:
     explicit TfrmMain(forms::Application& application, forms::Dpi dpi = forms::Dpi::OfScreen());
 
@@ -35,17 +40,53 @@ class TfrmMain : public forms::Form {
     void ShowSettings(const LaunchSettings& settings);
     LaunchSettings Settings() const;
 
-    // The DMFLAGS dialog, created after this window, that btnEDMF opens.
+    // The two dialogs, created after this window, that its buttons open.
     void SetFlagsDialog(TfrmFlags& flags) noexcept { frmFlags_ = &flags; }
+    void SetDirSetupDialog(dirsetup::TfrmDirSetup& dirSetup) noexcept { frmDirSetup_ = &dirSetup; }
+
+    // Files, folders, the environment and starting the port.
+    Platform& System() noexcept { return platform_; }
+
+    // What reading the launch files back and the WAD directory dialog need
+    // from this window.
+    WadDirAnswer AskForNewWadDir(const std::string& message) override;
+    void ShowWadDirDialog() override;
+    std::string SelectedIwad() override;
+    void ShowIwads(const IwadList& list) override;
+    void ShowResourceCandidates(const std::vector<std::string>& names) override;
 
   private:
     using Id = MainId;
 
+    void BindHandlers();
     void FormCreate();
-    void btnEDMFClick();
+    void FormActivate();
+    void btnWaddirClick();
+    void cbIWADChange();
+    void cbPWADSKeyDown(WORD key);
+    void btnPwadsClick();
+    void btnOdWadsClick();
+    void btnClrPwadsClick();
+    void btnRmWADClick();
+    void lbPwadsKeyDown(WORD key);
+    void lbPwadsFilesDropped(const std::vector<std::string>& paths);
+    void sbUpClick();
+    void sbDownClick();
+    void sbRecordClick();
+    void sbDemoClick();
+    void sbSaveClick();
+    void cbSourceChange();
+    void cbTeamChange();
     void sbAircontrolChange();
     void sbTeamDamageChange();
+    void btnEDMFClick();
+    void btnSaveClick();
+    void btnRunClick();
+    void btnResetClick();
+    void btnLoadClick();
 
+    Win32Platform platform_;
+    dirsetup::TfrmDirSetup* frmDirSetup_ = nullptr;
     TfrmFlags* frmFlags_ = nullptr;
 
     // Symbol fonts for the folder and arrow buttons, where "Wingdings" exists.

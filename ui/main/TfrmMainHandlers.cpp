@@ -1,0 +1,238 @@
+// What the main window does: the start-up sequence, editing the resource
+// list, the file pickers, and the buttons that act on the launch files.
+#include "TfrmMain.h"
+
+#include "Application.h"
+#include "GameDataScan.h"
+#include "IwadCatalogue.h"
+#include "LaunchReader.h"
+#include "LaunchWriter.h"
+#include "MainDirs.h"
+#include "SettingsTables.h"
+#include "TfrmFlags.h"
+#include "UserPrompts.h"
+#include "dirsetup.h"
+
+namespace tarnwick {
+namespace {
+
+constexpr WORD kEnterKey = VK_RETURN;
+constexpr WORD kDeleteKey = VK_DELETE;
+
+// Runs an action when the scope ends, also when an error ends it.
+template <class Action> class AtScopeEnd {
+  public:
+    explicit AtScopeEnd(Action action) : action_(std::move(action)) {}
+    AtScopeEnd(const AtScopeEnd&) = delete;
+    AtScopeEnd& operator=(const AtScopeEnd&) = delete;
+    ~AtScopeEnd() noexcept(false) {
+        // Leaving because of an error: that error is the one to report.
+        if (std::uncaught_exceptions() > exceptions_) {
+            try {
+                action_();
+            } catch (...) {
+            }
+        } else {
+            action_();
+        }
+    }
+
+  private:
+    Action action_;
+    int exceptions_ = std::uncaught_exceptions();
+};
+
+} // namespace
+
+void TfrmMain::BindHandlers() {
+    onActivate = [this] { FormActivate(); };
+    btnWaddir.onClick = [this] { btnWaddirClick(); };
+    cbIWAD.onChange = [this] { cbIWADChange(); };
+    cbPWADS.onKeyDown = [this](WORD key) { cbPWADSKeyDown(key); };
+    btnPwads.onClick = [this] { btnPwadsClick(); };
+    btnOdWads.onClick = [this] { btnOdWadsClick(); };
+    btnClrPwads.onClick = [this] { btnClrPwadsClick(); };
+    btnRmWAD.onClick = [this] { btnRmWADClick(); };
+    lbPwads.onKeyDown = [this](WORD key) { lbPwadsKeyDown(key); };
+    lbPwads.onFilesDropped = [this](const std::vector<std::string>& paths) {
+        lbPwadsFilesDropped(paths);
+    };
+    lbPwads.AcceptDroppedFiles();
+    sbUp.onClick = [this] { sbUpClick(); };
+    sbDown.onClick = [this] { sbDownClick(); };
+    sbRecord.onClick = [this] { sbRecordClick(); };
+    sbDemo.onClick = [this] { sbDemoClick(); };
+    sbSave.onClick = [this] { sbSaveClick(); };
+    cbSource.onChange = [this] { cbSourceChange(); };
+    cbTeam.onChange = [this] { cbTeamChange(); };
+    sbAircontrol.onChange = [this] { sbAircontrolChange(); };
+    sbTeamDamage.onChange = [this] { sbTeamDamageChange(); };
+    btnEDMF.onClick = [this] { btnEDMFClick(); };
+    btnSave.onClick = [this] { btnSaveClick(); };
+    btnRun.onClick = [this] { btnRunClick(); };
+    btnReset.onClick = [this] { btnResetClick(); };
+    btnLoad.onClick = [this] { btnLoadClick(); };
+}
+
+void TfrmMain::FormCreate() { StartDir = platform_.CurrentDirectory(); }
+
+// Raised once, when the window is first shown and active: the form raises its
+// activation once per showing, and the main window is shown once.
+void TfrmMain::FormActivate() {
+    WadDir = ReadWadDirFromEnvironment(platform_);
+    if (!WadDir.empty())
+        ShowIwads(ScanIwads(platform_, WadDir));
+    else
+        btnWaddirClick(); // its OK and Cancel rescan
+    ShowResourceCandidates(ScanResourceCandidates(platform_, StartDir, WadDir));
+    btnLoad.Click();
+    cbSource.Focus();
+}
+
+void TfrmMain::btnWaddirClick() {
+    if (frmDirSetup_) frmDirSetup_->ShowModal();
+}
+
+void TfrmMain::cbIWADChange() {
+    if (SelectedIwad() == kCustomIwadTitle) odIWAD.Execute();
+}
+
+void TfrmMain::cbPWADSKeyDown(WORD key) {
+    if (key == kEnterKey) btnPwads.Click();
+}
+
+void TfrmMain::btnPwadsClick() {
+    const std::string name = cbPWADS.Text();
+    if (platform_.FileExists(WadDir + "\\" + name) || platform_.FileExists(name)) lbPwads.Add(name);
+    // Empties the field when it shows a picked item; typed text stays.
+    cbPWADS.SetSelectedIndex(-1);
+}
+
+void TfrmMain::btnOdWadsClick() {
+    if (!odPWAD.Execute()) return;
+    for (const std::string& path : odPWAD.Files())
+        lbPwads.Add(path);
+}
+
+void TfrmMain::btnClrPwadsClick() {
+    lbPwads.Clear();
+    cbPWADS.SetText("");
+}
+
+void TfrmMain::btnRmWADClick() {
+    const int selected = lbPwads.SelectedIndex();
+    if (selected < 0) return;
+    lbPwads.Remove(selected);
+    lbPwads.SetSelectedIndex(-1);
+}
+
+void TfrmMain::lbPwadsKeyDown(WORD key) {
+    if (key == kDeleteKey) btnRmWADClick();
+}
+
+void TfrmMain::lbPwadsFilesDropped(const std::vector<std::string>& paths) {
+    for (const std::string& path : paths)
+        lbPwads.Add(path);
+}
+
+void TfrmMain::sbUpClick() {
+    const int selected = lbPwads.SelectedIndex();
+    if (selected <= 0) return;
+    const std::string item = lbPwads.Item(selected);
+    lbPwads.Remove(selected);
+    lbPwads.Insert(selected - 1, item);
+    lbPwads.SetSelectedIndex(selected - 1);
+}
+
+void TfrmMain::sbDownClick() {
+    const int selected = lbPwads.SelectedIndex();
+    if (selected < 0 || selected > lbPwads.Count() - 2) return;
+    const std::string item = lbPwads.Item(selected);
+    lbPwads.Remove(selected);
+    lbPwads.Insert(selected + 1, item);
+    lbPwads.SetSelectedIndex(selected + 1);
+}
+
+void TfrmMain::sbRecordClick() {
+    if (sdRecord.Execute()) edtDemo.SetText(sdRecord.FileName());
+}
+
+void TfrmMain::sbDemoClick() {
+    if (odDemo.Execute()) edtPlay.SetText(odDemo.FileName());
+}
+
+void TfrmMain::sbSaveClick() {
+    if (odSave.Execute()) edtSave.SetText(odSave.FileName());
+}
+
+void TfrmMain::cbSourceChange() {
+    if (cbSource.SelectedIndex() == kCustomSourcePort) odExecutable.Execute();
+}
+
+void TfrmMain::cbTeamChange() {
+    if (cbTeam.SelectedIndex() == kTeamNone) cbTeam.SetSelectedIndex(kNoTeam);
+}
+
+void TfrmMain::sbAircontrolChange() {
+    stAircontrol.SetText(std::to_string(sbAircontrol.Position()));
+}
+
+void TfrmMain::sbTeamDamageChange() {
+    stTeamDamage.SetText(std::to_string(sbTeamDamage.Position()));
+}
+
+void TfrmMain::btnEDMFClick() {
+    if (frmFlags_) frmFlags_->ShowModal();
+}
+
+void TfrmMain::btnSaveClick() { WriteLaunchFiles(platform_, Settings(), WadDir, StartDir); }
+
+void TfrmMain::btnRunClick() {
+    btnSave.Click(); // an error here ends Run: nothing is started
+    StartLaunchFiles(platform_);
+    Close();
+}
+
+void TfrmMain::btnResetClick() {
+    DeleteLaunchFiles(platform_, StartDir);
+    App().Terminate();
+}
+
+void TfrmMain::btnLoadClick() {
+    LaunchSettings settings = Settings();
+    // What was read before an error stays: the window shows it either way.
+    const AtScopeEnd show([this, &settings] { ShowSettings(settings); });
+    ReadLaunchFiles(platform_, *this, settings, WadDir, StartDir);
+}
+
+WadDirAnswer TfrmMain::AskForNewWadDir(const std::string& message) {
+    forms::UserPrompts& prompts = App().Prompts();
+    prompts.PlaySound(MB_ICONEXCLAMATION);
+    switch (prompts.ShowMessage(Handle(), message, "Warning",
+                                MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON1)) {
+    case IDYES:
+        return WadDirAnswer::Yes;
+    case IDNO:
+        return WadDirAnswer::No;
+    default:
+        return WadDirAnswer::None;
+    }
+}
+
+void TfrmMain::ShowWadDirDialog() { btnWaddir.Click(); }
+
+std::string TfrmMain::SelectedIwad() {
+    const int selected = cbIWAD.SelectedIndex();
+    return selected < 0 ? std::string() : cbIWAD.Item(selected);
+}
+
+void TfrmMain::ShowIwads(const IwadList& list) {
+    cbIWAD.SetItems(list.titles);
+    cbIWAD.SetSelectedIndex(list.selected);
+}
+
+void TfrmMain::ShowResourceCandidates(const std::vector<std::string>& names) {
+    cbPWADS.SetItems(names); // the box keeps them sorted
+}
+
+} // namespace tarnwick
