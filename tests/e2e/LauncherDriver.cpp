@@ -1,7 +1,10 @@
 #include "LauncherDriver.h"
 
+#include <shlobj.h>
+
 #include <algorithm>
 #include <cstring>
+#include <cwchar>
 #include <stdexcept>
 
 namespace tarnwick::e2e {
@@ -42,12 +45,45 @@ std::string EnvironmentBlock(const std::map<std::string, std::optional<std::stri
     return result;
 }
 
-std::string WindowText(HWND window) {
-    const auto length = SendMessageA(window, WM_GETTEXTLENGTH, 0, 0);
-    std::string text(static_cast<std::size_t>(length) + 1, '\0');
-    SendMessageA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
-    text.resize(std::strlen(text.c_str()));
+// Texts cross to the launcher's process through the wide messages: Wine
+// hands an ANSI list text read from another process back in UTF-16 (and
+// longer than the length it reported), so the driver converts on its own side.
+std::string Narrow(const std::wstring& wide) {
+    if (wide.empty()) return {};
+    const int size = WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()),
+                                         nullptr, 0, nullptr, nullptr);
+    std::string text(static_cast<std::size_t>(size), '\0');
+    WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), text.data(), size,
+                        nullptr, nullptr);
     return text;
+}
+
+std::wstring Widen(const std::string& text) {
+    if (text.empty()) return {};
+    const int size =
+        MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(size), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), wide.data(), size);
+    return wide;
+}
+
+// Reads a text of the reported length with a wide message, into a buffer
+// with room to spare.
+std::string ReadText(HWND window, UINT lengthMessage, UINT textMessage, WPARAM index,
+                     bool bufferSizeInWParam) {
+    const auto length = SendMessageW(window, lengthMessage, index, 0);
+    if (length < 0) return {};
+    std::wstring text(static_cast<std::size_t>(length) + 64, L'\0');
+    if (bufferSizeInWParam)
+        SendMessageW(window, textMessage, text.size(), reinterpret_cast<LPARAM>(text.data()));
+    else
+        SendMessageW(window, textMessage, index, reinterpret_cast<LPARAM>(text.data()));
+    text.resize(std::wcslen(text.c_str()));
+    return Narrow(text);
+}
+
+std::string WindowText(HWND window) {
+    return ReadText(window, WM_GETTEXTLENGTH, WM_GETTEXT, 0, true);
 }
 
 std::string ClassOf(HWND window) {
@@ -100,8 +136,10 @@ LauncherProcess::LauncherProcess(
     std::string commandLine = "\"" + LauncherPath() + "\"";
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
-    if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, block.data(),
-                        folder.c_str(), &startup, &info_))
+    // Detached, as when started from the desktop: the launcher has no console
+    // of ours, so a batch file it starts gets a console of its own.
+    if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, DETACHED_PROCESS,
+                        block.data(), folder.c_str(), &startup, &info_))
         throw std::runtime_error("cannot start " + LauncherPath());
     WaitForInputIdle(info_.hProcess, 10000);
 }
@@ -157,7 +195,8 @@ RemoteControl::RemoteControl(HWND window, int id) : hwnd_(GetDlgItem(window, id)
 std::string RemoteControl::Text() const { return WindowText(hwnd_); }
 
 void RemoteControl::Type(const std::string& text) const {
-    SendMessageA(hwnd_, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    const std::wstring wide = Widen(text);
+    SendMessageW(hwnd_, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide.c_str()));
 }
 
 void RemoteControl::Click() const { PostMessageA(hwnd_, BM_CLICK, 0, 0); }
@@ -178,17 +217,11 @@ int RemoteControl::Selected() const {
 
 std::vector<std::string> RemoteControl::Items() const {
     const bool combo = ClassOf(hwnd_) == "ComboBox";
-    const auto count = SendMessageA(hwnd_, combo ? CB_GETCOUNT : LB_GETCOUNT, 0, 0);
+    const auto count = SendMessageW(hwnd_, combo ? CB_GETCOUNT : LB_GETCOUNT, 0, 0);
     std::vector<std::string> items;
-    for (LRESULT i = 0; i < count; ++i) {
-        const auto length =
-            SendMessageA(hwnd_, combo ? CB_GETLBTEXTLEN : LB_GETTEXTLEN, static_cast<WPARAM>(i), 0);
-        std::string item(static_cast<std::size_t>(length) + 1, '\0');
-        SendMessageA(hwnd_, combo ? CB_GETLBTEXT : LB_GETTEXT, static_cast<WPARAM>(i),
-                     reinterpret_cast<LPARAM>(item.data()));
-        item.resize(static_cast<std::size_t>(length));
-        items.push_back(item);
-    }
+    for (LRESULT i = 0; i < count; ++i)
+        items.push_back(ReadText(hwnd_, combo ? CB_GETLBTEXTLEN : LB_GETTEXTLEN,
+                                 combo ? CB_GETLBTEXT : LB_GETTEXT, static_cast<WPARAM>(i), false));
     return items;
 }
 
@@ -204,11 +237,11 @@ int RemoteControl::ListSelected() const {
 
 void RemoteControl::PressKey(WORD virtualKey) const {
     // Keys typed into an editable combo box go to its edit field.
+    // (GetComboBoxInfo does not answer across processes under Wine: the
+    // field is found as the box's child window.)
     HWND target = hwnd_;
     if (ClassOf(hwnd_) == "ComboBox") {
-        COMBOBOXINFO info{};
-        info.cbSize = sizeof info;
-        if (GetComboBoxInfo(hwnd_, &info) && info.hwndItem != nullptr) target = info.hwndItem;
+        if (const HWND field = FindWindowExA(hwnd_, nullptr, "Edit", nullptr)) target = field;
     }
     PressKeyOn(target, virtualKey);
 }
@@ -257,6 +290,27 @@ void PressKeyOn(HWND target, WORD virtualKey) {
                  1 | (static_cast<LPARAM>(scan) << 16) | (1 << 30) |
                      (static_cast<LPARAM>(1) << 31));
 }
+
+DroppedFiles::DroppedFiles(HANDLE process, HWND target, const std::vector<std::string>& paths)
+    : process_(process) {
+    std::string names;
+    for (const std::string& path : paths)
+        names += path + '\0';
+    names += '\0';
+    DROPFILES header{};
+    header.pFiles = sizeof header;
+    header.fWide = FALSE;
+    std::string block(reinterpret_cast<const char*>(&header), sizeof header);
+    block += names;
+    block_ =
+        VirtualAllocEx(process_, nullptr, block.size(), MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+    if (block_ == nullptr ||
+        !WriteProcessMemory(process_, block_, block.data(), block.size(), nullptr))
+        throw std::runtime_error("cannot place the dropped files in the launcher");
+    PostMessageA(target, WM_DROPFILES, reinterpret_cast<WPARAM>(block_), 0);
+}
+
+DroppedFiles::~DroppedFiles() { VirtualFreeEx(process_, block_, 0, MEM_RELEASE); }
 
 bool Settle(HWND hiddenButton, milliseconds patience) {
     // Messages posted to one thread are handled in the order of posting, so

@@ -31,6 +31,7 @@ class LauncherProcess {
     ~LauncherProcess();
 
     DWORD id() const { return info_.dwProcessId; }
+    HANDLE handle() const { return info_.hProcess; }
     // True when the process ended within the time; its exit code then.
     bool WaitForExit(milliseconds patience = kPatience);
     DWORD ExitCode() const;
@@ -100,6 +101,24 @@ HWND FocusOf(HWND window);
 
 // Key down and up posted to a window, as a key press reaches the focused one.
 void PressKeyOn(HWND target, WORD virtualKey);
+
+// Files dropped on a window from a file manager. The shell hands the window a
+// DROPFILES block in the window's own process, so the block is written into
+// that process's memory and the message posted with its address; the
+// receiver's DragQueryFile reads a fixed block through its address. The
+// returned block is released when the object goes, once the drop has been
+// handled.
+class DroppedFiles {
+  public:
+    DroppedFiles(HANDLE process, HWND target, const std::vector<std::string>& paths);
+    DroppedFiles(const DroppedFiles&) = delete;
+    DroppedFiles& operator=(const DroppedFiles&) = delete;
+    ~DroppedFiles();
+
+  private:
+    HANDLE process_;
+    void* block_;
+};
 
 // Waits until the launcher has handled every message posted to it before: a
 // state change of the hidden button, posted behind them, must come through.

@@ -102,6 +102,22 @@ TEST_F(ResourceList, MovesTheSelectedItemUpAndDown) {
         CrLfLines({"-iwad \"doom2.wad\"", "-file a.wad b.pk3", "-deh c.deh", "+exec qorvex.cfg"}));
 }
 
+TEST_F(ResourceList, FilesDroppedFromAFileManagerAreAppendedWithTheirPaths) {
+    Add("a.wad");
+    const std::vector<std::string> paths = {folders_.wads + "\\b.pk3", folders_.wads + "\\c.deh"};
+    {
+        const DroppedFiles drop(launcher_->process().handle(), (*this)[MainId::lbPwads].hwnd(),
+                                paths);
+        Settle();
+    }
+    EXPECT_EQ(List(), (Items{"a.wad", paths[0], paths[1]}));
+
+    Click(MainId::btnSave);
+    EXPECT_EQ(ReadLaunchFileSet(folders_.start).rsp,
+              CrLfLines({"-iwad \"doom2.wad\"", "-file a.wad " + paths[0], "-deh " + paths[1],
+                         "+exec qorvex.cfg"}));
+}
+
 TEST_F(ResourceList, ClearEmptiesTheListAndTheFieldButKeepsTheCandidates) {
     const Items candidates = (*this)[MainId::cbPWADS].Items();
     EXPECT_EQ(candidates, (Items{"a.wad", "b.pk3", "c.deh", "DOOM2.WAD"}));

@@ -29,7 +29,8 @@ TEST(Startup, RestoresEveryValueOfTheSavedSet) {
     EXPECT_EQ(launcher[MainId::cbSource].Selected(), 0);
     EXPECT_EQ(launcher[MainId::cbIWAD].Text(), "Custom...");
     EXPECT_EQ(launcher[MainId::lbPwads].Items(), (Items{"maps.wad", "sounds.pk3", "monsters.deh"}));
-    EXPECT_EQ(launcher[MainId::cbPWADS].Items(), (Items{"maps.wad", "monsters.deh", "sounds.pk3"}))
+    EXPECT_EQ(launcher[MainId::cbPWADS].Items(),
+              (Items{"DOOM2.WAD", "maps.wad", "monsters.deh", "sounds.pk3"}))
         << "the resource list comes from the saved WAD folder";
     EXPECT_EQ(launcher[MainId::cbMaxplayers].Selected(), 4);
     EXPECT_EQ(launcher[MainId::edtUDP].Text(), "5029");
