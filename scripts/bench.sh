@@ -6,7 +6,13 @@ root=$(pwd)
 build="${BUILD_DIR:-$root/build}"
 cmake -S . -B "$build/win32" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" \
     -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$build/win32" --target scan_bench
+cmake --build "$build/win32" --target scan_bench startup_bench
 source scripts/session.sh
 tarnwick_session_start "$build/win32/wineprefix"
+exe="$build/win32/app/tarnwick.exe"
+echo "tarnwick.exe: $(stat -c %s "$exe") bytes"
+echo
 "$build/win32/wine-run.sh" "$build/win32/bench/scan_bench.exe"
+echo
+# Wine maps drive Z: to the Unix root.
+TARNWICK_EXE="Z:$exe" "$build/win32/wine-run.sh" "$build/win32/bench/startup_bench.exe"

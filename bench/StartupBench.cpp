@@ -1,0 +1,205 @@
+// Times the launcher's start-up, from starting tarnwick.exe to the main
+// window being ready (the focus on cbSource, which the start-up sequence
+// gives last, after Load), in two cases measured alternately in one run:
+// an empty WAD folder, and a WAD folder of 20,000 files with a saved set
+// that names it and lists 2,000 resource files. Beside them it times a bare
+// FindFirstFileA loop over the listings that the large start-up makes, the
+// part that no launcher can avoid.
+#include "LauncherDriver.h"
+#include "MainControlIds.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace tarnwick::e2e;
+using tarnwick::MainId;
+
+constexpr int kWadFiles = 20000;
+constexpr int kListedFiles = 2000;
+constexpr int kRuns = 7;
+
+double Now() {
+    LARGE_INTEGER counter;
+    LARGE_INTEGER frequency;
+    QueryPerformanceCounter(&counter);
+    QueryPerformanceFrequency(&frequency);
+    return static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+double Median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+void WriteFileBytes(const std::string& path, const std::string& bytes) {
+    const HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) throw std::runtime_error("cannot create " + path);
+    DWORD written = 0;
+    WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    CloseHandle(file);
+}
+
+std::string MakeFolder(const std::string& path) {
+    CreateDirectoryA(path.c_str(), nullptr);
+    return path;
+}
+
+void RemoveTree(const std::string& folder) {
+    WIN32_FIND_DATAA entry;
+    const HANDLE find = FindFirstFileA((folder + "\\*").c_str(), &entry);
+    if (find != INVALID_HANDLE_VALUE) {
+        do {
+            const std::string name = entry.cFileName;
+            if (name == "." || name == "..") continue;
+            if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+                RemoveTree(folder + "\\" + name);
+            else
+                DeleteFileA((folder + "\\" + name).c_str());
+        } while (FindNextFileA(find, &entry));
+        FindClose(find);
+    }
+    RemoveDirectoryA(folder.c_str());
+}
+
+// The i-th file of the large WAD folder: 11 of every 20 are resource files.
+std::string FileName(int i) {
+    static const char* const endings[] = {".wad", ".wad", ".wad", ".wad", ".wad", ".pk3", ".pk3",
+                                          ".pk3", ".deh", ".deh", ".bex", ".txt", ".txt", ".zip",
+                                          ".lmp", ".zds", ".txt", ".ini", ".png", ".cfg"};
+    return "file" + std::to_string(i) + endings[i % 20];
+}
+
+struct Case {
+    std::string start;  // where the launcher starts
+    std::string wadDir; // DOOMWADDIR
+};
+
+// The start-up's listings for one case: the IWAD scan ("*.wad" in the
+// current folder, then in the WAD folder) and the resource scan (four
+// patterns in each folder), once at activation and once more when Load takes
+// the WAD folder from a saved batch file.
+std::vector<std::string> StartupPatterns(const Case& scenario, bool savedSet) {
+    std::vector<std::string> patterns;
+    for (int round = 0; round < (savedSet ? 2 : 1); ++round) {
+        patterns.push_back("*.wad");
+        patterns.push_back(scenario.wadDir + "\\*.wad");
+        for (const std::string& folder : {scenario.start, scenario.wadDir})
+            for (const char* pattern : {"\\*.wad", "\\*.pk3", "\\*.deh", "\\*.bex"})
+                patterns.push_back(folder + pattern);
+    }
+    return patterns;
+}
+
+std::size_t BareListing(const Case& scenario, const std::vector<std::string>& patterns) {
+    SetCurrentDirectoryA(scenario.start.c_str());
+    std::size_t count = 0;
+    for (const std::string& pattern : patterns) {
+        WIN32_FIND_DATAA entry;
+        const HANDLE find = FindFirstFileA(pattern.c_str(), &entry);
+        if (find == INVALID_HANDLE_VALUE) continue;
+        do {
+            ++count;
+        } while (FindNextFileA(find, &entry));
+        FindClose(find);
+    }
+    SetCurrentDirectoryA("C:\\");
+    return count;
+}
+
+// Seconds from the start of the process to the ready window; the launcher is
+// closed afterwards (not timed). listed: the resource files Load put in the list.
+double TimeStartup(const Case& scenario, int& listed) {
+    const double start = Now();
+    LauncherProcess launcher(scenario.start, {{"DOOMWADDIR", scenario.wadDir}});
+    const milliseconds patience{300000};
+    const HWND window = WaitForWindow(launcher.id(), "Tarnwick Pro", patience);
+    if (window == nullptr) throw std::runtime_error("no main window");
+    const HWND source = RemoteControl(window, MainId::cbSource).hwnd();
+    if (!WaitUntil([&] { return FocusOf(window) == source; }, patience))
+        throw std::runtime_error("the start-up sequence did not end");
+    const double ready = Now() - start;
+    listed = static_cast<int>(RemoteControl(window, MainId::lbPwads).Items().size());
+    PostMessageA(window, WM_CLOSE, 0, 0);
+    launcher.WaitForExit();
+    return ready;
+}
+
+} // namespace
+
+int main() {
+    char temp[MAX_PATH];
+    GetTempPathA(MAX_PATH, temp);
+    const std::string root = MakeFolder(std::string(temp) + "tarnwick-startup-bench-" +
+                                        std::to_string(GetCurrentProcessId()));
+    const Case empty{MakeFolder(root + "\\empty-start"), MakeFolder(root + "\\empty-wads")};
+    const Case large{MakeFolder(root + "\\large-start"), MakeFolder(root + "\\large-wads")};
+
+    for (int i = 0; i < kWadFiles; ++i)
+        WriteFileBytes(large.wadDir + "\\" + FileName(i), "");
+    WriteFileBytes(large.wadDir + "\\DOOM2.WAD", "");
+    std::string files = "-file";
+    for (int i = 0, listed = 0; listed < kListedFiles; ++i)
+        if (i % 20 < 8) { // .wad and .pk3: the "-file " line
+            files += " " + FileName(i);
+            ++listed;
+        }
+    WriteFileBytes(large.start + "\\qorvex.rsp",
+                   "-iwad \"doom2.wad\"\r\n" + files + "\r\n+exec qorvex.cfg\r\n");
+    WriteFileBytes(large.start + "\\qorvex.cfg",
+                   "skill 3\r\nfraglimit 0\r\ntimelimit 0\r\nsv_gravity 800.00\r\n"
+                   "sv_aircontrol 0.00390625\r\nteamdamage 0\r\n");
+    WriteFileBytes(large.start + "\\qorvex.bat",
+                   "set DOOMWADDIR=" + large.wadDir + "\r\ngzdoom.exe @qorvex.rsp\r\n");
+
+    const std::vector<std::string> largePatterns = StartupPatterns(large, true);
+    const std::vector<std::string> emptyPatterns = StartupPatterns(empty, false);
+    std::vector<double> emptyTimes, largeTimes, bareLarge, bareEmpty;
+    int listed = 0;
+    std::size_t entries = 0;
+    try {
+        // One start of each first, to warm the caches; not counted.
+        TimeStartup(empty, listed);
+        TimeStartup(large, listed);
+        for (int run = 0; run < kRuns; ++run) {
+            emptyTimes.push_back(TimeStartup(empty, listed));
+            largeTimes.push_back(TimeStartup(large, listed));
+            double start = Now();
+            entries = BareListing(large, largePatterns);
+            bareLarge.push_back(Now() - start);
+            start = Now();
+            BareListing(empty, emptyPatterns);
+            bareEmpty.push_back(Now() - start);
+        }
+    } catch (const std::exception& error) {
+        std::printf("start-up benchmark failed: %s\n", error.what());
+        RemoveTree(root);
+        return 1;
+    }
+    RemoveTree(root);
+
+    const double emptyMedian = Median(emptyTimes);
+    const double largeMedian = Median(largeTimes);
+    const double bareMedian = Median(bareLarge);
+    std::printf("start-up to the ready window, %d alternating runs each, medians:\n", kRuns);
+    std::printf("  empty WAD folder, no saved set:                %8.1f ms\n", emptyMedian * 1000);
+    std::printf("  %d files, saved set listing %d files:     %8.1f ms  (%d files loaded)\n",
+                kWadFiles, kListedFiles, largeMedian * 1000, listed);
+    std::printf("  difference, large - empty:                     %8.1f ms\n",
+                (largeMedian - emptyMedian) * 1000);
+    std::printf("  bare FindFirstFileA loop, the large start-up's %zu listings\n"
+                "    (10 at activation, 10 again after Load):     %8.1f ms  (%zu entries)\n",
+                largePatterns.size(), bareMedian * 1000, entries);
+    std::printf("  bare loop, the empty start-up's %zu listings:   %8.1f ms\n",
+                emptyPatterns.size(), Median(bareEmpty) * 1000);
+    std::printf("  ratio (large - empty) / bare listing:          %8.3f  (target: at most 1.3)\n",
+                (largeMedian - emptyMedian) / bareMedian);
+    return 0;
+}
