@@ -20,7 +20,7 @@ namespace tarnwick::dirsetup {
 namespace {
 
 using testing::FolderTestTree;
-using testing::ScriptedPrompts;
+using forms::ScriptedPrompts;
 
 // The main window's two lists, as the dialog fills them.
 class RecordedLists : public GameDataLists {

@@ -1,6 +1,6 @@
 #include "ShellHandles.h"
 
-#include "SystemMessage.h"
+#include "Win32Error.h"
 
 #include <string>
 #include <vector>
@@ -10,7 +10,8 @@ namespace tarnwick::vesk {
 ShellFolder DesktopFolder() {
     IShellFolder* desktop = nullptr;
     HRESULT result = SHGetDesktopFolder(&desktop);
-    if (FAILED(result) || desktop == nullptr) throw SystemError(static_cast<DWORD>(result));
+    if (FAILED(result) || desktop == nullptr)
+        throw forms::Win32Error("SHGetDesktopFolder", static_cast<DWORD>(result));
     return ShellFolder(desktop);
 }
 

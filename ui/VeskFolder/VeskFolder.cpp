@@ -5,7 +5,7 @@
 #include "NewFolderButtonLayout.h"
 #include "NewFolderPath.h"
 #include "ShortenPath.h"
-#include "SystemMessage.h"
+#include "Win32Error.h"
 
 #include "UserPrompts.h"
 
@@ -102,7 +102,8 @@ bool TVeskFolderDialog::Execute() {
     if (auto specialFolder = SpecialFolderOf(rootFolder_)) {
         ITEMIDLIST* items = nullptr;
         HRESULT result = SHGetSpecialFolderLocation(owner, *specialFolder, &items);
-        if (FAILED(result)) throw SystemError(static_cast<DWORD>(result));
+        if (FAILED(result))
+            throw forms::Win32Error("SHGetSpecialFolderLocation", static_cast<DWORD>(result));
         root.reset(items);
     }
 
@@ -239,7 +240,7 @@ void TVeskFolderDialog::CreateNewFolderButton() {
                               place.top, place.width, place.height, dialog_,
                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(NewFolderButtonId)),
                               GetModuleHandleA(nullptr), nullptr);
-    if (button_ == nullptr) throw SystemError(GetLastError());
+    if (button_ == nullptr) forms::ThrowLastError("New folder button");
 
     // The program's default font: "MS Sans Serif", 8 points.
     if (!buttonFont_) {
@@ -247,7 +248,7 @@ void TVeskFolderDialog::CreateNewFolderButton() {
                                       FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
                                       CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                                       DEFAULT_PITCH | FF_DONTCARE, "MS Sans Serif"));
-        if (!buttonFont_) throw SystemError(GetLastError());
+        if (!buttonFont_) forms::ThrowLastError("New folder button");
     }
     PostMessageA(button_, WM_SETFONT, reinterpret_cast<WPARAM>(buttonFont_.get()), TRUE);
 
@@ -305,7 +306,7 @@ void TVeskFolderDialog::NewFolderClicked() {
     if (!selectionPath_.empty() && DirectoryExists(newPath)) {
         selectionText_ = newPath;
     } else {
-        prompts_.ShowMessage(dialog_, SystemMessageText(ERROR_CANNOT_MAKE), NewFolderCaption(),
+        prompts_.ShowMessage(dialog_, forms::SystemMessage(ERROR_CANNOT_MAKE), NewFolderCaption(),
                              MB_ICONWARNING | MB_OK);
     }
     CancelDialog(dialog_);

@@ -1,5 +1,7 @@
 #include "ComboBox.h"
 
+#include "RedrawSuspension.h"
+
 #include "Form.h"
 #include "KeyDownHandler.h"
 
@@ -79,12 +81,14 @@ void ComboBox::Add(std::string_view item) {
 }
 
 void ComboBox::SetItems(std::span<const std::string> items) {
+    const RedrawSuspension quiet(Handle());
     SendMessageA(Handle(), CB_RESETCONTENT, 0, 0);
     for (const std::string& item : items)
         Add(item);
 }
 
 void ComboBox::SetItems(std::span<const std::string_view> items) {
+    const RedrawSuspension quiet(Handle());
     SendMessageA(Handle(), CB_RESETCONTENT, 0, 0);
     for (std::string_view item : items)
         Add(item);

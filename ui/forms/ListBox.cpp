@@ -2,6 +2,7 @@
 
 #include "Form.h"
 #include "KeyDownHandler.h"
+#include "RedrawSuspension.h"
 
 #include <shellapi.h>
 
@@ -73,6 +74,7 @@ std::vector<std::string> ListBox::Items() const {
 }
 
 void ListBox::SetItems(const std::vector<std::string>& items) {
+    const RedrawSuspension quiet(Handle());
     Clear();
     for (const std::string& item : items)
         Add(item);

@@ -1,9 +1,7 @@
 #include "Win32Error.h"
 
 namespace tarnwick::forms {
-namespace {
-
-std::string SystemText(DWORD code) {
+std::string SystemMessage(DWORD code) {
     char* buffer = nullptr;
     const DWORD length = FormatMessageA(
         FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
@@ -16,10 +14,8 @@ std::string SystemText(DWORD code) {
     return text;
 }
 
-} // namespace
-
 Win32Error::Win32Error(const std::string& what, DWORD code)
-    : std::runtime_error(what + ": " + SystemText(code)), code_(code) {}
+    : std::runtime_error(what + ": " + SystemMessage(code)), code_(code) {}
 
 void ThrowLastError(const std::string& what) { throw Win32Error(what, GetLastError()); }
 

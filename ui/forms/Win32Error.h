@@ -17,6 +17,10 @@ class Win32Error : public std::runtime_error {
     DWORD code_;
 };
 
+// The system's message text for an error code, in its default language and
+// without the line break that ends it.
+std::string SystemMessage(DWORD code);
+
 // Raises Win32Error for the calling thread's last error.
 [[noreturn]] void ThrowLastError(const std::string& what);
 

@@ -20,6 +20,7 @@ class ScriptedPrompts : public UserPrompts {
         UINT style;
     };
     struct Input {
+        HWND owner;
         std::string title;
         std::string prompt;
         std::string initialText;
@@ -45,9 +46,9 @@ class ScriptedPrompts : public UserPrompts {
         return Next(messageAnswers, IDOK);
     }
 
-    std::string InputBox(HWND, const std::string& title, const std::string& prompt,
+    std::string InputBox(HWND owner, const std::string& title, const std::string& prompt,
                          const std::string& initialText) override {
-        inputs.push_back({title, prompt, initialText});
+        inputs.push_back({owner, title, prompt, initialText});
         return Next(inputAnswers, initialText);
     }
 
