@@ -92,29 +92,29 @@ std::string ClassOf(HWND window) {
     return name;
 }
 
-struct WindowSearch {
+struct WindowQuery {
     DWORD processId;
     std::vector<std::pair<HWND, std::string>> found;
 };
 
 BOOL CALLBACK CollectVisibleWindow(HWND window, LPARAM parameter) {
-    auto& search = *reinterpret_cast<WindowSearch*>(parameter);
+    auto& query = *reinterpret_cast<WindowQuery*>(parameter);
     DWORD owner = 0;
     GetWindowThreadProcessId(window, &owner);
-    if (owner == search.processId && IsWindowVisible(window))
-        search.found.emplace_back(window, WindowText(window));
+    if (owner == query.processId && IsWindowVisible(window))
+        query.found.emplace_back(window, WindowText(window));
     return TRUE;
 }
 
-struct ControlSearch {
+struct ControlQuery {
     int id;
     HWND found;
 };
 
 BOOL CALLBACK FindControl(HWND child, LPARAM parameter) {
-    auto& search = *reinterpret_cast<ControlSearch*>(parameter);
-    if (GetDlgCtrlID(child) != search.id) return TRUE;
-    search.found = child;
+    auto& query = *reinterpret_cast<ControlQuery*>(parameter);
+    if (GetDlgCtrlID(child) != query.id) return TRUE;
+    query.found = child;
     return FALSE;
 }
 
@@ -165,9 +165,9 @@ DWORD LauncherProcess::ExitCode() const {
 }
 
 std::vector<std::pair<HWND, std::string>> VisibleWindows(DWORD processId) {
-    WindowSearch search{processId, {}};
-    EnumWindows(CollectVisibleWindow, reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    WindowQuery query{processId, {}};
+    EnumWindows(CollectVisibleWindow, reinterpret_cast<LPARAM>(&query));
+    return query.found;
 }
 
 HWND FindWindowOf(DWORD processId, const std::string& caption) {
@@ -185,9 +185,9 @@ HWND WaitForWindow(DWORD processId, const std::string& caption, milliseconds pat
 RemoteControl::RemoteControl(HWND window, int id) : hwnd_(GetDlgItem(window, id)), id_(id) {
     if (hwnd_ == nullptr) {
         // Controls may sit inside group boxes: look through every descendant.
-        ControlSearch search{id, nullptr};
-        EnumChildWindows(window, FindControl, reinterpret_cast<LPARAM>(&search));
-        hwnd_ = search.found;
+        ControlQuery query{id, nullptr};
+        EnumChildWindows(window, FindControl, reinterpret_cast<LPARAM>(&query));
+        hwnd_ = query.found;
     }
     if (hwnd_ == nullptr) throw std::runtime_error("no control " + std::to_string(id));
 }

@@ -50,7 +50,7 @@ TEST_F(ResourceList, AddsNamesThatExistInEitherFolderAsTyped) {
     Add("a.wad"); // start folder
     Add("b.pk3"); // WAD folder
     Add("nothere.wad");
-    Add("a.wad"); // again: duplicates are allowed
+    Add("a.wad"); // again: a name may stand in the list twice
     (*this)[MainId::cbPWADS].Type("c.deh");
     Click(MainId::btnPwads); // the Add button does what Enter does
     EXPECT_EQ(List(), (Items{"a.wad", "b.pk3", "a.wad", "c.deh"}));
