@@ -9,11 +9,13 @@ namespace tarnwick::forms {
 
 WindowSubclass::WindowSubclass(Application& application, HWND window, Handler handler)
     : application_(application), window_(window), handler_(std::move(handler)) {
-    if (!SetWindowSubclass(window_, Procedure, 1, reinterpret_cast<DWORD_PTR>(this)))
+    // The object's address is its subclass id, so that a control can carry
+    // several (keys and dropped files) without one replacing the other.
+    if (!SetWindowSubclass(window_, Procedure, Id(), reinterpret_cast<DWORD_PTR>(this)))
         ThrowLastError("SetWindowSubclass");
 }
 
-WindowSubclass::~WindowSubclass() { RemoveWindowSubclass(window_, Procedure, 1); }
+WindowSubclass::~WindowSubclass() { RemoveWindowSubclass(window_, Procedure, Id()); }
 
 LRESULT CALLBACK WindowSubclass::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                                            UINT_PTR, DWORD_PTR self) {

@@ -22,6 +22,7 @@ class WindowSubclass {
     ~WindowSubclass();
 
   private:
+    UINT_PTR Id() const noexcept { return reinterpret_cast<UINT_PTR>(this); }
     static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                                       UINT_PTR id, DWORD_PTR self);
 

@@ -104,8 +104,12 @@ void TfrmMain::cbPWADSKeyDown(WORD key) {
 void TfrmMain::btnPwadsClick() {
     const std::string name = cbPWADS.Text();
     if (platform_.FileExists(WadDir + "\\" + name) || platform_.FileExists(name)) lbPwads.Add(name);
-    // Empties the field when it shows a picked item; typed text stays.
+    // No item stays selected. Clearing the selection also empties the field,
+    // which is right for a picked item; text typed by hand must stay.
+    const int picked = cbPWADS.SelectedIndex();
+    const bool typed = picked < 0 || cbPWADS.Item(picked) != name;
     cbPWADS.SetSelectedIndex(-1);
+    if (typed) cbPWADS.SetText(name);
 }
 
 void TfrmMain::btnOdWadsClick() {
