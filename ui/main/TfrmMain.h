@@ -86,6 +86,7 @@ class TfrmMain : public forms::Form, public ReaderActions {
     void btnLoadClick();
 
     Win32Platform platform_;
+    std::vector<std::string> offeredCandidates_; // what cbPWADS holds
     dirsetup::TfrmDirSetup* frmDirSetup_ = nullptr;
     TfrmFlags* frmFlags_ = nullptr;
 

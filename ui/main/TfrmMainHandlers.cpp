@@ -236,7 +236,16 @@ void TfrmMain::ShowIwads(const IwadList& list) {
 }
 
 void TfrmMain::ShowResourceCandidates(const std::vector<std::string>& names) {
-    cbPWADS.SetItems(names); // the box keeps them sorted
+    // Load rescans right after the start-up's own scan; refilling a sorted
+    // box with the same thousands of names would only cost time. The folders
+    // are still listed afresh every time; only the box is left as it is.
+    if (names != offeredCandidates_) {
+        cbPWADS.SetItems(names); // the box keeps them sorted
+        offeredCandidates_ = names;
+    } else {
+        cbPWADS.SetSelectedIndex(-1); // as a refill would leave it: no selection, no text
+        cbPWADS.SetText("");
+    }
 }
 
 } // namespace tarnwick
