@@ -2,6 +2,7 @@
 // over the same patterns in a folder of 20,000 files, and prints the ratio.
 // Listing the folder is the part no launcher can avoid; the scans should add
 // little to it.
+#include "BenchClock.h"
 #include "GameDataScan.h"
 #include "Win32Platform.h"
 
@@ -14,20 +15,10 @@
 
 namespace {
 
+using tarnwick::bench::Median;
+using tarnwick::bench::Now;
+
 using tarnwick::Win32Platform;
-
-double Now() {
-    LARGE_INTEGER counter;
-    LARGE_INTEGER frequency;
-    QueryPerformanceCounter(&counter);
-    QueryPerformanceFrequency(&frequency);
-    return static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-double Median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
 
 std::string MakeFolder(int fileCount) {
     char base[MAX_PATH];

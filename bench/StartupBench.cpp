@@ -5,6 +5,7 @@
 // that names it and lists 2,000 resource files. Beside them it times a bare
 // FindFirstFileA loop over the listings that the large start-up makes, the
 // part that no launcher can avoid.
+#include "BenchClock.h"
 #include "LauncherDriver.h"
 #include "MainControlIds.h"
 
@@ -18,25 +19,15 @@
 
 namespace {
 
+using tarnwick::bench::Median;
+using tarnwick::bench::Now;
+
 using namespace tarnwick::e2e;
 using tarnwick::MainId;
 
 constexpr int kWadFiles = 20000;
 constexpr int kListedFiles = 2000;
 constexpr int kRuns = 7;
-
-double Now() {
-    LARGE_INTEGER counter;
-    LARGE_INTEGER frequency;
-    QueryPerformanceCounter(&counter);
-    QueryPerformanceFrequency(&frequency);
-    return static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-double Median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
 
 void WriteFileBytes(const std::string& path, const std::string& bytes) {
     const HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,

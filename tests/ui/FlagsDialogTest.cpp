@@ -110,13 +110,7 @@ void ExpectDesignedLayout(const TfrmFlags& dialog, const Dpi& dpi) {
         EXPECT_EQ(SendMessageA(box, BM_GETCHECK, 0, 0), BST_UNCHECKED);
         expectedTabOrder.at(std::size_t(flag.tab)) = GetDlgCtrlID(box);
     }
-    std::vector<int> tabOrder;
-    HWND first = GetNextDlgTabItem(form, nullptr, FALSE);
-    for (HWND item = first; item && tabOrder.size() <= kFlags.size();) {
-        tabOrder.push_back(GetDlgCtrlID(item));
-        item = GetNextDlgTabItem(form, item, FALSE);
-        if (item == first) break;
-    }
+    const std::vector<int> tabOrder = forms::TabOrderOf(form);
     EXPECT_EQ(tabOrder, expectedTabOrder);
 }
 

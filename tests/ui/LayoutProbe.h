@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 namespace tarnwick::forms {
 
@@ -43,6 +44,19 @@ inline RECT Scaled(const Dpi& dpi, int originLeft, int originTop, int left, int 
 inline std::string Describe(const RECT& rect) {
     return std::to_string(rect.left) + "," + std::to_string(rect.top) + " " +
            std::to_string(rect.right - rect.left) + "x" + std::to_string(rect.bottom - rect.top);
+}
+
+// The identifiers of the window's controls in the order Tab visits them,
+// starting from the first tab stop and ending before it comes round again.
+inline std::vector<int> TabOrderOf(HWND window) {
+    std::vector<int> order;
+    const HWND first = GetNextDlgTabItem(window, nullptr, FALSE);
+    for (HWND item = first; item != nullptr && order.size() < 1000;) {
+        order.push_back(GetDlgCtrlID(item));
+        item = GetNextDlgTabItem(window, item, FALSE);
+        if (item == first) break;
+    }
+    return order;
 }
 
 } // namespace tarnwick::forms

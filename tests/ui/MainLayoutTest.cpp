@@ -198,13 +198,7 @@ void ExpectDesignedLayout(const TfrmMain& window, const Dpi& dpi) {
     EXPECT_EQ(forms::TextOf(GetDlgItem(form, MainId::btnOdWads)), symbols ? "1" : "");
     EXPECT_EQ(forms::TextOf(GetDlgItem(form, MainId::sbUp)), symbols ? "\xE9" : "");
 
-    std::vector<int> tabOrder;
-    HWND first = GetNextDlgTabItem(form, nullptr, FALSE);
-    for (HWND item = first; item && tabOrder.size() <= kTabOrder.size();) {
-        tabOrder.push_back(GetDlgCtrlID(item));
-        item = GetNextDlgTabItem(form, item, FALSE);
-        if (item == first) break;
-    }
+    const std::vector<int> tabOrder = forms::TabOrderOf(form);
     EXPECT_EQ(tabOrder, kTabOrder);
 }
 
