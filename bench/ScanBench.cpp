@@ -2,7 +2,7 @@
 // over the same patterns in a folder of 20,000 files, and prints the ratio.
 // Listing the folder is the part no launcher can avoid; the scans should add
 // little to it.
-#include "BenchClock.h"
+#include "BenchSupport.h"
 #include "GameDataScan.h"
 #include "Win32Platform.h"
 
@@ -17,6 +17,7 @@ namespace {
 
 using tarnwick::bench::Median;
 using tarnwick::bench::Now;
+using tarnwick::bench::RemoveTree;
 
 using tarnwick::Win32Platform;
 
@@ -41,18 +42,6 @@ std::string MakeFolder(int fileCount) {
         if (file != INVALID_HANDLE_VALUE) CloseHandle(file);
     }
     return folder;
-}
-
-void RemoveFolder(const std::string& folder) {
-    WIN32_FIND_DATAA entry;
-    const HANDLE find = FindFirstFileA((folder + "\\*").c_str(), &entry);
-    if (find != INVALID_HANDLE_VALUE) {
-        do {
-            DeleteFileA((folder + "\\" + entry.cFileName).c_str());
-        } while (FindNextFileA(find, &entry));
-        FindClose(find);
-    }
-    RemoveDirectoryA(folder.c_str());
 }
 
 // The same ten listings the two scans make, doing nothing with the names.
@@ -96,7 +85,7 @@ int main() {
         bare.push_back(Now() - start);
     }
     SetCurrentDirectoryA("C:\\");
-    RemoveFolder(folder);
+    RemoveTree(folder);
 
     const double scanMedian = Median(scans);
     const double bareMedian = Median(bare);

@@ -5,7 +5,7 @@
 // that names it and lists 2,000 resource files. Beside them it times a bare
 // FindFirstFileA loop over the listings that the large start-up makes, the
 // part that no launcher can avoid.
-#include "BenchClock.h"
+#include "BenchSupport.h"
 #include "LauncherDriver.h"
 #include "MainControlIds.h"
 
@@ -21,6 +21,7 @@ namespace {
 
 using tarnwick::bench::Median;
 using tarnwick::bench::Now;
+using tarnwick::bench::RemoveTree;
 
 using namespace tarnwick::e2e;
 using tarnwick::MainId;
@@ -41,23 +42,6 @@ void WriteFileBytes(const std::string& path, const std::string& bytes) {
 std::string MakeFolder(const std::string& path) {
     CreateDirectoryA(path.c_str(), nullptr);
     return path;
-}
-
-void RemoveTree(const std::string& folder) {
-    WIN32_FIND_DATAA entry;
-    const HANDLE find = FindFirstFileA((folder + "\\*").c_str(), &entry);
-    if (find != INVALID_HANDLE_VALUE) {
-        do {
-            const std::string name = entry.cFileName;
-            if (name == "." || name == "..") continue;
-            if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-                RemoveTree(folder + "\\" + name);
-            else
-                DeleteFileA((folder + "\\" + name).c_str());
-        } while (FindNextFileA(find, &entry));
-        FindClose(find);
-    }
-    RemoveDirectoryA(folder.c_str());
 }
 
 // The i-th file of the large WAD folder: 11 of every 20 are resource files.
