@@ -15,6 +15,7 @@
 
 namespace {
 
+using tarnwick::bench::CountMatches;
 using tarnwick::bench::Median;
 using tarnwick::bench::Now;
 using tarnwick::bench::RemoveTree;
@@ -46,21 +47,11 @@ std::string MakeFolder(int fileCount) {
 
 // The same ten listings the two scans make, doing nothing with the names.
 std::size_t BareListing(const std::string& folder) {
-    std::size_t count = 0;
     std::vector<std::string> patterns = {"*.wad", folder + "\\*.wad"};
     for (int twice = 0; twice < 2; ++twice)
         for (const char* ending : {"\\*.wad", "\\*.pk3", "\\*.deh", "\\*.bex"})
             patterns.push_back(folder + ending);
-    for (const std::string& pattern : patterns) {
-        WIN32_FIND_DATAA entry;
-        const HANDLE find = FindFirstFileA(pattern.c_str(), &entry);
-        if (find == INVALID_HANDLE_VALUE) continue;
-        do {
-            ++count;
-        } while (FindNextFileA(find, &entry));
-        FindClose(find);
-    }
-    return count;
+    return CountMatches(patterns);
 }
 
 } // namespace

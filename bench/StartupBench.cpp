@@ -19,6 +19,7 @@
 
 namespace {
 
+using tarnwick::bench::CountMatches;
 using tarnwick::bench::Median;
 using tarnwick::bench::Now;
 using tarnwick::bench::RemoveTree;
@@ -75,16 +76,7 @@ std::vector<std::string> StartupPatterns(const Case& scenario, bool savedSet) {
 
 std::size_t BareListing(const Case& scenario, const std::vector<std::string>& patterns) {
     SetCurrentDirectoryA(scenario.start.c_str());
-    std::size_t count = 0;
-    for (const std::string& pattern : patterns) {
-        WIN32_FIND_DATAA entry;
-        const HANDLE find = FindFirstFileA(pattern.c_str(), &entry);
-        if (find == INVALID_HANDLE_VALUE) continue;
-        do {
-            ++count;
-        } while (FindNextFileA(find, &entry));
-        FindClose(find);
-    }
+    const std::size_t count = CountMatches(patterns);
     SetCurrentDirectoryA("C:\\");
     return count;
 }

@@ -90,11 +90,6 @@ bool Win32Platform::FileExists(const std::string& path) {
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
-bool Win32Platform::DirectoryExists(const std::string& path) {
-    const DWORD attributes = GetFileAttributesA(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
-}
-
 void Win32Platform::ListMatches(const std::string& pattern,
                                 const std::function<void(std::string_view name)>& onName) {
     WIN32_FIND_DATAA entry;
