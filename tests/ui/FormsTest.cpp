@@ -145,6 +145,38 @@ TEST_F(FormsTest, ChangeEventsFollowTheUserNotTheCode) {
     EXPECT_EQ(files.Items(), (std::vector<std::string>{"a.wad", "b.wad"}));
 }
 
+// A sorted box filled at once must hold its items in the order the box's own
+// sorting gives them one by one: case ignored, the locale's rules for
+// punctuation, digits and accented letters.
+TEST_F(FormsTest, ASortedBoxFilledAtOnceKeepsItsOwnSortingOrder) {
+    Form form(app, {"Sorting", 300, 200});
+    ComboBox sorted(form, 101, {8, 8, 200, 21}, ComboKind::Editable, 13, {}, Sorting::Sorted);
+    ComboBox unsorted(form, 102, {8, 40, 200, 21}, ComboKind::Editable, 13);
+    const std::vector<std::string> names{
+        "b.wad",   "A.wad", "a-b.wad",   "ab.wad",   "a_b.wad",   "a'c.wad",  "10.wad",
+        "9.wad",   "Z.pk3", "été.wad",   "ete.wad",  "f.WAD",     "~x.wad",   "[x].wad",
+        "x y.wad", "",      "co-op.deh", "coop.deh", "MAP01.bex", "map1.bex", "zz.wad",
+        "Zy.wad",  "1.wad", "Ärger.pk3", "Arg.pk3",  "#3.wad"};
+
+    sorted.SetItems(names);
+    const std::vector<std::string> filled = sorted.Items();
+    SendMessageA(sorted.Handle(), CB_RESETCONTENT, 0, 0);
+    for (const std::string& name : names)
+        SendMessageA(sorted.Handle(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
+    EXPECT_EQ(filled, sorted.Items());
+    EXPECT_NE(filled, names);
+
+    // The same names in another order sort the same; a box that does not sort
+    // keeps what it is given.
+    std::vector<std::string> reversed(names.rbegin(), names.rend());
+    sorted.SetItems(reversed);
+    EXPECT_EQ(sorted.Items(), filled);
+    unsorted.SetItems(reversed);
+    EXPECT_EQ(unsorted.Items(), reversed);
+    sorted.SetItems(std::vector<std::string>{});
+    EXPECT_EQ(sorted.Count(), 0);
+}
+
 TEST_F(FormsTest, ActivationIsRaisedOncePerShowing) {
     Form main(app, {"Main", 300, 200});
     Form dialog(app, {"Dialog", 200, 100, FrameKind::Dialog});

@@ -4,6 +4,7 @@
 
 #include "Form.h"
 #include "KeyDownHandler.h"
+#include "ListSortOrder.h"
 
 #include <commctrl.h>
 
@@ -30,7 +31,8 @@ Bounds WithDropDownRoom(Bounds bounds) {
 
 ComboBox::ComboBox(Container& parent, int id, Bounds bounds, ComboKind kind, int itemHeight,
                    std::span<const std::string_view> items, Sorting sorting)
-    : Control(parent, id, {}, WithDropDownRoom(bounds), {"COMBOBOX", StyleOf(kind, sorting)}) {
+    : Control(parent, id, {}, WithDropDownRoom(bounds), {"COMBOBOX", StyleOf(kind, sorting)}),
+      sorting_(sorting) {
     const Dpi& dpi = OwnerForm().Resolution();
     SendMessageA(Handle(), CB_SETITEMHEIGHT, 0, dpi.Scale(itemHeight));
     // Size the selection field so that the closed box is exactly as high as
@@ -75,23 +77,27 @@ std::vector<std::string> ComboBox::Items() const {
     return items;
 }
 
-void ComboBox::Add(std::string_view item) {
-    const std::string text(item);
-    SendMessageA(Handle(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
-}
-
 void ComboBox::SetItems(std::span<const std::string> items) {
-    const RedrawSuspension quiet(Handle());
-    SendMessageA(Handle(), CB_RESETCONTENT, 0, 0);
-    for (const std::string& item : items)
-        Add(item);
+    const std::vector<std::string_view> views(items.begin(), items.end());
+    SetItems(views);
 }
 
 void ComboBox::SetItems(std::span<const std::string_view> items) {
     const RedrawSuspension quiet(Handle());
     SendMessageA(Handle(), CB_RESETCONTENT, 0, 0);
-    for (std::string_view item : items)
-        Add(item);
+    const auto append = [this](std::string_view item) {
+        const std::string text(item);
+        // Inserting never sorts, not even in a sorted box: the order is ours.
+        SendMessageA(Handle(), CB_INSERTSTRING, WPARAM(-1), reinterpret_cast<LPARAM>(text.c_str()));
+    };
+    if (sorting_ == Sorting::None) {
+        for (std::string_view item : items)
+            append(item);
+        return;
+    }
+    const auto locale = static_cast<LCID>(SendMessageA(Handle(), CB_GETLOCALE, 0, 0));
+    for (std::size_t index : ListSortOrder(items, locale))
+        append(items[index]);
 }
 
 int ComboBox::SelectedIndex() const { return int(SendMessageA(Handle(), CB_GETCURSEL, 0, 0)); }

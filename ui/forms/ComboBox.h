@@ -48,8 +48,8 @@ class ComboBox : public Control {
 
   private:
     void Command(WORD code) override;
-    void Add(std::string_view item);
 
+    Sorting sorting_;
     std::unique_ptr<WindowSubclass> keys_;
 };
 
