@@ -49,13 +49,14 @@ HWND FindWindowOf(DWORD processId, const std::string& caption);
 std::vector<std::pair<HWND, std::string>> VisibleWindows(DWORD processId);
 
 // Waits until a condition holds, pumping nothing (the launcher is another
-// process); false when it never did.
+// process); false when it never did. interval: the time between two looks.
 template <typename Condition>
-bool WaitUntil(Condition condition, milliseconds patience = kPatience) {
+bool WaitUntil(Condition condition, milliseconds patience = kPatience,
+               milliseconds interval = milliseconds{20}) {
     const auto end = std::chrono::steady_clock::now() + patience;
     while (!condition()) {
         if (std::chrono::steady_clock::now() > end) return false;
-        Sleep(20);
+        Sleep(static_cast<DWORD>(interval.count()));
     }
     return true;
 }
