@@ -44,6 +44,12 @@ if [ -z "$window" ]; then
 fi
 sleep 2 # let it paint
 shot="${SCREENSHOT:-$here/tarnwick.png}"
-import -display "$DISPLAY" -window "$window" "$shot"
+# Taken from the screen, not from the window, so that a dialog shown over the
+# main window (Directory Setup when DOOMWADDIR is unset) is in the picture.
+geometry=$(xwininfo -id "$window" | awk '
+    /Absolute upper-left X/ { x = $NF } /Absolute upper-left Y/ { y = $NF }
+    /Width:/ { w = $NF } /Height:/ { h = $NF }
+    END { printf "%dx%d+%d+%d", w, h, x, y }')
+import -display "$DISPLAY" -window root -crop "$geometry" +repage "$shot"
 echo "The main window is up; screenshot saved to $shot"
 kill "$launcher" 2>/dev/null || true
