@@ -152,11 +152,15 @@ TEST_F(FormsTest, ASortedBoxFilledAtOnceKeepsItsOwnSortingOrder) {
     Form form(app, {"Sorting", 300, 200});
     ComboBox sorted(form, 101, {8, 8, 200, 21}, ComboKind::Editable, 13, {}, Sorting::Sorted);
     ComboBox unsorted(form, 102, {8, 40, 200, 21}, ComboKind::Editable, 13);
-    const std::vector<std::string> names{
+    std::vector<std::string> names{
         "b.wad",   "A.wad", "a-b.wad",   "ab.wad",   "a_b.wad",   "a'c.wad",  "10.wad",
         "9.wad",   "Z.pk3", "été.wad",   "ete.wad",  "f.WAD",     "~x.wad",   "[x].wad",
         "x y.wad", "",      "co-op.deh", "coop.deh", "MAP01.bex", "map1.bex", "zz.wad",
         "Zy.wad",  "1.wad", "Ärger.pk3", "Arg.pk3",  "#3.wad"};
+
+    // Names whose sort keys are longer than usual.
+    names.push_back(std::string(300, 'q') + ".wad");
+    names.push_back(std::string(300, 'Q') + "-a.wad");
 
     sorted.SetItems(names);
     const std::vector<std::string> filled = sorted.Items();
