@@ -10,7 +10,7 @@ packages=(
     xvfb xauth x11-utils imagemagick
     fonts-liberation
     googletest
-    clang libclang-rt-14-dev
+    clang libclang-rt-14-dev clang-format
 )
 
 missing=()

@@ -19,8 +19,8 @@
 namespace tarnwick::dirsetup {
 namespace {
 
-using testing::FolderTestTree;
 using forms::ScriptedPrompts;
+using testing::FolderTestTree;
 
 // The main window's two lists, as the dialog fills them.
 class RecordedLists : public GameDataLists {

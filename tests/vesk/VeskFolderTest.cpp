@@ -21,9 +21,9 @@
 namespace tarnwick::vesk {
 namespace {
 
+using forms::ScriptedPrompts;
 using testing::FolderExists;
 using testing::FolderTestTree;
-using forms::ScriptedPrompts;
 
 // The dialog itself is not shown yet while it initializes: the button's own
 // style says whether it will be.
