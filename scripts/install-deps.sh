@@ -6,8 +6,8 @@ set -euo pipefail
 packages=(
     cmake ninja-build
     g++-mingw-w64-i686-posix binutils-mingw-w64-i686
-    wine wine32:i386
-    xvfb xauth x11-utils imagemagick
+    wine wine32:i386 fonts-wine
+    xvfb xauth x11-utils xdotool imagemagick
     fonts-liberation
     googletest
     clang libclang-rt-14-dev clang-format

@@ -38,6 +38,15 @@ tarnwick_session_start() {
         wineserver -w
     fi
     wineserver -p
+    # Wine's own "MS Sans Serif" and Marlett, as Windows has them: without
+    # them the host's wider fonts cut labels short and caption buttons show
+    # as letters. Wine does not look for them where Debian puts them.
+    local font
+    for font in sserife.fon marlett.ttf; do
+        if [ ! -f "$WINEPREFIX/drive_c/windows/Fonts/$font" ]; then
+            cp "/usr/share/wine/fonts/$font" "$WINEPREFIX/drive_c/windows/Fonts/"
+        fi
+    done
     # Without a window manager on the virtual display, Wine waits about two
     # seconds for every shown window that is hidden or destroyed, unless its
     # windows are unmanaged.

@@ -97,11 +97,18 @@ struct WindowQuery {
     std::vector<std::pair<HWND, std::string>> found;
 };
 
+// What a person sees: the application's window behind the taskbar button
+// has no size.
+bool Seen(HWND window) {
+    RECT place{};
+    return IsWindowVisible(window) && GetWindowRect(window, &place) && !IsRectEmpty(&place);
+}
+
 BOOL CALLBACK CollectVisibleWindow(HWND window, LPARAM parameter) {
     auto& query = *reinterpret_cast<WindowQuery*>(parameter);
     DWORD owner = 0;
     GetWindowThreadProcessId(window, &owner);
-    if (owner == query.processId && IsWindowVisible(window))
+    if (owner == query.processId && Seen(window))
         query.found.emplace_back(window, WindowText(window));
     return TRUE;
 }
@@ -325,11 +332,19 @@ bool Settle(HWND hiddenButton, milliseconds patience) {
     return true;
 }
 
-HWND FocusOf(HWND window) {
+namespace {
+
+GUITHREADINFO ThreadStateOf(HWND window) {
     GUITHREADINFO info{};
     info.cbSize = sizeof info;
-    if (!GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info)) return nullptr;
-    return info.hwndFocus;
+    if (!GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info)) return {};
+    return info;
 }
+
+} // namespace
+
+HWND FocusOf(HWND window) { return ThreadStateOf(window).hwndFocus; }
+
+HWND ActiveOf(HWND window) { return ThreadStateOf(window).hwndActive; }
 
 } // namespace tarnwick::e2e

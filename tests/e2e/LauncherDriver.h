@@ -45,7 +45,7 @@ class LauncherProcess {
 HWND WaitForWindow(DWORD processId, const std::string& caption, milliseconds patience = kPatience);
 // The same, without waiting.
 HWND FindWindowOf(DWORD processId, const std::string& caption);
-// Every visible top-level window of the process, with its caption.
+// Every top-level window of the process that a person sees, with its caption.
 std::vector<std::pair<HWND, std::string>> VisibleWindows(DWORD processId);
 
 // Waits until a condition holds, pumping nothing (the launcher is another
@@ -99,6 +99,8 @@ void PressDialogButton(HWND dialog, int id);
 
 // The window that has the keyboard focus in the launcher's thread.
 HWND FocusOf(HWND window);
+// The active window of the launcher's thread.
+HWND ActiveOf(HWND window);
 
 // Key down and up posted to a window, as a key press reaches the focused one.
 void PressKeyOn(HWND target, WORD virtualKey);

@@ -241,7 +241,7 @@ TEST_F(FormsTest, ActivationIsRaisedOncePerShowing) {
 TEST_F(FormsTest, TheInputBoxGivesTheTypedTextOnOkAndTheInitialTextOnCancel) {
     Form main(app, {"Main", 300, 200});
     {
-        InputBoxForm box(app, "Player", "Name:", "Marine");
+        InputBoxForm box(app, nullptr, "Player", "Name:", "Marine");
         HWND field = GetDlgItem(box.Handle(), 101);
         EXPECT_EQ(SendMessageA(field, EM_GETLIMITTEXT, 0, 0), 255);
         SetWindowTextA(field, "Doomguy");
@@ -249,7 +249,7 @@ TEST_F(FormsTest, TheInputBoxGivesTheTypedTextOnOkAndTheInitialTextOnCancel) {
         EXPECT_EQ(box.Ask(), "Doomguy");
     }
     {
-        InputBoxForm box(app, "Player", "Name:", "Marine");
+        InputBoxForm box(app, nullptr, "Player", "Name:", "Marine");
         HWND field = GetDlgItem(box.Handle(), 101);
         SetWindowTextA(field, "Doomguy");
         PostMessageA(field, WM_KEYDOWN, VK_ESCAPE, 0);

@@ -46,6 +46,24 @@ inline std::string Describe(const RECT& rect) {
            std::to_string(rect.right - rect.left) + "x" + std::to_string(rect.bottom - rect.top);
 }
 
+// Whether a static text's caption shows whole in its window, in its own font:
+// on one line, or word-wrapped when the control wraps.
+inline bool CaptionFits(HWND window) {
+    const std::string text = TextOf(window);
+    RECT client{};
+    GetClientRect(window, &client);
+    RECT needed = client;
+    const bool wraps = (GetWindowLongA(window, GWL_STYLE) & SS_TYPEMASK) == SS_LEFT;
+    HDC dc = GetDC(window);
+    const HGDIOBJ previous =
+        SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(window, WM_GETFONT, 0, 0)));
+    DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &needed,
+              DT_CALCRECT | DT_NOPREFIX | (wraps ? DT_WORDBREAK : DT_SINGLELINE));
+    SelectObject(dc, previous);
+    ReleaseDC(window, dc);
+    return needed.right <= client.right && needed.bottom <= client.bottom;
+}
+
 // The identifiers of the window's controls in the order Tab visits them,
 // starting from the first tab stop and ending before it comes round again.
 inline std::vector<int> TabOrderOf(HWND window) {

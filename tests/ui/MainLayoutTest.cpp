@@ -184,6 +184,9 @@ void ExpectDesignedLayout(const TfrmMain& window, const Dpi& dpi) {
         EXPECT_EQ(forms::HasStyle(child, WS_TABSTOP), control.tabStop);
         EXPECT_EQ(forms::HasStyle(child, WS_VISIBLE), control.visible);
 
+        if (forms::ClassOf(child) == "Static" && dpi.Value() == Dpi::kDesign) {
+            EXPECT_TRUE(forms::CaptionFits(child)) << forms::TextOf(child) << " is cut short";
+        }
         if (forms::ClassOf(child) == "ScrollBar") continue; // a scroll bar has no font
         LOGFONTA font{};
         GetObjectA(reinterpret_cast<HFONT>(SendMessageA(child, WM_GETFONT, 0, 0)), sizeof(font),
@@ -268,13 +271,20 @@ TEST_F(MainWindowTest, StartsWithTheDefaultsAndTheDesignedLimits) {
     EXPECT_EQ(range.nPage, 0u);
     EXPECT_EQ(range.nPos, 1);
 
-    // The sliders' values follow them, also to their right ends.
+    // The sliders' values follow them, also to their right ends. The air
+    // control's value grows and shrinks with its text; the friendly fire's
+    // keeps its size.
     frmMain.sbAircontrol.Focus();
     SendMessageA(frmMain.sbAircontrol.Handle(), WM_KEYDOWN, VK_END, 0);
     EXPECT_EQ(frmMain.stAircontrol.Text(), "256");
+    EXPECT_TRUE(forms::CaptionFits(frmMain.stAircontrol.Handle()));
+    SendMessageA(frmMain.sbAircontrol.Handle(), WM_KEYDOWN, VK_HOME, 0);
+    EXPECT_EQ(frmMain.stAircontrol.Text(), "0");
+    EXPECT_EQ(forms::Describe(forms::PlaceOf(frmMain.stAircontrol.Handle())), "186,259 10x17");
     frmMain.sbTeamDamage.Focus();
     SendMessageA(frmMain.sbTeamDamage.Handle(), WM_KEYDOWN, VK_END, 0);
     EXPECT_EQ(frmMain.stTeamDamage.Text(), "100");
+    EXPECT_EQ(forms::Describe(forms::PlaceOf(frmMain.stTeamDamage.Handle())), "184,296 21x13");
     SendMessageA(frmMain.sbTeamDamage.Handle(), WM_KEYDOWN, VK_LEFT, 0);
     EXPECT_EQ(frmMain.stTeamDamage.Text(), "99");
 

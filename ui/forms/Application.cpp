@@ -11,7 +11,11 @@
 namespace tarnwick::forms {
 
 Application::Application(std::string title)
-    : title_(std::move(title)), prompts_(std::make_unique<Win32Prompts>(*this)) {
+    : title_(std::move(title)), window_(title_,
+                                        [this] {
+                                            if (Form* main = MainForm()) main->Close();
+                                        }),
+      prompts_(std::make_unique<Win32Prompts>(*this)) {
     INITCOMMONCONTROLSEX classes{};
     classes.dwSize = sizeof(classes);
     classes.dwICC = ICC_STANDARD_CLASSES | ICC_UPDOWN_CLASS;
@@ -20,6 +24,11 @@ Application::Application(std::string title)
 
 Application::~Application() = default;
 
+void Application::SetTitle(std::string title) {
+    title_ = std::move(title);
+    window_.SetTitle(title_);
+}
+
 void Application::SetPrompts(std::unique_ptr<UserPrompts> prompts) {
     prompts_ = std::move(prompts);
 }
@@ -27,6 +36,7 @@ void Application::SetPrompts(std::unique_ptr<UserPrompts> prompts) {
 void Application::Unregister(Form& form) { std::erase(forms_, &form); }
 
 void Application::Run() {
+    window_.ShowButton();
     if (Form* main = MainForm()) main->Show();
     while (HandleMessage()) {
     }
@@ -57,16 +67,18 @@ void Application::ProcessMessages() {
     }
 }
 
-bool Application::IsFormWindow(HWND window) const {
-    return std::any_of(forms_.begin(), forms_.end(),
-                       [window](const Form* form) { return form->Handle() == window; });
+Form* Application::FormOf(HWND window) const {
+    const auto found = std::find_if(forms_.begin(), forms_.end(), [window](const Form* form) {
+        return form->Handle() == window;
+    });
+    return found == forms_.end() ? nullptr : *found;
 }
 
 void Application::Dispatch(MSG& message) {
     // Tab, the arrow keys, Enter and Escape move between and press controls
     // the way they do in a dialog box.
     HWND root = message.hwnd ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
-    if (root && IsFormWindow(root) && IsDialogMessageA(root, &message)) return;
+    if (root && FormOf(root) && IsDialogMessageA(root, &message)) return;
     TranslateMessage(&message);
     DispatchMessageA(&message);
 }

@@ -2,6 +2,7 @@
 // place where an error that left a handler is shown.
 #pragma once
 
+#include "ApplicationWindow.h"
 #include "UserPrompts.h"
 
 #include <windows.h>
@@ -22,8 +23,15 @@ class Application {
     Application& operator=(const Application&) = delete;
     ~Application();
 
+    // The title: the text of the program's taskbar button and the caption of
+    // its plain boxes.
     const std::string& Title() const noexcept { return title_; }
-    void SetTitle(std::string title) { title_ = std::move(title); }
+    void SetTitle(std::string title);
+
+    // The window behind the taskbar button; it owns the main form.
+    HWND Window() const noexcept { return window_.Handle(); }
+    // Minimizes the program to its taskbar button.
+    void Minimize() { window_.Minimize(); }
 
     // Who answers message boxes, the input box and the file dialogs: the real
     // Win32 dialogs unless a test puts its own script in their place.
@@ -33,7 +41,8 @@ class Application {
     // The first form created; closing it ends the application.
     Form* MainForm() const noexcept { return forms_.empty() ? nullptr : forms_.front(); }
 
-    // Shows the main form and dispatches messages until Terminate.
+    // Shows the taskbar button and the main form, and dispatches messages
+    // until Terminate.
     void Run();
     void Terminate();
     bool Terminated() const noexcept { return terminated_; }
@@ -63,10 +72,11 @@ class Application {
     friend class Form;
     void Register(Form& form) { forms_.push_back(&form); }
     void Unregister(Form& form);
-    bool IsFormWindow(HWND window) const;
+    Form* FormOf(HWND window) const;
     void Dispatch(MSG& message);
 
     std::string title_;
+    ApplicationWindow window_;
     std::unique_ptr<UserPrompts> prompts_;
     std::vector<Form*> forms_; // in creation order; not owned
     bool terminated_ = false;

@@ -35,6 +35,7 @@ std::string Control::Text() const {
 void Control::SetText(std::string_view text) {
     const std::string caption(text);
     SetWindowTextA(window_, caption.c_str());
+    TextChanged();
 }
 
 } // namespace tarnwick::forms

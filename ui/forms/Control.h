@@ -47,6 +47,8 @@ class Control {
 
   private:
     friend class Form;
+    // After SetText: a control sized to its text fits itself to the new one.
+    virtual void TextChanged() {}
     // A WM_COMMAND notification from this control's window.
     virtual void Command(WORD) {}
     // A WM_HSCROLL or WM_VSCROLL request from this control's window.

@@ -52,13 +52,15 @@ Form::Form(Application& application, const FormLayout& layout, Dpi dpi)
     const FrameStyles styles = StylesOf(layout.frame);
     RECT frame{0, 0, dpi_.Scale(layout.clientWidth), dpi_.Scale(layout.clientHeight)};
     AdjustWindowRectEx(&frame, styles.style, FALSE, styles.exStyle);
-    // Forms after the first are owned by it: they stay above it and share its
+    // Forms after the first are owned by it and stay in front of it; the first
+    // is owned by the application's window, which is the program's one
     // taskbar button.
     const Form* main = application_.MainForm();
-    window_ = CreateWindowExA(styles.exStyle, kWindowClass, layout.caption.c_str(), styles.style,
-                              CW_USEDEFAULT, CW_USEDEFAULT, frame.right - frame.left,
-                              frame.bottom - frame.top, main ? main->Handle() : nullptr, nullptr,
-                              GetModuleHandleA(nullptr), this);
+    const HWND owner = layout.owner ? layout.owner : main ? main->Handle() : application_.Window();
+    window_ =
+        CreateWindowExA(styles.exStyle, kWindowClass, layout.caption.c_str(), styles.style,
+                        CW_USEDEFAULT, CW_USEDEFAULT, frame.right - frame.left,
+                        frame.bottom - frame.top, owner, nullptr, GetModuleHandleA(nullptr), this);
     if (!window_) ThrowLastError("CreateWindowEx " + layout.caption);
     if (layout.frame == FrameKind::Dialog) {
         // A dialog frame has no icon; its system menu offers Move and Close only.
@@ -109,6 +111,8 @@ void Form::Show() {
         return;
     }
     CentreOnScreen();
+    // A new showing starts at the first control, as a new dialog box does.
+    focus_ = nullptr;
     activationPending_ = true;
     ShowWindow(window_, SW_SHOW);
     SetForegroundWindow(window_);
@@ -121,26 +125,46 @@ void Form::Hide() {
 
 void Form::Close() { SendMessageA(window_, WM_CLOSE, 0, 0); }
 
+namespace {
+
+struct ThreadWindows {
+    HWND except;
+    std::vector<HWND> found;
+};
+
+BOOL CALLBACK CollectEnabledWindow(HWND window, LPARAM parameter) {
+    auto& query = *reinterpret_cast<ThreadWindows*>(parameter);
+    if (window != query.except && IsWindowVisible(window) && IsWindowEnabled(window))
+        query.found.push_back(window);
+    return TRUE;
+}
+
+} // namespace
+
 ModalResult Form::ShowModal() {
-    HWND previous = GetActiveWindow();
-    std::vector<HWND> disabled;
-    for (const Form* form : application_.forms_) {
-        if (form != this && IsWindowEnabled(form->Handle())) {
-            EnableWindow(form->Handle(), FALSE);
-            disabled.push_back(form->Handle());
-        }
-    }
+    const HWND previous = GetActiveWindow();
+    // Every other window of the program takes no input meanwhile, the
+    // system's own dialogs included (the folder browser under the input box).
+    // Disabling takes the focus away, so it is noted first.
+    if (Form* active = application_.FormOf(previous)) active->RememberFocus();
+    ThreadWindows others{window_, {}};
+    EnumThreadWindows(GetCurrentThreadId(), CollectEnabledWindow,
+                      reinterpret_cast<LPARAM>(&others));
+    for (HWND window : others.found)
+        EnableWindow(window, FALSE);
+
     modal_ = true;
     modalResult_ = ModalResult::None;
     Show();
     while (modalResult_ == ModalResult::None && application_.HandleMessage()) {
     }
-    // Enable the others before hiding, so that activation returns to them and
-    // not to another program.
-    for (HWND window : disabled)
+    for (HWND window : others.found)
         EnableWindow(window, TRUE);
-    Hide();
+    // The window active before takes the activation back while this one is
+    // still shown: hiding the active window first would hand it to whatever
+    // window comes next, maybe another program's.
     if (previous && IsWindow(previous)) SetActiveWindow(previous);
+    Hide();
     modal_ = false;
     return modalResult_ == ModalResult::None ? ModalResult::Cancel : modalResult_;
 }
@@ -151,6 +175,35 @@ void Form::EndModal(ModalResult result) {
     // The modal loop looks at the result after each message: wake it now
     // rather than at the next input.
     PostMessageA(window_, WM_NULL, 0, 0);
+}
+
+void Form::RememberFocus() {
+    const HWND focus = GetFocus();
+    if (focus && IsChild(window_, focus)) focus_ = focus;
+}
+
+void Form::RestoreFocus() {
+    const bool usable =
+        focus_ && IsChild(window_, focus_) && IsWindowVisible(focus_) && IsWindowEnabled(focus_);
+    if (!usable) focus_ = GetNextDlgTabItem(window_, nullptr, FALSE);
+    if (focus_) SetFocus(focus_);
+}
+
+void Form::Activated() {
+    // The person sees the whole window, not an empty frame, while the
+    // activation event works.
+    RedrawWindow(window_, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    GdiFlush();
+    activating_ = true;
+    try {
+        if (onActivate) onActivate();
+    } catch (...) {
+        activating_ = false;
+        throw;
+    }
+    activating_ = false;
+    // The event may have placed the focus itself; otherwise the first control.
+    if (GetActiveWindow() == window_ && !IsChild(window_, GetFocus())) RestoreFocus();
 }
 
 void Form::SetDefaultButton(Button& button) {
@@ -205,14 +258,38 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         if (defaultButton_) return MAKELRESULT(defaultButton_->Id(), DC_HASDEFID);
         return 0;
     case WM_ACTIVATE:
-        if (LOWORD(wParam) != WA_INACTIVE && activationPending_) {
+        // Not the default handling, which would give the focus to the form
+        // itself: the focus goes back to the control that had it.
+        if (LOWORD(wParam) == WA_INACTIVE) {
+            RememberFocus();
+        } else if (activationPending_) {
+            // The first activation of a showing: its event places the focus.
             activationPending_ = false;
             PostMessageA(window_, kActivated, 0, 0);
+        } else if (!HIWORD(wParam) && (!activating_ || focus_)) {
+            RestoreFocus();
+        }
+        return 0;
+    case WM_SETFOCUS:
+        if (!activationPending_ && !activating_) RestoreFocus();
+        return 0;
+    case kActivated:
+        Activated();
+        return 0;
+    case WM_SYSCOMMAND:
+        // The main form is minimized with the application's window, which
+        // keeps the taskbar button; the other forms have no minimize box.
+        if ((wParam & 0xFFF0) == SC_MINIMIZE && application_.MainForm() == this) {
+            application_.Minimize();
+            return 0;
         }
         break;
-    case kActivated:
-        if (onActivate) onActivate();
-        return 0;
+    case WM_SHOWWINDOW:
+        // The application's window hides and shows the main form when it is
+        // minimized and restored; the forms in front of it go and come with it.
+        if (lParam == SW_PARENTCLOSING || lParam == SW_PARENTOPENING)
+            ShowOwnedPopups(window_, wParam != FALSE);
+        break;
     case WM_CLOSE:
         if (modal_) {
             EndModal(ModalResult::Cancel);

@@ -32,6 +32,9 @@ struct FormLayout {
     int clientWidth = 0; // pixels at 96 dpi
     int clientHeight = 0;
     FrameKind frame = FrameKind::Single;
+    // The window it stays in front of; by default the main form (none for the
+    // main form itself, which the application's window owns).
+    HWND owner = nullptr;
 };
 
 class Form : public Container {
@@ -59,8 +62,9 @@ class Form : public Container {
     // for the main form, hides any other form.
     void Close();
 
-    // Shows the form while every other form of the application is disabled,
-    // and returns when it is closed; the form is hidden again, not destroyed.
+    // Shows the form while every other window of the program is disabled, and
+    // returns when it is closed; the form is hidden again, not destroyed, and
+    // the window that was active before is active again.
     ModalResult ShowModal();
     bool IsModal() const noexcept { return modal_; }
     void EndModal(ModalResult result);
@@ -70,10 +74,16 @@ class Form : public Container {
     void SetDefaultButton(Button& button);
     void SetCancelButton(Button& button);
 
-    // Raised once per showing, after the window has become visible and
-    // active: regaining activation from a modal window, a message box or
+    // Raised once per showing, after the window has become visible, active
+    // and painted: regaining activation from a modal window, a message box or
     // another program does not raise it again.
     std::function<void()> onActivate;
+
+    // The form keeps the control that has the keyboard focus when it loses
+    // its activation, and gives the focus back to it when it is active again,
+    // as a dialog box does; the first control when none had it.
+    void RememberFocus();
+    void RestoreFocus();
 
   private:
     friend class Control;
@@ -84,6 +94,7 @@ class Form : public Container {
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void CentreOnScreen();
+    void Activated();
 
     Application& application_;
     Dpi dpi_;
@@ -93,6 +104,8 @@ class Form : public Container {
     Button* defaultButton_ = nullptr;
     Button* cancelButton_ = nullptr;
     bool activationPending_ = false;
+    bool activating_ = false; // onActivate is running
+    HWND focus_ = nullptr;    // the control to give the focus back to
     bool modal_ = false;
     ModalResult modalResult_ = ModalResult::None;
 };

@@ -4,9 +4,9 @@ namespace tarnwick::forms {
 
 enum InputBoxId : int { kPrompt = 100, kText, kOk, kCancel };
 
-InputBoxForm::InputBoxForm(Application& application, const std::string& title,
+InputBoxForm::InputBoxForm(Application& application, HWND owner, const std::string& title,
                            const std::string& prompt, const std::string& initialText)
-    : Form(application, {title, 314, 97, FrameKind::Dialog}), initialText_(initialText),
+    : Form(application, {title, 314, 97, FrameKind::Dialog, owner}), initialText_(initialText),
       prompt_(*this, kPrompt, prompt, {8, 8, 298, 13}),
       text_(*this, kText, {8, 26, 298, 21}, initialText, kMaxLength),
       ok_(*this, kOk, "OK", {150, 62, 75, 25}),

@@ -15,8 +15,10 @@ class InputBoxForm : public Form {
   public:
     static constexpr int kMaxLength = 255;
 
-    InputBoxForm(Application& application, const std::string& title, const std::string& prompt,
-                 const std::string& initialText);
+    // owner: the window it stands in front of and returns to (the main form
+    // when none is given).
+    InputBoxForm(Application& application, HWND owner, const std::string& title,
+                 const std::string& prompt, const std::string& initialText);
 
     // Shows the box modally: the typed text on OK, the initial text on Cancel.
     std::string Ask();

@@ -12,7 +12,11 @@ std::unique_ptr<WindowSubclass> MakeKeyDownHandler(Application& application, HWN
         // parameter's reference would not outlive this call.
         [window, event = &onKeyDown](UINT message, WPARAM wParam,
                                      LPARAM lParam) -> std::optional<LRESULT> {
-            if (message == WM_KEYDOWN && *event) (*event)(static_cast<WORD>(wParam));
+            // With Alt held a key arrives as a system key; it is raised the
+            // same way and still passed on, so that Alt+F4 and the system
+            // menu keys keep working.
+            if ((message == WM_KEYDOWN || message == WM_SYSKEYDOWN) && *event)
+                (*event)(static_cast<WORD>(wParam));
             if (message == WM_GETDLGCODE && lParam) {
                 const auto* pending = reinterpret_cast<const MSG*>(lParam);
                 if (pending->message == WM_KEYDOWN && pending->wParam == VK_RETURN)

@@ -10,8 +10,9 @@ namespace tarnwick::forms {
 
 class Application;
 
-// Raises *onKeyDown for every key pressed in window. Enter is asked for too,
-// so that the dialog manager does not take it for the default button.
+// Raises *onKeyDown for every key pressed in window, whatever modifier keys
+// are held. Enter is asked for too, so that the dialog manager does not take
+// it for the default button.
 std::unique_ptr<WindowSubclass> MakeKeyDownHandler(Application& application, HWND window,
                                                    const std::function<void(WORD)>& onKeyDown);
 

@@ -6,10 +6,20 @@
 
 namespace tarnwick::forms {
 
+enum class Sizing {
+    Fixed,  // keeps its size; a longer text is cut off
+    ToText, // its width follows the text, so that every text shows whole
+};
+
 class StaticText : public Control {
   public:
-    StaticText(Container& parent, int id, std::string_view text, Bounds bounds)
-        : Control(parent, id, text, bounds, {"STATIC", DWORD(SS_NOPREFIX | SS_LEFTNOWORDWRAP)}) {}
+    StaticText(Container& parent, int id, std::string_view text, Bounds bounds,
+               Sizing sizing = Sizing::Fixed);
+
+  private:
+    void TextChanged() override;
+
+    Sizing sizing_;
 };
 
 } // namespace tarnwick::forms

@@ -29,6 +29,10 @@ std::string InitialFolder(const std::string& folder) {
     return expanded;
 }
 
+// An Explorer-style dialog can be resized unless the program hooks it; this
+// hook does nothing else.
+UINT_PTR CALLBACK KeepDialogSize(HWND, UINT, WPARAM, LPARAM) { return 0; }
+
 } // namespace
 
 int Win32Prompts::ShowMessage(HWND owner, const std::string& text, const std::string& caption,
@@ -39,9 +43,9 @@ int Win32Prompts::ShowMessage(HWND owner, const std::string& text, const std::st
     return MessageBoxA(owner, text.c_str(), caption.c_str(), style);
 }
 
-std::string Win32Prompts::InputBox(HWND, const std::string& title, const std::string& prompt,
+std::string Win32Prompts::InputBox(HWND owner, const std::string& title, const std::string& prompt,
                                    const std::string& initialText) {
-    InputBoxForm box(application_, title, prompt, initialText);
+    InputBoxForm box(application_, owner, title, prompt, initialText);
     return box.Ask();
 }
 
@@ -65,7 +69,12 @@ std::vector<std::string> Win32Prompts::ChooseFiles(HWND owner, const FileDialogR
     // whose blank-separated names break on names with blanks.
     dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY;
     if (request.multiSelect) dialog.Flags |= OFN_ALLOWMULTISELECT;
-    if (request.resizable) dialog.Flags |= OFN_ENABLESIZING;
+    if (request.resizable) {
+        dialog.Flags |= OFN_ENABLESIZING;
+    } else {
+        dialog.Flags |= OFN_ENABLEHOOK;
+        dialog.lpfnHook = KeepDialogSize;
+    }
 
     const BOOL confirmed = request.save ? GetSaveFileNameA(&dialog) : GetOpenFileNameA(&dialog);
     if (!confirmed) {

@@ -103,7 +103,7 @@ TfrmMain::TfrmMain(forms::Application& application, forms::Dpi dpi)
       edtGravity(gbOptions, Id::edtGravity, {52, 20, 153, 21}, "800.00", kGravityMaxLength),
       lbAircontrol(gbOptions, Id::lbAircontrol, "AirControl:", {8, 44, 48, 13}),
       sbAircontrol(gbOptions, Id::sbAircontrol, {8, 60, 165, 13}, Orientation::Horizontal, {0, kAirControlMax, 1, 1, 1}),
-      stAircontrol(gbOptions, Id::stAircontrol, "1", {178, 59, 10, 17}),
+      stAircontrol(gbOptions, Id::stAircontrol, "1", {178, 59, 10, 17}, forms::Sizing::ToText),
       lbTeamdamage(gbOptions, Id::lbTeamdamage, "FriendlyFire:", {8, 80, 56, 13}),
       sbTeamDamage(gbOptions, Id::sbTeamDamage, {8, 96, 165, 13}, Orientation::Horizontal, {0, kFriendlyFireMax, 0, 1, 1}),
       stTeamDamage(gbOptions, Id::stTeamDamage, "0", {176, 96, 21, 13}),

@@ -1,0 +1,183 @@
+// The keyboard focus and modality as a person meets them, with real clicks
+// and key presses: every modal window gives the focus back to the control
+// that had it, the file dialogs keep their size but one, the New folder box
+// holds the folder browser, and Alt with Enter or Delete still acts.
+#include "DirSetupControls.h"
+#include "FlagsControlIds.h"
+#include "RealInput.h"
+#include "RunningLauncher.h"
+#include "ScenarioFolders.h"
+
+#include <gtest/gtest.h>
+
+namespace tarnwick::e2e {
+namespace {
+
+constexpr char kNotReady[] = "the start-up sequence never gave the focus to cbSource";
+
+bool Resizable(HWND window) { return (GetWindowLongA(window, GWL_STYLE) & WS_THICKFRAME) != 0; }
+
+// Waits until the focus is on the window; false when it never gets there.
+bool FocusReaches(HWND any, HWND expected) {
+    return WaitUntil([&] { return FocusOf(any) == expected; }, milliseconds(5000));
+}
+
+// Opens a dialog with a real click or key, checks whether the person can
+// resize it, and closes it with Escape.
+void OpenAndEscape(const RunningLauncher& launcher, const std::string& caption, bool resizable) {
+    SCOPED_TRACE(caption);
+    const HWND dialog = launcher.WaitForOwnWindow(caption);
+    ASSERT_NE(dialog, nullptr) << "the dialog did not open";
+    EXPECT_EQ(Resizable(dialog), resizable);
+    PressKeys("Escape");
+    ASSERT_TRUE(WaitUntil([&] { return launcher.CountWindows(caption) == 0; }));
+}
+
+TEST(Focus, EveryFileDialogGivesItBackAndOnlyTheResourceDialogResizes) {
+    ScenarioFolders folders;
+    folders.AddToStart("DOOM2.WAD");
+    RunningLauncher launcher(folders.start, {{"DOOMWADDIR", folders.wads}});
+    ASSERT_TRUE(launcher.WaitReady()) << kNotReady;
+    const HWND map = launcher[MainId::edtMap].hwnd();
+
+    // The "..." buttons leave the focus where it is.
+    ClickOn(map);
+    TypeText("MAP0");
+    for (const auto& [button, caption] : {std::pair{MainId::sbRecord, "Record a demo..."},
+                                          std::pair{MainId::sbDemo, "Select a demo to play"},
+                                          std::pair{MainId::sbSave, "Load a saved game"}}) {
+        ClickOn(launcher[button].hwnd());
+        OpenAndEscape(launcher, caption, false);
+        EXPECT_TRUE(FocusReaches(map, map)) << caption;
+    }
+    TypeText("7");
+    EXPECT_EQ(launcher[MainId::edtMap].Text(), "MAP07") << "typing goes where the focus was";
+
+    ClickOn(launcher[MainId::btnOdWads].hwnd());
+    OpenAndEscape(launcher, "Select files to use", true);
+    EXPECT_TRUE(FocusReaches(map, launcher[MainId::btnOdWads].hwnd()));
+
+    // The Custom... entries, chosen with the keyboard.
+    for (const auto& [list, caption] : {std::pair{MainId::cbSource, "Select a custom executable"},
+                                        std::pair{MainId::cbIWAD, "Select a custom IWAD"}}) {
+        const HWND box = launcher[list].hwnd();
+        ClickOn(box); // drops the list down
+        PressKeys("Escape");
+        ASSERT_TRUE(FocusReaches(map, box));
+        PressKeys("End");
+        OpenAndEscape(launcher, caption, false);
+        EXPECT_TRUE(FocusReaches(map, box)) << caption;
+        EXPECT_EQ(launcher[list].Text(), "Custom...");
+    }
+}
+
+class HeldOpen {
+  public:
+    explicit HeldOpen(const std::string& path)
+        : handle_(CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr)) {}
+    HeldOpen(const HeldOpen&) = delete;
+    HeldOpen& operator=(const HeldOpen&) = delete;
+    ~HeldOpen() { CloseHandle(handle_); }
+
+  private:
+    HANDLE handle_;
+};
+
+TEST(Focus, TheDialogsAndBoxesGiveItBackAndTheNewFolderBoxHoldsTheBrowser) {
+    ScenarioFolders folders;
+    // The browser selects folders on the C: drive reliably once they were read.
+    WIN32_FIND_DATAA entry;
+    FindClose(FindFirstFileA((folders.wads + "\\*").c_str(), &entry));
+    RunningLauncher launcher(folders.start, {{"DOOMWADDIR", folders.wads}});
+    ASSERT_TRUE(launcher.WaitReady()) << kNotReady;
+    const HWND any = launcher.window();
+
+    // The WAD directory dialog starts in its field; the folder browser gives
+    // the focus back to "Change...", the dialog to "WADDIR".
+    const HWND waddir = launcher[MainId::btnWaddir].hwnd();
+    ClickOn(waddir);
+    const HWND dirSetup = launcher.WaitForOwnWindow("Directory Setup");
+    ASSERT_NE(dirSetup, nullptr);
+    EXPECT_TRUE(FocusReaches(any, RemoteControl(dirSetup, dirsetup::leWADDIRId).hwnd()));
+    const HWND change = RemoteControl(dirSetup, dirsetup::btnChWadDirId).hwnd();
+    ClickOn(change);
+    const HWND browser = launcher.WaitForOwnWindow("Browse for Folder");
+    ASSERT_NE(browser, nullptr);
+
+    // While the New folder box asks, the browser takes no clicks: neither
+    // its OK nor a second New folder.
+    const HWND newFolder = GetDlgItem(browser, 255);
+    ClickOn(newFolder);
+    const HWND box = launcher.WaitForOwnWindow("New folder");
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(GetWindow(box, GW_OWNER), browser);
+    EXPECT_FALSE(IsWindowEnabled(browser));
+    ClickOn(GetDlgItem(browser, IDOK));
+    ClickOn(newFolder);
+    Sleep(300);
+    EXPECT_EQ(launcher.CountWindows("New folder"), 1);
+    EXPECT_EQ(launcher.CountWindows("Browse for Folder"), 1);
+    PressKeys("Escape");
+    ASSERT_TRUE(WaitUntil([&] { return launcher.CountWindows("New folder") == 0; }));
+    EXPECT_TRUE(IsWindowEnabled(browser));
+    EXPECT_TRUE(WaitUntil([&] { return ActiveOf(any) == browser; }, milliseconds(5000)))
+        << "the box returns to the browser";
+    PressKeys("Escape");
+    ASSERT_TRUE(WaitUntil([&] { return launcher.CountWindows("Browse for Folder") == 0; }));
+    EXPECT_TRUE(FocusReaches(any, change));
+    PressKeys("Escape");
+    ASSERT_TRUE(WaitUntil([&] { return launcher.CountWindows("Directory Setup") == 0; }));
+    EXPECT_TRUE(FocusReaches(any, waddir));
+
+    // The DMFLAGS dialog: its box, then its first check box; closed, back to
+    // the button that opened it.
+    const HWND edmf = launcher[MainId::btnEDMF].hwnd();
+    ClickOn(edmf);
+    const HWND flags = launcher.WaitForOwnWindow("Additional Flags");
+    ASSERT_NE(flags, nullptr);
+    ASSERT_NE(launcher.WaitForOwnWindow("Tarnwick"), nullptr) << "no information box";
+    PressKeys("Return");
+    ASSERT_TRUE(WaitUntil([&] { return launcher.CountWindows("Tarnwick") == 0; }));
+    EXPECT_TRUE(FocusReaches(any, RemoteControl(flags, FlagsId::CheckBox1).hwnd()));
+    PressKeys("alt+F4");
+    ASSERT_TRUE(WaitUntil([&] { return launcher.CountWindows("Additional Flags") == 0; }));
+    EXPECT_TRUE(FocusReaches(any, edmf));
+
+    // The error box of a failed save.
+    const HWND save = launcher[MainId::btnSave].hwnd();
+    {
+        HeldOpen held(folders.start + "\\qorvex.bat");
+        ClickOn(save);
+        ASSERT_NE(launcher.WaitForOwnWindow("Tarnwick"), nullptr) << "no error box";
+        PressKeys("Return");
+        ASSERT_TRUE(WaitUntil([&] { return launcher.CountWindows("Tarnwick") == 0; }));
+    }
+    EXPECT_TRUE(FocusReaches(any, save));
+}
+
+TEST(Keys, AltWithEnterAddsWithDeleteRemovesAndAltF4Closes) {
+    ScenarioFolders folders;
+    folders.AddToWads("maps.wad");
+    RunningLauncher launcher(folders.start, {{"DOOMWADDIR", folders.wads}});
+    ASSERT_TRUE(launcher.WaitReady()) << kNotReady;
+    const RemoteControl files = launcher[MainId::lbPwads];
+
+    ClickOn(launcher[MainId::cbPWADS].hwnd());
+    TypeText("maps.wad");
+    PressKeys("alt+Return");
+    ASSERT_TRUE(WaitUntil([&] { return files.Items().size() == 1; })) << "Alt+Enter added nothing";
+    PressKeys("shift+Return");
+    ASSERT_TRUE(WaitUntil([&] { return files.Items().size() == 2; }));
+
+    ClickAt(files.hwnd(), 20, 5); // the first item
+    ASSERT_TRUE(WaitUntil([&] { return files.ListSelected() == 0; }));
+    PressKeys("alt+Delete");
+    ASSERT_TRUE(WaitUntil([&] { return files.Items().size() == 1; })) << "Alt+Del removed nothing";
+
+    PressKeys("alt+F4");
+    EXPECT_TRUE(launcher.process().WaitForExit()) << "Alt+F4 no longer closes the window";
+}
+
+} // namespace
+} // namespace tarnwick::e2e

@@ -1,0 +1,23 @@
+// Real keyboard and mouse input, as a person gives it: xdotool on the X
+// server that shows Wine's windows. Unlike posted messages, it goes through
+// activation, focus and the dialog manager, which are what these tests are
+// about.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace tarnwick::e2e {
+
+// Keys by their X names, as xdotool takes them: "Return", "alt+Return",
+// "Escape", "Tab", "alt+F4".
+void PressKeys(const std::string& keys);
+// Types the text into whatever has the keyboard focus.
+void TypeText(const std::string& text);
+// A left click at the centre of the window (a control or a whole window).
+void ClickOn(HWND window);
+// A left click at a point of the window's client area.
+void ClickAt(HWND window, int x, int y);
+
+} // namespace tarnwick::e2e

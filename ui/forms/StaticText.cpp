@@ -1,0 +1,39 @@
+#include "StaticText.h"
+
+#include "Form.h"
+
+namespace tarnwick::forms {
+namespace {
+
+// Room on either side of a text that sets the width: "1" in the form's font
+// fills a 10-pixel field.
+constexpr int kTextMargin = 2;
+
+} // namespace
+
+StaticText::StaticText(Container& parent, int id, std::string_view text, Bounds bounds,
+                       Sizing sizing)
+    : Control(parent, id, text, bounds, {"STATIC", DWORD(SS_NOPREFIX | SS_LEFTNOWORDWRAP)}),
+      sizing_(sizing) {
+    TextChanged();
+}
+
+void StaticText::TextChanged() {
+    if (sizing_ != Sizing::ToText) return;
+    const std::string text = Text();
+    SIZE extent{};
+    if (HDC dc = GetDC(Handle())) {
+        const HGDIOBJ previous =
+            SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(Handle(), WM_GETFONT, 0, 0)));
+        GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &extent);
+        SelectObject(dc, previous);
+        ReleaseDC(Handle(), dc);
+    }
+    RECT place{};
+    GetWindowRect(Handle(), &place);
+    const int width = extent.cx + OwnerForm().Resolution().Scale(2 * kTextMargin);
+    SetWindowPos(Handle(), nullptr, 0, 0, width, place.bottom - place.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+} // namespace tarnwick::forms
