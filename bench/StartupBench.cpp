@@ -184,7 +184,7 @@ int main() {
     std::printf("  empty WAD folder, no saved set:                %8.1f ms\n", emptyMedian * 1000);
     std::printf("  %d files, saved set listing %d files:     %8.1f ms  (%d files loaded)\n",
                 kWadFiles, kListedFiles, largeMedian * 1000, listed);
-    std::printf("  saved set of %d names on one -file line:       %8.1f ms  (%d files loaded)\n",
+    std::printf("  saved set of %d names on one -file line:    %8.1f ms  (%d files loaded)\n",
                 kManyNames, Median(namesTimes) * 1000, namesListed);
     std::printf("  difference, large - empty:                     %8.1f ms\n",
                 (largeMedian - emptyMedian) * 1000);
