@@ -1,8 +1,9 @@
 // Times the launcher's start-up, from starting tarnwick.exe to the main
 // window being ready (the focus on cbSource, which the start-up sequence
-// gives last, after Load), in two cases measured alternately in one run:
-// an empty WAD folder, and a WAD folder of 20,000 files with a saved set
-// that names it and lists 2,000 resource files. Beside them it times a bare
+// gives last, after Load), in three cases measured alternately in one run:
+// an empty WAD folder; a WAD folder of 20,000 files with a saved set that
+// names it and lists 2,000 resource files; and a saved set of 50,000 names on
+// its one "-file " line, with an empty WAD folder. Beside them it times a bare
 // FindFirstFileA loop over the listings that the large start-up makes, the
 // part that no launcher can avoid.
 #include "BenchSupport.h"
@@ -29,6 +30,7 @@ using tarnwick::MainId;
 
 constexpr int kWadFiles = 20000;
 constexpr int kListedFiles = 2000;
+constexpr int kManyNames = 50000;
 constexpr int kRuns = 9;
 // After each start the launcher's end is left to settle: a start right after
 // another process's end was measured 40 ms slower whichever the case, which
@@ -104,7 +106,7 @@ double TimeStartup(const Case& scenario, int& listed) {
     if (!WaitUntil(isReady, patience, kLook))
         throw std::runtime_error("the start-up sequence did not end");
     const double ready = Now() - start;
-    listed = static_cast<int>(RemoteControl(window, MainId::lbPwads).Items().size());
+    listed = RemoteControl(window, MainId::lbPwads).ItemCount();
     PostMessageA(window, WM_CLOSE, 0, 0);
     launcher.WaitForExit();
     Sleep(kSettle);
@@ -120,6 +122,7 @@ int main() {
                                         std::to_string(GetCurrentProcessId()));
     const Case empty{MakeFolder(root + "\\empty-start"), MakeFolder(root + "\\empty-wads")};
     const Case large{MakeFolder(root + "\\large-start"), MakeFolder(root + "\\large-wads")};
+    const Case names{MakeFolder(root + "\\names-start"), empty.wadDir};
 
     for (int i = 0; i < kWadFiles; ++i)
         WriteFileBytes(large.wadDir + "\\" + FileName(i), "");
@@ -138,18 +141,28 @@ int main() {
     WriteFileBytes(large.start + "\\qorvex.bat",
                    "set DOOMWADDIR=" + large.wadDir + "\r\ngzdoom.exe @qorvex.rsp\r\n");
 
+    std::string manyNames = "-file";
+    for (int i = 0; i < kManyNames; ++i)
+        manyNames += " name" + std::to_string(i) + ".wad";
+    WriteFileBytes(names.start + "\\qorvex.rsp", manyNames + "\r\n+exec qorvex.cfg\r\n");
+    WriteFileBytes(names.start + "\\qorvex.bat",
+                   "set DOOMWADDIR=" + names.wadDir + "\r\ngzdoom.exe @qorvex.rsp\r\n");
+
     const std::vector<std::string> largePatterns = StartupPatterns(large, true);
     const std::vector<std::string> emptyPatterns = StartupPatterns(empty, false);
-    std::vector<double> emptyTimes, largeTimes, bareLarge, bareEmpty;
+    std::vector<double> emptyTimes, largeTimes, namesTimes, bareLarge, bareEmpty;
     int listed = 0;
+    int namesListed = 0;
     std::size_t entries = 0;
     try {
         // One start of each first, to warm the caches; not counted.
         TimeStartup(empty, listed);
         TimeStartup(large, listed);
+        TimeStartup(names, namesListed);
         for (int run = 0; run < kRuns; ++run) {
             emptyTimes.push_back(TimeStartup(empty, listed));
             largeTimes.push_back(TimeStartup(large, listed));
+            namesTimes.push_back(TimeStartup(names, namesListed));
             double start = Now();
             entries = BareListing(large, largePatterns);
             bareLarge.push_back(Now() - start);
@@ -171,6 +184,8 @@ int main() {
     std::printf("  empty WAD folder, no saved set:                %8.1f ms\n", emptyMedian * 1000);
     std::printf("  %d files, saved set listing %d files:     %8.1f ms  (%d files loaded)\n",
                 kWadFiles, kListedFiles, largeMedian * 1000, listed);
+    std::printf("  saved set of %d names on one -file line:    %8.1f ms  (%d files loaded)\n",
+                kManyNames, Median(namesTimes) * 1000, namesListed);
     std::printf("  difference, large - empty:                     %8.1f ms\n",
                 (largeMedian - emptyMedian) * 1000);
     std::printf("  bare FindFirstFileA loop, the large start-up's %zu listings\n"

@@ -1,5 +1,5 @@
-// The two kinds of error the launch logic raises; the application's error box
-// shows their messages.
+// The errors the launch logic raises; the application's error box shows their
+// messages.
 #pragma once
 
 #include <cstdint>
@@ -22,6 +22,13 @@ class IoError : public std::runtime_error {
 
 // A text read back from a launch file that is not the number its line needs.
 class ConversionError : public std::runtime_error {
+  public:
+    using std::runtime_error::runtime_error;
+};
+
+// A value that Save refuses to write, since it would not come through the
+// launch files whole (a double quote in a path, a control character).
+class UnsavableValueError : public std::runtime_error {
   public:
     using std::runtime_error::runtime_error;
 };

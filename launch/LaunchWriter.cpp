@@ -1,13 +1,15 @@
 #include "LaunchWriter.h"
 
 #include "IwadCatalogue.h"
+#include "FileSetReplacement.h"
 #include "LaunchErrors.h"
 #include "LaunchFileNames.h"
 #include "NumberText.h"
 #include "SettingsTables.h"
 
+#include <algorithm>
 #include <array>
-#include <optional>
+#include <vector>
 
 namespace tarnwick {
 namespace {
@@ -46,6 +48,28 @@ std::string QuotedIfBlank(std::string_view value) {
     return Quoted(value);
 }
 
+bool IsControlCharacter(char c) { return static_cast<unsigned char>(c) < 0x20; }
+
+// A value as the error box can show it: control characters as <hex>, and no
+// longer than a box can hold.
+std::string Shown(std::string_view value) {
+    constexpr std::size_t kLongest = 200;
+    constexpr char kHex[] = "0123456789ABCDEF";
+    std::string shown;
+    for (const char c : value.substr(0, kLongest)) {
+        if (!IsControlCharacter(c)) {
+            shown += c;
+            continue;
+        }
+        const auto byte = static_cast<unsigned char>(c);
+        shown += {'<', kHex[byte / 16], kHex[byte % 16], '>'};
+    }
+    if (value.size() > kLongest) shown += "...";
+    return shown;
+}
+
+bool IsKnownSourcePort(int sourcePort) { return sourcePort >= 0 && sourcePort < kCustomSourcePort; }
+
 bool IsPatch(std::string_view entry) {
     if (entry.size() < 4) return false;
     const std::string_view ending = entry.substr(entry.size() - 4);
@@ -72,7 +96,7 @@ std::string BatchSetLine(const std::string& wadDir) {
 }
 
 std::string BatchExecutable(const LaunchSettings& settings) {
-    if (settings.sourcePort >= 0 && settings.sourcePort < kCustomSourcePort)
+    if (IsKnownSourcePort(settings.sourcePort))
         return std::string(kSourcePorts[static_cast<std::size_t>(settings.sourcePort)].executable);
     const std::string& path = settings.customExecutable;
     const std::string escaped = EscapePercent(path);
@@ -153,68 +177,62 @@ LaunchFileSet FormatLaunchFiles(const LaunchSettings& settings, const std::strin
     return {rsp, FormatConsoleScript(settings), FormatBatchFile(settings, wadDir)};
 }
 
+void RefuseUnsavableValues(const LaunchSettings& settings, const std::string& wadDir) {
+    struct Value {
+        std::string_view field;
+        const std::string& text;
+        bool path;
+    };
+    std::vector<Value> values{
+        {"The WAD directory", wadDir, true},
+        {"The field \"Record Demo\"", settings.recordDemo, true},
+        {"The field \"Play Demo\"", settings.playDemo, true},
+        {"The field \"Load Game\"", settings.loadGame, true},
+        {"The field \"Player class\"", settings.playerClass, false},
+        {"The field \"Start on map\"", settings.startMap, false},
+        {"The field \"Parameters\"", settings.parameters, false},
+        {"The field \"Gravity\"", settings.gravity, false},
+    };
+    // The values that only some settings write are looked at only then.
+    if (!LookupIwadByTitle(settings.iwad))
+        values.push_back({"The custom IWAD", settings.customIwad, true});
+    if (!IsKnownSourcePort(settings.sourcePort))
+        values.push_back({"The custom source port", settings.customExecutable, true});
+    if (settings.players == kJoiningPlayers)
+        values.push_back({"The field \"Remote host\"", settings.remoteHost, false});
+    if (settings.players != kSinglePlayer)
+        values.push_back({"The field \"Local Port\"", settings.localPort, false});
+    for (const std::string& entry : settings.files)
+        values.push_back({"An entry of the list \"Files\"", entry, true});
+
+    for (const Value& value : values) {
+        if (value.path && Contains(value.text, '"'))
+            throw UnsavableValueError(std::string(value.field) +
+                                      " holds a double quote, which no Windows path can hold:\n" +
+                                      Shown(value.text) + "\nNothing was saved.");
+        if (std::any_of(value.text.begin(), value.text.end(), IsControlCharacter))
+            throw UnsavableValueError(
+                std::string(value.field) +
+                " holds a control character (shown as its code in angle brackets), "
+                "which no line of the launch files can hold:\n" +
+                Shown(value.text) + "\nNothing was saved.");
+    }
+}
+
 void WriteLaunchFiles(Platform& platform, const LaunchSettings& settings, const std::string& wadDir,
                       const std::string& startDir) {
+    RefuseUnsavableValues(settings, wadDir);
     platform.ChangeDirectory(startDir);
     const LaunchFileSet set =
         FormatLaunchFiles(settings, wadDir, [&platform](const std::string& name) {
             return platform.FileExists(name);
         });
-
-    struct Target {
-        std::string_view name;
-        const std::string* text;
-        std::string temporary;
-        std::optional<std::string> previous; // the earlier file's bytes, for undoing
-        bool replaced = false;
-    };
-    std::array<Target, 3> targets{{
-        {kResponseFileName, &set.responseFile, {}, {}, false},
-        {kConsoleScriptName, &set.consoleScript, {}, {}, false},
-        {kBatchFileName, &set.batchFile, {}, {}, false},
+    const std::array<NewFile, 3> files{{
+        {kResponseFileName, set.responseFile},
+        {kConsoleScriptName, set.consoleScript},
+        {kBatchFileName, set.batchFile},
     }};
-    for (Target& target : targets)
-        target.temporary = std::string(target.name) + ".tmp";
-
-    // Undoing runs after a failure that is already being reported: its own
-    // failures cannot be reported as well, so each step is best effort.
-    const auto bestEffort = [](auto&& step) {
-        try {
-            step();
-        } catch (const IoError&) {
-        }
-    };
-    const auto undo = [&]() {
-        for (Target& target : targets) {
-            const std::string name(target.name);
-            if (target.replaced) {
-                if (target.previous)
-                    bestEffort([&] { platform.WriteFile(name, *target.previous); });
-                else
-                    bestEffort([&] { platform.RemoveFile(name); });
-            }
-            if (platform.FileExists(target.temporary))
-                bestEffort([&] { platform.RemoveFile(target.temporary); });
-        }
-    };
-
-    // The earlier set is replaced only when all three new files are complete,
-    // so a full disk or a locked file never leaves a half-written set behind.
-    try {
-        for (Target& target : targets)
-            platform.WriteFile(target.temporary, *target.text);
-        for (Target& target : targets) {
-            const std::string name(target.name);
-            if (platform.FileExists(name)) target.previous = platform.ReadFile(name);
-        }
-        for (Target& target : targets) {
-            platform.MoveReplacing(target.temporary, std::string(target.name));
-            target.replaced = true;
-        }
-    } catch (...) {
-        undo();
-        throw;
-    }
+    ReplaceFileSet(platform, startDir, files);
 }
 
 void RunLaunch(Platform& platform, const LaunchSettings& settings, const std::string& wadDir,
@@ -227,13 +245,9 @@ void StartLaunchFiles(Platform& platform) { platform.StartHidden(std::string(kBa
 
 void DeleteLaunchFiles(Platform& platform, const std::string& startDir) {
     // By full path: a file dialog may have moved the current directory away.
-    const std::string folder =
-        !startDir.empty() && (startDir.back() == '\\' || startDir.back() == '/') ? startDir
-                                                                                 : startDir + "\\";
-    for (std::string_view name : {kConsoleScriptName, kResponseFileName, kBatchFileName}) {
-        const std::string path = folder + std::string(name);
-        if (platform.FileExists(path)) platform.RemoveFile(path);
-    }
+    constexpr std::array<std::string_view, 3> names{kConsoleScriptName, kResponseFileName,
+                                                    kBatchFileName};
+    RemoveFileSet(platform, startDir, names);
 }
 
 } // namespace tarnwick

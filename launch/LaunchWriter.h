@@ -21,9 +21,18 @@ struct LaunchFileSet {
 LaunchFileSet FormatLaunchFiles(const LaunchSettings& settings, const std::string& wadDir,
                                 const std::function<bool(const std::string&)>& fileExists);
 
-// Makes startDir the current directory and writes the three files there. The
-// earlier files are replaced only when all three new ones were written; on any
-// failure they stay as they were and IoError is raised.
+// Raises UnsavableValueError, naming the field and the value, for a value that
+// the launch files cannot carry whole: a path (the WAD directory, the custom
+// IWAD and executable, a resource file, the demos, the saved game) with a
+// double quote, which no Windows path holds and which would end its quoting;
+// any written value with a control character. Values that a save leaves out
+// are not looked at.
+void RefuseUnsavableValues(const LaunchSettings& settings, const std::string& wadDir);
+
+// Refuses unsavable values before anything else, then makes startDir the
+// current directory and replaces the three files there by renames
+// (ReplaceFileSet): on any failure the earlier files are put back and IoError
+// is raised.
 void WriteLaunchFiles(Platform& platform, const LaunchSettings& settings, const std::string& wadDir,
                       const std::string& startDir);
 
@@ -36,7 +45,8 @@ void StartLaunchFiles(Platform& platform);
 void RunLaunch(Platform& platform, const LaunchSettings& settings, const std::string& wadDir,
                const std::string& startDir);
 
-// Deletes those of the three files that exist in startDir.
+// Deletes those of the three files that exist in startDir; one that cannot be
+// deleted leaves all three (RemoveFileSet). Raises IoError.
 void DeleteLaunchFiles(Platform& platform, const std::string& startDir);
 
 } // namespace tarnwick

@@ -222,6 +222,11 @@ int RemoteControl::Selected() const {
     return static_cast<int>(SendMessageA(hwnd_, CB_GETCURSEL, 0, 0));
 }
 
+int RemoteControl::ItemCount() const {
+    const bool combo = ClassOf(hwnd_) == "ComboBox";
+    return static_cast<int>(SendMessageW(hwnd_, combo ? CB_GETCOUNT : LB_GETCOUNT, 0, 0));
+}
+
 std::vector<std::string> RemoteControl::Items() const {
     const bool combo = ClassOf(hwnd_) == "ComboBox";
     const auto count = SendMessageW(hwnd_, combo ? CB_GETCOUNT : LB_GETCOUNT, 0, 0);

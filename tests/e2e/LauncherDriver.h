@@ -78,6 +78,7 @@ class RemoteControl {
     void Choose(int index) const;
     int Selected() const;
     std::vector<std::string> Items() const; // combo box or list box items
+    int ItemCount() const;                  // without reading them, one message each
     void SelectListItem(int index) const;   // list box, as a click on the item would
     int ListSelected() const;
     void PressKey(WORD virtualKey) const; // key down and up sent to the control

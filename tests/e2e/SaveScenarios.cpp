@@ -1,5 +1,6 @@
 // Save from the window: the files it writes, byte for byte, and a save that
 // fails.
+#include "DirSetupControls.h"
 #include "Examples.h"
 #include "RunningLauncher.h"
 #include "ScenarioFolders.h"
@@ -118,25 +119,6 @@ std::string ErrorBoxTextFor(DWORD code) {
     return text;
 }
 
-// The test holds a file open without sharing, as another program could.
-class HeldFile {
-  public:
-    explicit HeldFile(const std::string& path)
-        : handle_(CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr)) {}
-    HeldFile(const HeldFile&) = delete;
-    HeldFile& operator=(const HeldFile&) = delete;
-    ~HeldFile() { Release(); }
-    bool held() const { return handle_ != INVALID_HANDLE_VALUE; }
-    void Release() {
-        if (held()) CloseHandle(handle_);
-        handle_ = INVALID_HANDLE_VALUE;
-    }
-
-  private:
-    HANDLE handle_;
-};
-
 TEST(Save, IntoAFileHeldOpenShowsOneErrorBoxAndTheWindowGoesOn) {
     ScenarioFolders folders;
     folders.AddToStart("DOOM2.WAD");
@@ -164,6 +146,43 @@ TEST(Save, IntoAFileHeldOpenShowsOneErrorBoxAndTheWindowGoesOn) {
     LaunchFileSet changed = earlier;
     changed.rsp = CrLfLines({"-iwad \"doom2.wad\"", "+exec qorvex.cfg", "+map MAP02"});
     ExpectLaunchFiles(folders.start, changed);
+}
+
+// A WAD folder typed with a double quote would end the quoting of the batch
+// file's set line and let the rest run as commands: Save and Run refuse it,
+// and the earlier files stay.
+TEST(Save, AWadFolderWithADoubleQuoteIsRefusedAndRunStartsNothing) {
+    ScenarioFolders folders;
+    folders.AddToStart("DOOM2.WAD");
+    const LaunchFileSet earlier = DefaultExample(folders.wads);
+    WriteLaunchFileSet(folders.start, earlier);
+    RunningLauncher launcher(folders.start, {{"DOOMWADDIR", folders.wads}});
+    ASSERT_TRUE(launcher.WaitReady()) << kNotReady;
+
+    const std::string hostile = "C:\\w\" & md pwned & \"";
+    launcher[MainId::btnWaddir].Click();
+    const HWND dialog = launcher.WaitForOwnWindow("Directory Setup");
+    ASSERT_NE(dialog, nullptr);
+    RemoteControl(dialog, dirsetup::leWADDIRId).Type(hostile);
+    PressDialogButton(dialog, dirsetup::btnOkId);
+    ASSERT_TRUE(WaitUntil([&] { return launcher.CountWindows("Directory Setup") == 0; }));
+
+    for (const int button : {MainId::btnSave, MainId::btnRun}) {
+        launcher[button].Click();
+        const HWND box = launcher.WaitForOwnWindow("Tarnwick");
+        ASSERT_NE(box, nullptr) << "no error box for control " << button;
+        std::string text = MessageBoxText(box);
+        std::erase(text, '\r');
+        EXPECT_EQ(text,
+                  "The WAD directory holds a double quote, which no Windows path can hold:\n" +
+                      hostile + "\nNothing was saved.");
+        PressDialogButton(box, IDOK);
+        ASSERT_TRUE(WaitUntil([&] { return launcher.CountWindows("Tarnwick") == 0; }));
+    }
+    ASSERT_TRUE(launcher.Settle()) << "the launcher ended or hangs";
+    ExpectLaunchFiles(folders.start, earlier);
+    Sleep(500); // time for a batch file, had one been started, to make its folder
+    EXPECT_EQ(GetFileAttributesA((folders.start + "\\pwned").c_str()), INVALID_FILE_ATTRIBUTES);
 }
 
 } // namespace

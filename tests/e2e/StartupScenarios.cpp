@@ -7,6 +7,11 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <map>
+#include <optional>
+#include <random>
+
 namespace tarnwick::e2e {
 namespace {
 
@@ -169,6 +174,136 @@ TEST(Startup, MissingIwadWithTheBoxClosedLeavesTheFirstEntry) {
     EXPECT_EQ(launcher.CountWindows("Directory Setup"), 0);
     EXPECT_EQ(launcher[MainId::cbIWAD].Text(), kHeretic);
     EXPECT_EQ(launcher[MainId::edtMap].Text(), "MAP07");
+}
+
+// A folder's entries with their bytes ("<folder>" for a subfolder).
+std::map<std::string, std::string> Contents(const std::string& folder) {
+    std::map<std::string, std::string> entries;
+    WIN32_FIND_DATAA entry;
+    const HANDLE find = FindFirstFileA((folder + "\\*").c_str(), &entry);
+    if (find == INVALID_HANDLE_VALUE) return entries;
+    do {
+        const std::string name = entry.cFileName;
+        if (name == "." || name == "..") continue;
+        entries[name] = (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+                            ? "<folder>"
+                            : testing::FileText(folder + "\\" + name);
+    } while (FindNextFileA(find, &entry));
+    FindClose(find);
+    return entries;
+}
+
+std::string RandomBytes(std::mt19937& random, std::size_t size) {
+    std::string bytes(size, '\0');
+    for (char& byte : bytes)
+        byte = static_cast<char>(std::uniform_int_distribution<int>(0, 255)(random));
+    return bytes;
+}
+
+constexpr char kRunLine[] = "gzdoom.exe @qorvex.rsp";
+const std::string kConsoleScript =
+    CrLfLines({"skill 3", "fraglimit 0", "timelimit 0", "sv_gravity 800.00",
+               "sv_aircontrol 0.00390625", "teamdamage 0"});
+
+// Launch files that no save of ours wrote, and a folder or a program in the
+// way: the launcher starts, shows at most one error box, its window works,
+// and no file changes, since the user does not save.
+TEST(Startup, HostileLaunchFilesShowAtMostOneErrorBoxAndChangeNothing) {
+    struct Hostile {
+        const char* what;
+        std::function<void(const ScenarioFolders&)> prepare;
+        int errorBoxes; // -1: none or one
+        int listed = 0; // the entries the file list shows afterwards
+        bool holdResponseFile = false;
+    };
+    std::mt19937 random(11);
+    const auto batchFile = [](const ScenarioFolders& folders) {
+        return CrLfLines({"set DOOMWADDIR=" + folders.wads, kRunLine});
+    };
+    std::string fiftyThousandNames = "-file";
+    for (int i = 0; i < 50000; ++i)
+        fiftyThousandNames += " name" + std::to_string(i) + ".wad";
+    std::string fourMegabytes;
+    while (fourMegabytes.size() < 3 * 1024 * 1024)
+        fourMegabytes += CrLfLines({"+map MAP01", "-port 5029", "-nomusic -width 640"});
+    fourMegabytes += CrLfLines({std::string(1024 * 1024, 'x'), "+exec qorvex.cfg"});
+
+    const Hostile cases[] = {
+        {"random bytes with NULs",
+         [&](const ScenarioFolders& folders) {
+             WriteLaunchFileSet(folders.start,
+                                {RandomBytes(random, 4096) + "\r\n+exec qorvex.cfg\r\n" +
+                                     RandomBytes(random, 4096),
+                                 RandomBytes(random, 4096),
+                                 "set DOOMWADDIR=" + RandomBytes(random, 300) + "\r\n" + kRunLine});
+         },
+         -1},
+        {"a response file of 4 MB with a line of 1 MB",
+         [&](const ScenarioFolders& folders) {
+             WriteLaunchFileSet(folders.start, {fourMegabytes, kConsoleScript, batchFile(folders)});
+         },
+         0},
+        {"a batch file whose first line is 1 MB",
+         [&](const ScenarioFolders& folders) {
+             WriteLaunchFileSet(
+                 folders.start,
+                 {CrLfLines({"+exec qorvex.cfg"}), kConsoleScript,
+                  CrLfLines({"set DOOMWADDIR=" + std::string(1024 * 1024, 'w'), kRunLine})});
+         },
+         -1},
+        {"50,000 names on one -file line",
+         [&](const ScenarioFolders& folders) {
+             WriteLaunchFileSet(folders.start, {CrLfLines({fiftyThousandNames, "+exec qorvex.cfg"}),
+                                                kConsoleScript, batchFile(folders)});
+         },
+         0, 50000},
+        {"a folder named qorvex.bat",
+         [](const ScenarioFolders& folders) { folders.root.AddFolder("start\\qorvex.bat"); }, 0},
+        {"a response file another program holds open",
+         [&](const ScenarioFolders& folders) {
+             WriteLaunchFileSet(folders.start, {CrLfLines({"-file held.wad", "+exec qorvex.cfg"}),
+                                                kConsoleScript, batchFile(folders)});
+         },
+         1, 0, true},
+    };
+
+    for (const Hostile& hostile : cases) {
+        SCOPED_TRACE(hostile.what);
+        ScenarioFolders folders;
+        hostile.prepare(folders);
+        const auto before = Contents(folders.start);
+        std::optional<HeldFile> held;
+        if (hostile.holdResponseFile) held.emplace(folders.start + "\\qorvex.rsp");
+        RunningLauncher launcher(folders.start, {{"DOOMWADDIR", folders.wads}});
+        ASSERT_NE(launcher.window(), nullptr) << "no main window";
+
+        // The start-up sequence ends with the focus on cbSource, or early
+        // with an error box.
+        const HWND source = launcher[MainId::cbSource].hwnd();
+        HWND box = nullptr;
+        ASSERT_TRUE(WaitUntil([&] {
+            box = launcher.WaitForOwnWindow("Tarnwick", milliseconds(0));
+            return box != nullptr || FocusOf(launcher.window()) == source;
+        })) << kNotReady;
+        int boxes = 0;
+        if (box != nullptr) {
+            boxes = launcher.CountWindows("Tarnwick");
+            PressDialogButton(box, IDOK);
+            ASSERT_TRUE(WaitUntil([&] { return launcher.CountWindows("Tarnwick") == 0; }));
+        }
+        ASSERT_TRUE(launcher.Settle()) << "the window does not answer";
+        EXPECT_EQ(VisibleWindows(launcher.id()).size(), 1u) << "another box or dialog";
+        EXPECT_TRUE(hostile.errorBoxes < 0 ? boxes <= 1 : boxes == hostile.errorBoxes) << boxes;
+        EXPECT_EQ(launcher[MainId::lbPwads].ItemCount(), hostile.listed);
+        launcher[MainId::edtMap].Type("MAP05");
+        ASSERT_TRUE(launcher.Settle());
+        EXPECT_EQ(launcher[MainId::edtMap].Text(), "MAP05");
+
+        PostMessageA(launcher.window(), WM_CLOSE, 0, 0);
+        ASSERT_TRUE(launcher.process().WaitForExit()) << "the launcher did not end";
+        held.reset();
+        EXPECT_TRUE(Contents(folders.start) == before) << "a file changed without a save";
+    }
 }
 
 } // namespace

@@ -1,3 +1,4 @@
+#include "LaunchErrors.h"
 #include "LaunchWriter.h"
 #include "NumberText.h"
 
@@ -203,6 +204,79 @@ TEST(LaunchFileFormat, KeepsTheBatchFileFromRunningOtherCommands) {
         s.customExecutable = executable;
         EXPECT_EQ(batch("W"), std::string("set DOOMWADDIR=W\r\n") + line) << executable;
     }
+}
+
+// The refusal's message, or "" when the values may be saved.
+std::string Refusal(const LaunchSettings& settings, const std::string& wadDir) {
+    try {
+        RefuseUnsavableValues(settings, wadDir);
+    } catch (const UnsavableValueError& error) {
+        return error.what();
+    }
+    return "";
+}
+
+TEST(LaunchFileFormat, RefusesValuesThatWouldNotComeThroughWhole) {
+    LaunchSettings s;
+    EXPECT_EQ(Refusal(s, "C:\\WADS"), "");
+    // Unrefused, this value ends the quoting of the batch file's set line.
+    EXPECT_EQ(Refusal(s, "C:\\w\" & md pwned & \""),
+              "The WAD directory holds a double quote, which no Windows path can hold:\n"
+              "C:\\w\" & md pwned & \"\nNothing was saved.");
+
+    struct Field {
+        std::string name;
+        std::string LaunchSettings::*value;
+        bool path; // a double quote is refused too
+    };
+    const Field fields[] = {
+        {"The custom IWAD", &LaunchSettings::customIwad, true},
+        {"The custom source port", &LaunchSettings::customExecutable, true},
+        {"The field \"Record Demo\"", &LaunchSettings::recordDemo, true},
+        {"The field \"Play Demo\"", &LaunchSettings::playDemo, true},
+        {"The field \"Load Game\"", &LaunchSettings::loadGame, true},
+        {"The field \"Player class\"", &LaunchSettings::playerClass, false},
+        {"The field \"Start on map\"", &LaunchSettings::startMap, false},
+        {"The field \"Parameters\"", &LaunchSettings::parameters, false},
+        {"The field \"Gravity\"", &LaunchSettings::gravity, false},
+        {"The field \"Remote host\"", &LaunchSettings::remoteHost, false},
+        {"The field \"Local Port\"", &LaunchSettings::localPort, false},
+    };
+    LaunchSettings everyLine;
+    everyLine.iwad = "Custom...";
+    everyLine.sourcePort = 3;
+    everyLine.players = 0;
+    everyLine.files = {"C:\\My Wads\\x.wad", "\xE4\xFF.pk3"};
+    EXPECT_EQ(Refusal(everyLine, "W"), "");
+    for (const Field& field : fields) {
+        LaunchSettings t = everyLine;
+        t.*field.value = "+set x \"a b\"";
+        const std::string quote = Refusal(t, "W");
+        EXPECT_EQ(quote.empty(), !field.path) << field.name << ": " << quote;
+        EXPECT_TRUE(quote.empty() || quote.starts_with(field.name + " holds a double quote"));
+        t.*field.value = std::string("E1\tM1\0", 6);
+        const std::string control = Refusal(t, "W");
+        EXPECT_TRUE(control.starts_with(field.name + " holds a control character")) << control;
+        EXPECT_NE(control.find("\nE1<09>M1<00>\n"), std::string::npos) << control;
+    }
+    everyLine.files.push_back("two\r\nlines.wad");
+    EXPECT_NE(Refusal(everyLine, "W").find("An entry of the list \"Files\" holds a control "),
+              std::string::npos);
+    everyLine.files.back() = "\"quoted\".wad";
+    EXPECT_NE(Refusal(everyLine, "W").find("\n\"quoted\".wad\n"), std::string::npos);
+
+    // Values that no line of this save holds are not looked at.
+    LaunchSettings unwritten;
+    unwritten.iwad = "DOOM 2: Hell on Earth";
+    unwritten.customIwad = "a\"b";
+    unwritten.customExecutable = "a\"b";
+    unwritten.remoteHost = unwritten.localPort = "\x01";
+    EXPECT_EQ(Refusal(unwritten, "W"), "");
+
+    // A long value is shown shortened.
+    const std::string shown = Refusal(s, std::string(100000, 'w') + "\"");
+    EXPECT_LT(shown.size(), 400u);
+    EXPECT_NE(shown.find("www...\nNothing was saved."), std::string::npos) << shown;
 }
 
 } // namespace
