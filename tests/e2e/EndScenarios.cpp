@@ -1,6 +1,7 @@
 // The ways the launcher ends: Run (which starts the port), Reset, Exit and
 // the close box.
 #include "Examples.h"
+#include "RealInput.h"
 #include "RunningLauncher.h"
 #include "ScenarioFolders.h"
 #include "TempFolder.h"
@@ -111,6 +112,115 @@ TEST(End, TheCloseBoxEndsWithoutSaving) {
 TEST(End, WmCloseEndsWithoutSaving) {
     ExpectEndWithoutSaving(
         [](const RunningLauncher& launcher) { PostMessageA(launcher.window(), WM_CLOSE, 0, 0); });
+}
+
+struct ButtonQuery {
+    DWORD processId;
+    std::vector<HWND> found;
+};
+
+BOOL CALLBACK CollectButton(HWND window, LPARAM parameter) {
+    auto& query = *reinterpret_cast<ButtonQuery*>(parameter);
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    if (process == query.processId && IsWindowVisible(window) &&
+        GetWindow(window, GW_OWNER) == nullptr &&
+        (GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOOLWINDOW) == 0)
+        query.found.push_back(window);
+    return TRUE;
+}
+
+// The windows of the process that have a taskbar button: shown, owned by no
+// window, not tool windows.
+std::vector<HWND> TaskbarButtons(DWORD processId) {
+    ButtonQuery query{processId, {}};
+    EnumWindows(CollectButton, reinterpret_cast<LPARAM>(&query));
+    return query.found;
+}
+
+// Another program, whose window the person can click: Wine's Notepad,
+// moved out of the launcher's way.
+class OtherProgram {
+  public:
+    OtherProgram() {
+        STARTUPINFOA startup{};
+        startup.cb = sizeof startup;
+        char commandLine[] = "notepad.exe";
+        if (!CreateProcessA(nullptr, commandLine, nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                            &startup, &process_))
+            return;
+        WaitUntil([&] { return (window_ = FirstWindowOf(process_.dwProcessId)) != nullptr; });
+        if (window_) SetWindowPos(window_, nullptr, 0, 0, 200, 150, SWP_NOZORDER);
+    }
+    OtherProgram(const OtherProgram&) = delete;
+    OtherProgram& operator=(const OtherProgram&) = delete;
+    ~OtherProgram() {
+        if (!process_.hProcess) return;
+        TerminateProcess(process_.hProcess, 0);
+        WaitForSingleObject(process_.hProcess, 5000);
+        CloseHandle(process_.hThread);
+        CloseHandle(process_.hProcess);
+    }
+    HWND window() const { return window_; }
+
+  private:
+    static HWND FirstWindowOf(DWORD processId) {
+        const auto windows = VisibleWindows(processId);
+        return windows.empty() ? nullptr : windows.front().first;
+    }
+
+    PROCESS_INFORMATION process_{};
+    HWND window_ = nullptr;
+};
+
+// One taskbar button, "Tarnwick", for the main window "Tarnwick Pro": the
+// button minimizes, restores, takes the program back to the front and closes
+// it as for any program, and the focus is where it was each time.
+TEST(End, TheTaskbarButtonMinimizesRestoresAndClosesWithoutSaving) {
+    ExpectEndWithoutSaving([](const RunningLauncher& launcher) {
+        const std::vector<HWND> buttons = TaskbarButtons(launcher.id());
+        ASSERT_EQ(buttons.size(), 1u);
+        const HWND button = buttons.front();
+        char caption[64] = "";
+        GetWindowTextA(button, caption, sizeof caption);
+        EXPECT_STREQ(caption, "Tarnwick");
+        EXPECT_EQ(GetWindow(launcher.window(), GW_OWNER), button);
+
+        const HWND map = launcher[MainId::edtMap].hwnd();
+        ClickOn(map);
+        ASSERT_TRUE(WaitUntil([&] { return FocusOf(map) == map; }));
+        const auto focusBack = [&] {
+            return WaitUntil(
+                [&] { return FocusOf(map) == map && ActiveOf(map) == launcher.window(); },
+                milliseconds(5000));
+        };
+
+        PressKeys("alt+space"); // the system menu
+        PressKeys("n");         // Minimize
+        ASSERT_TRUE(WaitUntil([&] {
+            return IsIconic(button) && !IsWindowVisible(launcher.window());
+        })) << "minimizing the main window leaves it on the screen";
+        // A click on a minimized program's button restores it.
+        PostMessageA(button, WM_SYSCOMMAND, SC_RESTORE, 0);
+        EXPECT_TRUE(focusBack()) << "restored without its focus";
+        EXPECT_TRUE(IsWindowVisible(launcher.window()));
+
+        // Another program in front; back by choosing the button (or Alt+Tab),
+        // then by a click on the window.
+        const OtherProgram other;
+        ASSERT_NE(other.window(), nullptr);
+        ClickOn(other.window());
+        ASSERT_TRUE(WaitUntil([&] { return ActiveOf(map) == nullptr; }));
+        SetForegroundWindow(button);
+        EXPECT_TRUE(focusBack()) << "back from another program without the focus";
+        ClickOn(other.window());
+        ASSERT_TRUE(WaitUntil([&] { return ActiveOf(map) == nullptr; }));
+        ClickAt(launcher.window(), 620, 350); // an empty place in the Control group
+        EXPECT_TRUE(focusBack()) << "clicked back without the focus";
+
+        // Close on the button's menu.
+        PostMessageA(button, WM_SYSCOMMAND, SC_CLOSE, 0);
+    });
 }
 
 } // namespace

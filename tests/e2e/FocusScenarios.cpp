@@ -4,6 +4,7 @@
 // holds the folder browser, and Alt with Enter or Delete still acts.
 #include "DirSetupControls.h"
 #include "FlagsControlIds.h"
+#include "UnixCommand.h"
 #include "RealInput.h"
 #include "RunningLauncher.h"
 #include "ScenarioFolders.h"
@@ -71,19 +72,6 @@ TEST(Focus, EveryFileDialogGivesItBackAndOnlyTheResourceDialogResizes) {
     }
 }
 
-class HeldOpen {
-  public:
-    explicit HeldOpen(const std::string& path)
-        : handle_(CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr)) {}
-    HeldOpen(const HeldOpen&) = delete;
-    HeldOpen& operator=(const HeldOpen&) = delete;
-    ~HeldOpen() { CloseHandle(handle_); }
-
-  private:
-    HANDLE handle_;
-};
-
 TEST(Focus, TheDialogsAndBoxesGiveItBackAndTheNewFolderBoxHoldsTheBrowser) {
     ScenarioFolders folders;
     // The browser selects folders on the C: drive reliably once they were read.
@@ -147,7 +135,8 @@ TEST(Focus, TheDialogsAndBoxesGiveItBackAndTheNewFolderBoxHoldsTheBrowser) {
     // The error box of a failed save.
     const HWND save = launcher[MainId::btnSave].hwnd();
     {
-        HeldOpen held(folders.start + "\\qorvex.bat");
+        ScenarioFolders::AddFile(folders.start, "qorvex.bat");
+        const HeldFile held(folders.start + "\\qorvex.bat");
         ClickOn(save);
         ASSERT_NE(launcher.WaitForOwnWindow("Tarnwick"), nullptr) << "no error box";
         PressKeys("Return");

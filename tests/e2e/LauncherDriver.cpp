@@ -137,8 +137,8 @@ std::string LauncherPath() {
 }
 
 LauncherProcess::LauncherProcess(
-    const std::string& folder,
-    const std::map<std::string, std::optional<std::string>>& environment) {
+    const std::string& folder, const std::map<std::string, std::optional<std::string>>& environment,
+    bool waitUntilIdle) {
     std::string block = EnvironmentBlock(environment);
     std::string commandLine = "\"" + LauncherPath() + "\"";
     STARTUPINFOA startup{};
@@ -148,7 +148,7 @@ LauncherProcess::LauncherProcess(
     if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, DETACHED_PROCESS,
                         block.data(), folder.c_str(), &startup, &info_))
         throw std::runtime_error("cannot start " + LauncherPath());
-    WaitForInputIdle(info_.hProcess, 10000);
+    if (waitUntilIdle) WaitForInputIdle(info_.hProcess, 10000);
 }
 
 LauncherProcess::~LauncherProcess() {

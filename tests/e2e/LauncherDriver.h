@@ -24,8 +24,10 @@ class LauncherProcess {
   public:
     // Starts the launcher in folder. environment: variables to set (an empty
     // optional removes the variable) on top of this process's environment.
+    // Returns once the launcher waits for input, unless told not to wait.
     LauncherProcess(const std::string& folder,
-                    const std::map<std::string, std::optional<std::string>>& environment);
+                    const std::map<std::string, std::optional<std::string>>& environment,
+                    bool waitUntilIdle = true);
     LauncherProcess(const LauncherProcess&) = delete;
     LauncherProcess& operator=(const LauncherProcess&) = delete;
     ~LauncherProcess();

@@ -176,6 +176,74 @@ TEST(Startup, MissingIwadWithTheBoxClosedLeavesTheFirstEntry) {
     EXPECT_EQ(launcher[MainId::edtMap].Text(), "MAP07");
 }
 
+// The share of a window's client area, as the screen shows it, in each of two
+// system colours.
+struct ColourShares {
+    double buttonFace = 0;
+    double fieldBackground = 0;
+};
+
+ColourShares SeenColours(HWND window) {
+    RECT client{};
+    GetClientRect(window, &client);
+    POINT origin{0, 0};
+    ClientToScreen(window, &origin);
+    const HDC screen = GetDC(nullptr);
+    const HDC copy = CreateCompatibleDC(screen);
+    const HBITMAP bitmap = CreateCompatibleBitmap(screen, client.right, client.bottom);
+    const HGDIOBJ previous = SelectObject(copy, bitmap);
+    BitBlt(copy, 0, 0, client.right, client.bottom, screen, origin.x, origin.y, SRCCOPY);
+    int face = 0, field = 0, all = 0;
+    for (int y = 0; y < client.bottom; y += 5)
+        for (int x = 0; x < client.right; x += 5, ++all) {
+            const COLORREF pixel = GetPixel(copy, x, y);
+            face += pixel == GetSysColor(COLOR_BTNFACE);
+            field += pixel == GetSysColor(COLOR_WINDOW);
+        }
+    SelectObject(copy, previous);
+    DeleteObject(bitmap);
+    DeleteDC(copy);
+    ReleaseDC(nullptr, screen);
+    return {double(face) / all, double(field) / all};
+}
+
+// With a saved list of 50,000 files the start-up sequence takes a while;
+// meanwhile the person sees the window with its controls, not an empty frame.
+TEST(Startup, TheWindowIsPaintedBeforeTheSequenceRuns) {
+    ScenarioFolders folders;
+    folders.AddToStart("DOOM2.WAD");
+    std::string names = "-file";
+    for (int i = 0; i < 50000; ++i)
+        names += " name" + std::to_string(i) + ".wad";
+    LaunchFileSet saved = DefaultExample(folders.wads);
+    saved.rsp = CrLfLines({"-iwad \"doom2.wad\"", names, "+exec qorvex.cfg"});
+    WriteLaunchFileSet(folders.start, saved);
+
+    // Not waiting for the launcher to be idle, which it is only at the end.
+    LauncherProcess launcher(folders.start, {{"DOOMWADDIR", folders.wads}}, false);
+    HWND window = nullptr;
+    ASSERT_TRUE(WaitUntil(
+        [&] {
+            // Read without a message to the launcher, which is busy.
+            window = FindWindowA(nullptr, "Tarnwick Pro");
+            return window != nullptr && IsWindowVisible(window);
+        },
+        kPatience, milliseconds(1)));
+    const HWND source = RemoteControl(window, MainId::cbSource).hwnd();
+    bool paintedBeforeReady = false;
+    ASSERT_TRUE(WaitUntil(
+        [&] {
+            const ColourShares seen = SeenColours(window);
+            const bool ready = FocusOf(window) == source;
+            // The fields' white and the face colour around them.
+            paintedBeforeReady |= !ready && seen.buttonFace > 0.3 && seen.fieldBackground > 0.05;
+            return ready;
+        },
+        kPatience, milliseconds(0)))
+        << kNotReady;
+    EXPECT_TRUE(paintedBeforeReady) << "the window was empty until the sequence ended";
+}
+
 // A folder's entries with their bytes ("<folder>" for a subfolder).
 std::map<std::string, std::string> Contents(const std::string& folder) {
     std::map<std::string, std::string> entries;

@@ -12,10 +12,27 @@ namespace {
 // Wine's own export, absent on Windows; the result is freed with HeapFree.
 using UnixFileNameFunction = char*(CDECL*)(const wchar_t*);
 
-std::string SingleQuoted(const std::string& text) { return "'" + text + "'"; }
-
 std::string Chattr(const std::string& flag, const std::string& unixPath) {
-    return "chattr " + flag + " " + SingleQuoted(unixPath);
+    return "chattr " + flag + " " + ShellWord(unixPath);
+}
+
+// One argument of a Windows command line, as Wine splits it for a Unix
+// program: in double quotes, with the quotes inside and the backslashes
+// before them escaped.
+std::string CommandLineArgument(const std::string& text) {
+    std::string argument = "\"";
+    std::size_t backslashes = 0;
+    for (char c : text) {
+        if (c == '\\') {
+            ++backslashes;
+            continue;
+        }
+        argument.append(c == '"' ? 2 * backslashes + 1 : backslashes, '\\');
+        argument += c;
+        backslashes = 0;
+    }
+    argument.append(2 * backslashes, '\\');
+    return argument + "\"";
 }
 
 } // namespace
@@ -40,9 +57,14 @@ std::string UnixPath(const std::string& windowsPath) {
     return result;
 }
 
+std::string ShellWord(const std::string& text) {
+    std::string word = "'";
+    for (char c : text)
+        word += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return word + "'";
+}
+
 std::optional<int> RunUnixCommand(const std::string& command, std::chrono::milliseconds patience) {
-    if (command.find('"') != std::string::npos)
-        throw std::invalid_argument("a Unix command with a double quote: " + command);
     // Wine starts the shell natively, but the process handle it returns
     // neither waits for it nor gives its exit code: the command leaves its
     // status in a file, renamed into place once complete, which is polled.
@@ -54,9 +76,11 @@ std::optional<int> RunUnixCommand(const std::string& command, std::chrono::milli
                                std::to_string(++counter) + ".status";
     const std::string unixStatus = UnixPath(status);
     if (unixStatus.empty()) throw std::runtime_error("Unix commands need Wine");
-    std::string line = "Z:\\bin\\sh -c \"(" + command + "); echo $? > " +
-                       SingleQuoted(unixStatus + ".part") + " && mv " +
-                       SingleQuoted(unixStatus + ".part") + " " + SingleQuoted(unixStatus) + "\"";
+    std::string line =
+        "Z:\\bin\\sh -c " +
+        CommandLineArgument("(" + command + "); echo $? > " + ShellWord(unixStatus + ".part") +
+                            " && mv " + ShellWord(unixStatus + ".part") + " " +
+                            ShellWord(unixStatus));
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
@@ -69,7 +93,7 @@ std::optional<int> RunUnixCommand(const std::string& command, std::chrono::milli
     const auto end = std::chrono::steady_clock::now() + patience;
     while (GetFileAttributesA(status.c_str()) == INVALID_FILE_ATTRIBUTES) {
         if (std::chrono::steady_clock::now() > end) return std::nullopt;
-        Sleep(20);
+        Sleep(5);
     }
     const HANDLE file = CreateFileA(status.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
                                     OPEN_EXISTING, 0, nullptr);

@@ -1,6 +1,6 @@
 // Reaching the Unix side from a test that runs under Wine: to make a file one
-// that the system refuses to replace, and to run the real source ports on the
-// files the launcher writes.
+// that the system refuses to replace, to run the real source ports on the
+// files the launcher writes, and to give real keyboard and mouse input.
 #pragma once
 
 #include <chrono>
@@ -16,9 +16,11 @@ bool UnderWine();
 // none (not under Wine).
 std::string UnixPath(const std::string& windowsPath);
 
+// The text as one word of the shell, taken literally.
+std::string ShellWord(const std::string& text);
+
 // Runs a command with /bin/sh on the Unix side and waits for its end; its exit
-// status, or nothing when it did not end in time. The command must not hold a
-// double quote (it crosses a Windows command line): quote with single quotes.
+// status, or nothing when it did not end in time.
 std::optional<int> RunUnixCommand(const std::string& command,
                                   std::chrono::milliseconds patience = std::chrono::seconds(60));
 

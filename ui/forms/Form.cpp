@@ -113,13 +113,13 @@ void Form::Show() {
     CentreOnScreen();
     // A new showing starts at the first control, as a new dialog box does.
     focus_ = nullptr;
-    activationPending_ = true;
+    activation_ = Activation::Awaited;
     ShowWindow(window_, SW_SHOW);
     SetForegroundWindow(window_);
 }
 
 void Form::Hide() {
-    activationPending_ = false;
+    activation_ = Activation::Done;
     ShowWindow(window_, SW_HIDE);
 }
 
@@ -190,18 +190,18 @@ void Form::RestoreFocus() {
 }
 
 void Form::Activated() {
+    if (activation_ != Activation::Due) return; // hidden meanwhile
     // The person sees the whole window, not an empty frame, while the
     // activation event works.
     RedrawWindow(window_, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
     GdiFlush();
-    activating_ = true;
     try {
         if (onActivate) onActivate();
     } catch (...) {
-        activating_ = false;
+        activation_ = Activation::Done;
         throw;
     }
-    activating_ = false;
+    activation_ = Activation::Done;
     // The event may have placed the focus itself; otherwise the first control.
     if (GetActiveWindow() == window_ && !IsChild(window_, GetFocus())) RestoreFocus();
 }
@@ -262,16 +262,16 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         // itself: the focus goes back to the control that had it.
         if (LOWORD(wParam) == WA_INACTIVE) {
             RememberFocus();
-        } else if (activationPending_) {
+        } else if (activation_ == Activation::Awaited) {
             // The first activation of a showing: its event places the focus.
-            activationPending_ = false;
+            activation_ = Activation::Due;
             PostMessageA(window_, kActivated, 0, 0);
-        } else if (!HIWORD(wParam) && (!activating_ || focus_)) {
+        } else if (!HIWORD(wParam) && (activation_ == Activation::Done || focus_)) {
             RestoreFocus();
         }
         return 0;
     case WM_SETFOCUS:
-        if (!activationPending_ && !activating_) RestoreFocus();
+        if (activation_ == Activation::Done) RestoreFocus();
         return 0;
     case kActivated:
         Activated();

@@ -103,9 +103,11 @@ class Form : public Container {
     std::unordered_map<HWND, Control*> controls_;
     Button* defaultButton_ = nullptr;
     Button* cancelButton_ = nullptr;
-    bool activationPending_ = false;
-    bool activating_ = false; // onActivate is running
-    HWND focus_ = nullptr;    // the control to give the focus back to
+    // Where a showing stands with its activation event; until the event has
+    // run, the focus is the event's to place.
+    enum class Activation { Awaited, Due, Done };
+    Activation activation_ = Activation::Done;
+    HWND focus_ = nullptr; // the control to give the focus back to
     bool modal_ = false;
     ModalResult modalResult_ = ModalResult::None;
 };
