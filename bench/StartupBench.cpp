@@ -5,12 +5,16 @@
 // names it and lists 2,000 resource files; and a saved set of 50,000 names on
 // its one "-file " line, with an empty WAD folder. Beside them it times a bare
 // FindFirstFileA loop over the listings that the large start-up makes, the
-// part that no launcher can avoid.
+// part that no launcher can avoid, and a bare Win32 program with the same
+// imports and manifest (BARE_WINDOW_EXE), the floor of any start-up. It also
+// prints the peak working set of the large start-up beside the bare program's.
 #include "BenchSupport.h"
 #include "LauncherDriver.h"
 #include "MainControlIds.h"
 
 #include <windows.h>
+
+#include <psapi.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -92,9 +96,24 @@ std::size_t BareListing(const Case& scenario, const std::vector<std::string>& pa
 
 // Seconds from the start of the process to the ready window; the launcher is
 // closed afterwards (not timed). listed: the resource files Load put in the list.
-double TimeStartup(const Case& scenario, int& listed) {
+struct Startup {
+    double seconds = 0;       // to the ready window
+    int listed = 0;           // the resource files Load put in the list
+    double peakMegabytes = 0; // the peak working set up to then
+};
+
+double PeakWorkingSetMegabytes(HANDLE process) {
+    PROCESS_MEMORY_COUNTERS counters{};
+    counters.cb = sizeof counters;
+    if (!GetProcessMemoryInfo(process, &counters, sizeof counters)) return 0;
+    return static_cast<double>(counters.PeakWorkingSetSize) / (1024.0 * 1024.0);
+}
+
+// From the start of the process to the ready window; the program is closed
+// afterwards (not timed).
+Startup TimeStartup(const std::string& program, const Case& scenario) {
     const double start = Now();
-    LauncherProcess launcher(scenario.start, {{"DOOMWADDIR", scenario.wadDir}});
+    LauncherProcess launcher(scenario.start, {{"DOOMWADDIR", scenario.wadDir}}, true, program);
     const milliseconds patience{300000};
     HWND window = nullptr;
     HWND source = nullptr;
@@ -105,12 +124,24 @@ double TimeStartup(const Case& scenario, int& listed) {
     };
     if (!WaitUntil(isReady, patience, kLook))
         throw std::runtime_error("the start-up sequence did not end");
-    const double ready = Now() - start;
-    listed = RemoteControl(window, MainId::lbPwads).ItemCount();
+    Startup result;
+    result.seconds = Now() - start;
+    result.peakMegabytes = PeakWorkingSetMegabytes(launcher.handle());
+    if (GetDlgItem(window, MainId::lbPwads) != nullptr) // not in the bare program
+        result.listed = RemoteControl(window, MainId::lbPwads).ItemCount();
     PostMessageA(window, WM_CLOSE, 0, 0);
     launcher.WaitForExit();
     Sleep(kSettle);
-    return ready;
+    return result;
+}
+
+std::string BareWindowPath() {
+    char path[MAX_PATH] = "";
+    if (GetEnvironmentVariableA("BARE_WINDOW_EXE", path, MAX_PATH) == 0)
+        throw std::runtime_error("BARE_WINDOW_EXE is not set");
+    std::string result = path;
+    std::replace(result.begin(), result.end(), '/', '\\');
+    return result;
 }
 
 } // namespace
@@ -150,19 +181,25 @@ int main() {
 
     const std::vector<std::string> largePatterns = StartupPatterns(large, true);
     const std::vector<std::string> emptyPatterns = StartupPatterns(empty, false);
-    std::vector<double> emptyTimes, largeTimes, namesTimes, bareLarge, bareEmpty;
-    int listed = 0;
-    int namesListed = 0;
+    std::vector<double> emptyTimes, largeTimes, namesTimes, bareTimes, bareLarge, bareEmpty;
+    Startup largeStart, namesStart, bareStart;
     std::size_t entries = 0;
     try {
+        const std::string launcher = LauncherPath();
+        const std::string bare = BareWindowPath();
         // One start of each first, to warm the caches; not counted.
-        TimeStartup(empty, listed);
-        TimeStartup(large, listed);
-        TimeStartup(names, namesListed);
+        TimeStartup(bare, empty);
+        TimeStartup(launcher, empty);
+        TimeStartup(launcher, large);
+        TimeStartup(launcher, names);
         for (int run = 0; run < kRuns; ++run) {
-            emptyTimes.push_back(TimeStartup(empty, listed));
-            largeTimes.push_back(TimeStartup(large, listed));
-            namesTimes.push_back(TimeStartup(names, namesListed));
+            bareStart = TimeStartup(bare, empty);
+            bareTimes.push_back(bareStart.seconds);
+            emptyTimes.push_back(TimeStartup(launcher, empty).seconds);
+            largeStart = TimeStartup(launcher, large);
+            largeTimes.push_back(largeStart.seconds);
+            namesStart = TimeStartup(launcher, names);
+            namesTimes.push_back(namesStart.seconds);
             double start = Now();
             entries = BareListing(large, largePatterns);
             bareLarge.push_back(Now() - start);
@@ -177,15 +214,19 @@ int main() {
     }
     RemoveTree(root);
 
+    const double bareWindow = Median(bareTimes);
     const double emptyMedian = Median(emptyTimes);
     const double largeMedian = Median(largeTimes);
     const double bareMedian = Median(bareLarge);
     std::printf("start-up to the ready window, %d alternating runs each, medians:\n", kRuns);
+    std::printf("  bare Win32 program, one window and one list:   %8.1f ms\n", bareWindow * 1000);
     std::printf("  empty WAD folder, no saved set:                %8.1f ms\n", emptyMedian * 1000);
+    std::printf("  ratio empty / bare program:                    %8.3f  (target: at most 1.3)\n",
+                emptyMedian / bareWindow);
     std::printf("  %d files, saved set listing %d files:     %8.1f ms  (%d files loaded)\n",
-                kWadFiles, kListedFiles, largeMedian * 1000, listed);
+                kWadFiles, kListedFiles, largeMedian * 1000, largeStart.listed);
     std::printf("  saved set of %d names on one -file line:    %8.1f ms  (%d files loaded)\n",
-                kManyNames, Median(namesTimes) * 1000, namesListed);
+                kManyNames, Median(namesTimes) * 1000, namesStart.listed);
     std::printf("  difference, large - empty:                     %8.1f ms\n",
                 (largeMedian - emptyMedian) * 1000);
     std::printf("  bare FindFirstFileA loop, the large start-up's %zu listings\n"
@@ -195,5 +236,12 @@ int main() {
                 emptyPatterns.size(), Median(bareEmpty) * 1000);
     std::printf("  ratio (large - empty) / bare listing:          %8.3f  (target: at most 1.3)\n",
                 (largeMedian - emptyMedian) / bareMedian);
+    std::printf("peak working set, last run:\n");
+    std::printf("  bare Win32 program:                            %8.1f MB\n",
+                bareStart.peakMegabytes);
+    std::printf("  large start-up:                                %8.1f MB\n",
+                largeStart.peakMegabytes);
+    std::printf("  ratio large / bare program:                    %8.3f  (target: at most 1.2)\n",
+                largeStart.peakMegabytes / bareStart.peakMegabytes);
     return 0;
 }

@@ -6,7 +6,7 @@ root=$(pwd)
 build="${BUILD_DIR:-$root/build}"
 cmake -S . -B "$build/win32" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" \
     -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$build/win32" --target scan_bench startup_bench
+cmake --build "$build/win32" --target scan_bench startup_bench bare_window
 source scripts/session.sh
 tarnwick_session_start "$build/win32/wineprefix"
 exe="$build/win32/app/tarnwick.exe"
@@ -15,4 +15,5 @@ echo
 "$build/win32/wine-run.sh" "$build/win32/bench/scan_bench.exe"
 echo
 # Wine maps drive Z: to the Unix root.
-TARNWICK_EXE="Z:$exe" "$build/win32/wine-run.sh" "$build/win32/bench/startup_bench.exe"
+TARNWICK_EXE="Z:$exe" BARE_WINDOW_EXE="Z:$build/win32/bench/bare_window.exe" \
+    "$build/win32/wine-run.sh" "$build/win32/bench/startup_bench.exe"

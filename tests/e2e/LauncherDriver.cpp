@@ -138,16 +138,16 @@ std::string LauncherPath() {
 
 LauncherProcess::LauncherProcess(
     const std::string& folder, const std::map<std::string, std::optional<std::string>>& environment,
-    bool waitUntilIdle) {
+    bool waitUntilIdle, const std::string& program) {
     std::string block = EnvironmentBlock(environment);
-    std::string commandLine = "\"" + LauncherPath() + "\"";
+    std::string commandLine = "\"" + program + "\"";
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     // Detached, as when started from the desktop: the launcher has no console
     // of ours, so a batch file it starts gets a console of its own.
     if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, DETACHED_PROCESS,
                         block.data(), folder.c_str(), &startup, &info_))
-        throw std::runtime_error("cannot start " + LauncherPath());
+        throw std::runtime_error("cannot start " + program);
     if (waitUntilIdle) WaitForInputIdle(info_.hProcess, 10000);
 }
 

@@ -25,9 +25,10 @@ class LauncherProcess {
     // Starts the launcher in folder. environment: variables to set (an empty
     // optional removes the variable) on top of this process's environment.
     // Returns once the launcher waits for input, unless told not to wait.
+    // program: another program to start in the launcher's place.
     LauncherProcess(const std::string& folder,
                     const std::map<std::string, std::optional<std::string>>& environment,
-                    bool waitUntilIdle = true);
+                    bool waitUntilIdle = true, const std::string& program = LauncherPath());
     LauncherProcess(const LauncherProcess&) = delete;
     LauncherProcess& operator=(const LauncherProcess&) = delete;
     ~LauncherProcess();
