@@ -9,14 +9,12 @@
 
 #include <clocale>
 #include <exception>
-#include <locale>
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-    // Numbers with a fraction use "." whatever the regional settings: the C
-    // and C++ locales stay the classic ones, and nothing here ever asks for
-    // the user's locale.
+    // Numbers with a fraction use "." whatever the regional settings: the
+    // program runs in the C library's classic locale and never asks for the
+    // user's.
     std::setlocale(LC_ALL, "C");
-    std::locale::global(std::locale::classic());
 
     try {
         tarnwick::forms::Application application("Tarnwick");

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstring>
 
 namespace tarnwick::e2e {
 namespace {
@@ -24,6 +25,35 @@ std::string RecordingPortPath() {
     return result;
 }
 
+// The user's regional settings give numbers a decimal comma, for as long as
+// the object lives.
+class DecimalComma {
+  public:
+    DecimalComma() {
+        RegCreateKeyExA(HKEY_CURRENT_USER, "Control Panel\\International", 0, nullptr, 0,
+                        KEY_QUERY_VALUE | KEY_SET_VALUE, nullptr, &key_, nullptr);
+        DWORD size = sizeof earlier_;
+        had_ = RegQueryValueExA(key_, "sDecimal", nullptr, nullptr,
+                                reinterpret_cast<BYTE*>(earlier_), &size) == ERROR_SUCCESS;
+        RegSetValueExA(key_, "sDecimal", 0, REG_SZ, reinterpret_cast<const BYTE*>(","), 2);
+    }
+    DecimalComma(const DecimalComma&) = delete;
+    DecimalComma& operator=(const DecimalComma&) = delete;
+    ~DecimalComma() {
+        if (had_)
+            RegSetValueExA(key_, "sDecimal", 0, REG_SZ, reinterpret_cast<const BYTE*>(earlier_),
+                           static_cast<DWORD>(std::strlen(earlier_) + 1));
+        else
+            RegDeleteValueA(key_, "sDecimal");
+        RegCloseKey(key_);
+    }
+
+  private:
+    HKEY key_ = nullptr;
+    char earlier_[16] = "";
+    bool had_ = false;
+};
+
 TEST(End, RunSavesStartsThePortThroughTheBatchFileAndEnds) {
     ScenarioFolders folders;
     folders.AddToStart("DOOM2.WAD");
@@ -35,16 +65,22 @@ TEST(End, RunSavesStartsThePortThroughTheBatchFileAndEnds) {
     saved.bat = CrLfLines({"set DOOMWADDIR=" + folders.wads, port + " @qorvex.rsp"});
     WriteLaunchFileSet(folders.start, saved);
 
+    // Regional settings whose decimal separator is a comma, as the port sees
+    // them: the fractions in the files keep their point.
+    const DecimalComma regionalSettings;
     RunningLauncher launcher(folders.start, {{"DOOMWADDIR", folders.wads}});
     ASSERT_TRUE(launcher.WaitReady()) << kNotReady;
     EXPECT_EQ(launcher[MainId::cbSource].Text(), "Custom...");
     launcher[MainId::edtMap].Type("MAP03");
+    launcher[MainId::sbTeamDamage].Scroll(50);
     launcher[MainId::btnRun].Click();
 
     ASSERT_TRUE(launcher.process().WaitForExit()) << "the launcher did not end after Run";
     EXPECT_EQ(launcher.process().ExitCode(), 0u);
     LaunchFileSet written = saved;
     written.rsp = CrLfLines({"-iwad \"doom2.wad\"", "+exec qorvex.cfg", "+map MAP03"});
+    written.cfg = CrLfLines({"skill 3", "fraglimit 0", "timelimit 0", "sv_gravity 800.00",
+                             "sv_aircontrol 0.00390625", "teamdamage 0.5"});
     ExpectLaunchFiles(folders.start, written);
 
     const std::string record = folders.start + "\\port-record.txt";
@@ -53,7 +89,7 @@ TEST(End, RunSavesStartsThePortThroughTheBatchFileAndEnds) {
     })) << "the port was not started";
     EXPECT_EQ(testing::FileText(record),
               CrLfLines({"folder=" + folders.start, "DOOMWADDIR=" + folders.wads,
-                         "console=not visible", "argument=@qorvex.rsp"}));
+                         "console=not visible", "decimal=,", "argument=@qorvex.rsp"}));
 }
 
 TEST(End, ResetDeletesTheThreeFilesAndEnds) {

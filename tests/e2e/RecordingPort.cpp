@@ -1,7 +1,7 @@
 // A stand-in for a source port: records what it was started with (its
-// working folder, DOOMWADDIR, whether its console window shows, and its
-// arguments) into port-record.txt in its working folder, so a test can see
-// what Run really started.
+// working folder, DOOMWADDIR, whether its console window shows, the decimal
+// separator of its regional settings, and its arguments) into port-record.txt in its working
+// folder, so a test can see what Run really started.
 #include <windows.h>
 
 #include <cstdio>
@@ -19,6 +19,9 @@ int main(int argc, char** argv) {
     const HWND console = GetConsoleWindow();
     std::fprintf(record, "console=%s\r\n",
                  console != nullptr && IsWindowVisible(console) ? "visible" : "not visible");
+    char decimal[8] = "";
+    GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, decimal, sizeof decimal);
+    std::fprintf(record, "decimal=%s\r\n", decimal);
     for (int i = 1; i < argc; ++i)
         std::fprintf(record, "argument=%s\r\n", argv[i]);
     std::fclose(record);
