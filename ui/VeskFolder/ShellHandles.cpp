@@ -9,7 +9,7 @@ namespace tarnwick::vesk {
 
 ShellFolder DesktopFolder() {
     IShellFolder* desktop = nullptr;
-    HRESULT result = SHGetDesktopFolder(&desktop);
+    HRESULT result = shell::GetDesktopFolder(&desktop);
     if (FAILED(result) || desktop == nullptr)
         throw forms::Win32Error("SHGetDesktopFolder", static_cast<DWORD>(result));
     return ShellFolder(desktop);

@@ -2,6 +2,8 @@
 // CoTaskMemFree), shell folder interfaces (released) and GDI fonts (deleted).
 #pragma once
 
+#include "ShellFunctions.h"
+
 #include <windows.h>
 #include <objbase.h>
 #include <shlobj.h>
@@ -12,7 +14,7 @@
 namespace tarnwick::vesk {
 
 struct ItemIdListFree {
-    void operator()(ITEMIDLIST* items) const { CoTaskMemFree(items); }
+    void operator()(ITEMIDLIST* items) const { shell::TaskMemFree(items); }
 };
 using ItemIdList = std::unique_ptr<ITEMIDLIST, ItemIdListFree>;
 

@@ -35,7 +35,7 @@ class ScreenDC {
 
 std::string PathOf(LPCITEMIDLIST item) {
     char path[MAX_PATH] = {};
-    if (item == nullptr || !SHGetPathFromIDListA(item, path)) return {};
+    if (item == nullptr || !shell::GetPathFromIDList(item, path)) return {};
     return path;
 }
 
@@ -45,20 +45,20 @@ std::string ParsingNameOf(LPCITEMIDLIST item) {
     STRRET name{};
     if (FAILED(desktop->GetDisplayNameOf(item, SHGDN_FORPARSING, &name))) return {};
     if (name.uType == STRRET_CSTR) return name.cStr;
-    if (name.uType == STRRET_WSTR) CoTaskMemFree(name.pOleStr);
+    if (name.uType == STRRET_WSTR) shell::TaskMemFree(name.pOleStr);
     return {};
 }
 
 std::string DisplayNameOf(LPCITEMIDLIST item) {
     SHFILEINFOA info{};
-    if (!SHGetFileInfoA(reinterpret_cast<LPCSTR>(item), 0, &info, sizeof info,
-                        SHGFI_PIDL | SHGFI_DISPLAYNAME | SHGFI_TYPENAME))
+    if (!shell::GetFileInfo(reinterpret_cast<LPCSTR>(item), 0, &info, sizeof info,
+                            SHGFI_PIDL | SHGFI_DISPLAYNAME | SHGFI_TYPENAME))
         return {};
     return info.szDisplayName;
 }
 
 ItemIdList CopyOf(LPCITEMIDLIST item) {
-    ItemIdList copy(ILClone(item));
+    ItemIdList copy(shell::CloneIDList(item));
     if (copy == nullptr) throw std::bad_alloc();
     return copy;
 }
@@ -101,7 +101,7 @@ bool TVeskFolderDialog::Execute() {
     ItemIdList root;
     if (auto specialFolder = SpecialFolderOf(rootFolder_)) {
         ITEMIDLIST* items = nullptr;
-        HRESULT result = SHGetSpecialFolderLocation(owner, *specialFolder, &items);
+        HRESULT result = shell::GetSpecialFolderLocation(owner, *specialFolder, &items);
         if (FAILED(result))
             throw forms::Win32Error("SHGetSpecialFolderLocation", static_cast<DWORD>(result));
         root.reset(items);
@@ -127,7 +127,7 @@ bool TVeskFolderDialog::Execute() {
         initialized_ = false;
         restart_ = false;
         folder_ = selectionText_;
-        chosen.reset(SHBrowseForFolderA(&info));
+        chosen.reset(shell::BrowseForFolder(&info));
         dialog_ = nullptr;
         button_ = nullptr;
         shellProcedure_ = nullptr;

@@ -3,6 +3,7 @@
 #include "Form.h"
 #include "KeyDownHandler.h"
 #include "RedrawSuspension.h"
+#include "SystemFunction.h"
 
 #include <shellapi.h>
 
@@ -24,14 +25,20 @@ class DroppedFiles {
     explicit DroppedFiles(HDROP drop) : drop_(drop) {}
     DroppedFiles(const DroppedFiles&) = delete;
     DroppedFiles& operator=(const DroppedFiles&) = delete;
-    ~DroppedFiles() { DragFinish(drop_); }
+    ~DroppedFiles() {
+        static const auto finish =
+            SystemFunction<decltype(&DragFinish)>("shell32.dll", "DragFinish");
+        finish(drop_);
+    }
 
     std::vector<std::string> Paths() const {
+        static const auto query =
+            SystemFunction<decltype(&DragQueryFileA)>("shell32.dll", "DragQueryFileA");
         std::vector<std::string> paths;
-        const UINT count = DragQueryFileA(drop_, 0xFFFFFFFF, nullptr, 0);
+        const UINT count = query(drop_, 0xFFFFFFFF, nullptr, 0);
         for (UINT i = 0; i < count; ++i) {
-            std::string path(DragQueryFileA(drop_, i, nullptr, 0) + 1, '\0');
-            path.resize(DragQueryFileA(drop_, i, path.data(), UINT(path.size())));
+            std::string path(query(drop_, i, nullptr, 0) + 1, '\0');
+            path.resize(query(drop_, i, path.data(), UINT(path.size())));
             paths.push_back(path);
         }
         return paths;
@@ -52,7 +59,9 @@ void ListBox::AcceptDroppedFiles() {
             if (onFilesDropped) onFilesDropped(drop.Paths());
             return 0;
         });
-    DragAcceptFiles(Handle(), TRUE);
+    // What DragAcceptFiles does, without loading the shell for it.
+    SetWindowLongPtrA(Handle(), GWL_EXSTYLE,
+                      GetWindowLongPtrA(Handle(), GWL_EXSTYLE) | WS_EX_ACCEPTFILES);
 }
 
 int ListBox::Count() const { return int(SendMessageA(Handle(), LB_GETCOUNT, 0, 0)); }

@@ -3,6 +3,7 @@
 #include "FileDialogText.h"
 #include "InputBoxForm.h"
 #include "QuestionBox.h"
+#include "SystemFunction.h"
 
 #include <commdlg.h>
 
@@ -76,9 +77,15 @@ std::vector<std::string> Win32Prompts::ChooseFiles(HWND owner, const FileDialogR
         dialog.lpfnHook = KeepDialogSize;
     }
 
-    const BOOL confirmed = request.save ? GetSaveFileNameA(&dialog) : GetOpenFileNameA(&dialog);
+    static const auto openDialog =
+        SystemFunction<decltype(&GetOpenFileNameA)>("comdlg32.dll", "GetOpenFileNameA");
+    static const auto saveDialog =
+        SystemFunction<decltype(&GetSaveFileNameA)>("comdlg32.dll", "GetSaveFileNameA");
+    static const auto dialogError =
+        SystemFunction<decltype(&CommDlgExtendedError)>("comdlg32.dll", "CommDlgExtendedError");
+    const BOOL confirmed = request.save ? saveDialog(&dialog) : openDialog(&dialog);
     if (!confirmed) {
-        if (const DWORD error = CommDlgExtendedError())
+        if (const DWORD error = dialogError())
             throw std::runtime_error("The file dialog failed with error " + std::to_string(error));
         return {};
     }
