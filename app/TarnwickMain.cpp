@@ -1,9 +1,5 @@
-// The program: start, message loop and end.
-#include "Application.h"
-#include "MainDirs.h"
-#include "dirsetup.h"
-#include "TfrmFlags.h"
-#include "TfrmMain.h"
+// The program's entry.
+#include "Program.h"
 
 #include <windows.h>
 
@@ -17,16 +13,9 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     std::setlocale(LC_ALL, "C");
 
     try {
-        tarnwick::forms::Application application("Tarnwick");
-        tarnwick::TfrmMain frmMain(application); // the first form: the main window
-        tarnwick::dirsetup::TfrmDirSetup frmDirSetup(application, frmMain.System(), frmMain,
-                                                     tarnwick::WadDir, tarnwick::StartDir);
-        frmMain.SetDirSetupDialog(frmDirSetup);
-        tarnwick::TfrmFlags frmFlags(application);
-        frmMain.SetFlagsDialog(frmFlags);
-
-        application.Run();
-        return 0; // the forms are destroyed in the reverse order of creation
+        tarnwick::Program program;
+        program.Run();
+        return 0;
     } catch (const std::exception& error) {
         // Only start-up can get here (a window that cannot be created); every
         // handler's error is shown by the message loop.

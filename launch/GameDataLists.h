@@ -1,8 +1,12 @@
-// Where rescans put their results: the main window's IWAD list and its list
-// of resource candidates.
+// Where rescans put their results, the main window's IWAD list and its list of
+// resource candidates, and the rescans themselves: the one way every caller
+// (start-up, the WAD directory dialog, reading the launch files back) fills
+// the two lists.
 #pragma once
 
 #include "GameDataScan.h"
+#include "LaunchFolders.h"
+#include "Platform.h"
 
 #include <string>
 #include <vector>
@@ -18,5 +22,15 @@ class GameDataLists {
     // Replaces the resource candidates; the list shows them sorted.
     virtual void ShowResourceCandidates(const std::vector<std::string>& names) = 0;
 };
+
+// Scans for IWADs and shows them; returns what the list now holds.
+IwadList RescanIwads(Platform& platform, GameDataLists& lists, const std::string& wadDir);
+
+// Scans for resource files and shows them.
+void RescanResourceCandidates(Platform& platform, GameDataLists& lists,
+                              const LaunchFolders& folders);
+
+// Both of the above; returns what the IWAD list now holds.
+IwadList RescanGameData(Platform& platform, GameDataLists& lists, const LaunchFolders& folders);
 
 } // namespace tarnwick

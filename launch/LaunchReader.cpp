@@ -2,7 +2,7 @@
 
 #include "BatchFileLines.h"
 #include "Conversions.h"
-#include "GameDataScan.h"
+#include "GameDataLists.h"
 #include "IwadCatalogue.h"
 #include "LaunchFileLines.h"
 #include "LaunchFileNames.h"
@@ -58,9 +58,9 @@ class KeywordLine {
 class LaunchFileReader {
   public:
     LaunchFileReader(Platform& platform, ReaderActions& actions, LaunchSettings& settings,
-                     std::string& wadDir, const std::string& startDir)
-        : platform_(platform), actions_(actions), settings_(settings), wadDir_(wadDir),
-          startDir_(startDir) {}
+                     LaunchFolders& folders)
+        : platform_(platform), actions_(actions), settings_(settings), folders_(folders),
+          wadDir_(folders.WadDir) {}
 
     void Read() {
         const std::optional<std::string> responseFile = ReadBatchFile();
@@ -92,11 +92,9 @@ class LaunchFileReader {
     }
 
     void Rescan() {
-        const IwadList iwads = ScanIwads(platform_, wadDir_);
-        actions_.ShowIwads(iwads);
+        const IwadList iwads = RescanGameData(platform_, actions_, folders_);
         if (static_cast<std::size_t>(iwads.selected) < iwads.titles.size())
             settings_.iwad = iwads.titles[static_cast<std::size_t>(iwads.selected)];
-        actions_.ShowResourceCandidates(ScanResourceCandidates(platform_, startDir_, wadDir_));
     }
 
     // The console script's name when the response file gives one that exists.
@@ -227,8 +225,8 @@ class LaunchFileReader {
     Platform& platform_;
     ReaderActions& actions_;
     LaunchSettings& settings_;
+    LaunchFolders& folders_;
     std::string& wadDir_;
-    const std::string& startDir_;
 };
 
 } // namespace
@@ -238,8 +236,8 @@ std::string MissingIwadQuestion(const std::string& iwadName) {
 }
 
 void ReadLaunchFiles(Platform& platform, ReaderActions& actions, LaunchSettings& settings,
-                     std::string& wadDir, const std::string& startDir) {
-    LaunchFileReader(platform, actions, settings, wadDir, startDir).Read();
+                     LaunchFolders& folders) {
+    LaunchFileReader(platform, actions, settings, folders).Read();
 }
 
 } // namespace tarnwick

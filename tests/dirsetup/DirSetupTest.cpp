@@ -58,11 +58,11 @@ struct DirSetupFixture {
         newWads = tree.AddFolder("New WADs");
         tree.AddFile("New WADs\\DOOM2.WAD");
         tree.AddFile("New WADs\\maps.pk3");
-        startDir = tree.AddFolder("Start");
+        folders.StartDir = tree.AddFolder("Start");
         tree.AddFile("Start\\local.wad");
-        wadDir = oldWads;
+        folders.WadDir = oldWads;
         SetEnvironmentVariableA("DOOMWADDIR", oldWads.c_str());
-        form = std::make_unique<TfrmDirSetup>(application, platform, lists, wadDir, startDir);
+        form = std::make_unique<TfrmDirSetup>(application, platform, lists, folders);
     }
 
     HWND Control(int id) const { return GetDlgItem(form->Handle(), id); }
@@ -87,7 +87,8 @@ struct DirSetupFixture {
     forms::Application application{"Tarnwick"};
     Win32Platform platform;
     RecordedLists lists;
-    std::string oldWads, newWads, startDir, wadDir;
+    std::string oldWads, newWads;
+    LaunchFolders folders;
     std::string shownText;
     std::unique_ptr<TfrmDirSetup> form;
 };
@@ -157,7 +158,7 @@ TEST(DirSetup, OkStoresTheTypedDirectoryAndRescansBothLists) {
     });
     EXPECT_EQ(result, forms::ModalResult::Ok);
     EXPECT_EQ(f.shownText, f.oldWads);
-    EXPECT_EQ(f.wadDir, f.newWads);
+    EXPECT_EQ(f.folders.WadDir, f.newWads);
     EXPECT_EQ(Environment("DOOMWADDIR"), f.newWads);
     ASSERT_EQ(f.lists.iwads.size(), 1u);
     EXPECT_TRUE(Contains(f.lists.iwads[0].titles, "DOOM 2: Hell on Earth"));
@@ -176,7 +177,7 @@ TEST(DirSetup, OkStoresTheTypedDirectoryAndRescansBothLists) {
         PostClick(f.Control(btnOkId));
     });
     EXPECT_EQ(result, forms::ModalResult::Ok);
-    EXPECT_EQ(f.wadDir, "");
+    EXPECT_EQ(f.folders.WadDir, "");
     EXPECT_EQ(Environment("DOOMWADDIR"), "");
     EXPECT_EQ(f.lists.iwads.size(), 1u);
     EXPECT_EQ(f.lists.resources.size(), 1u);
@@ -188,7 +189,7 @@ TEST(DirSetup, OkStoresTheTypedDirectoryAndRescansBothLists) {
         PostKey(f.Control(leWADDIRId), VK_RETURN);
     });
     EXPECT_EQ(result, forms::ModalResult::Ok);
-    EXPECT_EQ(f.wadDir, f.oldWads);
+    EXPECT_EQ(f.folders.WadDir, f.oldWads);
     EXPECT_EQ(Environment("DOOMWADDIR"), f.oldWads);
     EXPECT_EQ(f.lists.resources.size(), 1u);
 }
@@ -201,7 +202,7 @@ TEST(DirSetup, CancelAndCloseKeepTheDirectory) {
         PostClick(f.Control(btnCancelId));
     });
     EXPECT_EQ(result, forms::ModalResult::Cancel);
-    EXPECT_EQ(f.wadDir, f.oldWads);
+    EXPECT_EQ(f.folders.WadDir, f.oldWads);
     EXPECT_EQ(Environment("DOOMWADDIR"), f.oldWads);
     ASSERT_EQ(f.lists.iwads.size(), 1u);
     EXPECT_TRUE(Contains(f.lists.iwads[0].titles, "TNT: Evilution"));
@@ -216,7 +217,7 @@ TEST(DirSetup, CancelAndCloseKeepTheDirectory) {
         PostKey(f.Control(leWADDIRId), VK_ESCAPE);
     });
     EXPECT_EQ(result, forms::ModalResult::Cancel);
-    EXPECT_EQ(f.wadDir, f.oldWads);
+    EXPECT_EQ(f.folders.WadDir, f.oldWads);
     EXPECT_EQ(f.lists.iwads.size(), 1u);
     EXPECT_TRUE(f.lists.resources.empty());
 
@@ -227,7 +228,7 @@ TEST(DirSetup, CancelAndCloseKeepTheDirectory) {
         PostMessageA(f.form->Handle(), WM_SYSCOMMAND, SC_CLOSE, 0);
     });
     EXPECT_EQ(result, forms::ModalResult::Cancel);
-    EXPECT_EQ(f.wadDir, f.oldWads);
+    EXPECT_EQ(f.folders.WadDir, f.oldWads);
     EXPECT_EQ(Environment("DOOMWADDIR"), f.oldWads);
     EXPECT_TRUE(f.lists.iwads.empty());
     EXPECT_TRUE(f.lists.resources.empty());
@@ -263,14 +264,14 @@ TEST(DirSetup, ChangeOpensTheBrowserAtTheDirectory) {
     EXPECT_EQ(result, forms::ModalResult::Cancel);
     EXPECT_EQ(openedAt, f.oldWads);
     EXPECT_EQ(browser.Folder(), f.newWads);
-    EXPECT_EQ(f.wadDir, f.oldWads);
+    EXPECT_EQ(f.folders.WadDir, f.oldWads);
 
     // Picked, then OK: the picked folder went into the edit and is stored.
     then = btnOkId;
     result = f.ShowModal([&] { PostClick(f.Control(btnChWadDirId)); });
     EXPECT_EQ(result, forms::ModalResult::Ok);
     EXPECT_EQ(openedAt, f.oldWads);
-    EXPECT_EQ(f.wadDir, f.newWads);
+    EXPECT_EQ(f.folders.WadDir, f.newWads);
 
     // Cancelled in the browser: the edit keeps what was typed.
     pick.clear();
@@ -280,7 +281,7 @@ TEST(DirSetup, ChangeOpensTheBrowserAtTheDirectory) {
     });
     EXPECT_EQ(result, forms::ModalResult::Ok);
     EXPECT_EQ(openedAt, f.newWads);
-    EXPECT_EQ(f.wadDir, f.oldWads);
+    EXPECT_EQ(f.folders.WadDir, f.oldWads);
 }
 
 } // namespace

@@ -19,7 +19,13 @@ constexpr char kNotReady[] = "the start-up sequence never gave the focus to cbSo
 bool Resizable(HWND window) { return (GetWindowLongA(window, GWL_STYLE) & WS_THICKFRAME) != 0; }
 
 // Waits until the focus is on the window; false when it never gets there.
+// Under Wine without a window manager the X focus can leave the program as a
+// dialog closes, so that none of its windows is active; a click on an empty
+// place of the window makes it active again, as a person would.
 bool FocusReaches(HWND any, HWND expected) {
+    const HWND root = GetAncestor(expected, GA_ROOT);
+    if (!WaitUntil([&] { return ActiveOf(any) != nullptr; }, milliseconds(1000)))
+        ClickAt(root, 2, 2);
     return WaitUntil([&] { return FocusOf(any) == expected; }, milliseconds(5000));
 }
 

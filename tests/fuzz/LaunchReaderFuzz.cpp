@@ -24,7 +24,7 @@ namespace {
 
 class FuzzActions : public ReaderActions {
   public:
-    FuzzActions(WadDirAnswer answer, std::string& wadDir) : answer_(answer), wadDir_(wadDir) {}
+    FuzzActions(WadDirAnswer answer, LaunchFolders& folders) : answer_(answer), folders_(folders) {}
 
     void ShowIwads(const IwadList& list) override {
         if (list.titles.empty() || list.selected < 0 ||
@@ -37,12 +37,12 @@ class FuzzActions : public ReaderActions {
         if (message.empty()) std::abort();
         return answer_;
     }
-    void ShowWadDirDialog() override { wadDir_ = "C:\\CHOSEN"; }
+    void ShowWadDirDialog() override { folders_.WadDir = "C:\\CHOSEN"; }
     std::string SelectedIwad() override { return selected_; }
 
   private:
     WadDirAnswer answer_;
-    std::string& wadDir_;
+    LaunchFolders& folders_;
     std::string selected_;
 };
 
@@ -92,11 +92,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const WadDirAnswer answers[] = {WadDirAnswer::Yes, WadDirAnswer::No, WadDirAnswer::None,
                                     WadDirAnswer::None};
-    std::string wadDir = "C:\\WADS";
-    FuzzActions actions(answers[control & 3], wadDir);
+    LaunchFolders folders{"C:\\WADS", platform.currentDirectory};
+    FuzzActions actions(answers[control & 3], folders);
     LaunchSettings settings;
     try {
-        ReadLaunchFiles(platform, actions, settings, wadDir, platform.currentDirectory);
+        ReadLaunchFiles(platform, actions, settings, folders);
     } catch (const IoError&) {
     } catch (const ConversionError&) {
     }

@@ -34,14 +34,14 @@ class Reading {
 
   public:
     explicit Reading(const TempFolder& start, std::string wadDirBefore = "C:\\BEFORE")
-        : start_(start), wadDir(std::move(wadDirBefore)), actions(platform_, wadDir, start.path()) {
-    }
+        : start_(start), folders{std::move(wadDirBefore), start.path()},
+          actions(platform_, folders) {}
 
     // The error's message, or "" when the reading ended normally.
     std::string Run() {
         CurrentDirectoryScope inStart(start_.path());
         try {
-            ReadLaunchFiles(platform_, actions, settings, wadDir, start_.path());
+            ReadLaunchFiles(platform_, actions, settings, folders);
         } catch (const ConversionError& error) {
             return error.what();
         } catch (const IoError& error) {
@@ -51,7 +51,7 @@ class Reading {
         return "";
     }
 
-    std::string wadDir;
+    LaunchFolders folders;
     LaunchSettings settings;
     ScriptedReaderActions actions;
     std::optional<std::uint32_t> ioErrorCode;
@@ -120,7 +120,7 @@ TEST(ReadLaunchFiles, FullExampleComesBackAndSavesTheSameFiles) {
 
     Reading reading(start);
     EXPECT_EQ(reading.Run(), "");
-    EXPECT_EQ(reading.wadDir, wads.path());
+    EXPECT_EQ(reading.folders.WadDir, wads.path());
     EXPECT_EQ(Environment("DOOMWADDIR"), wads.path());
     EXPECT_EQ(reading.settings.iwad, "Custom...");
     EXPECT_EQ(reading.settings.customIwad, "doom2.wad");
@@ -132,7 +132,7 @@ TEST(ReadLaunchFiles, FullExampleComesBackAndSavesTheSameFiles) {
     ASSERT_EQ(reading.actions.candidateLists.size(), 1u);
     EXPECT_EQ(reading.actions.candidateLists[0], (Names{"maps.wad", "doom2.wad", "extra.pk3"}));
 
-    const LaunchFileSet again = FormatLaunchFiles(reading.settings, reading.wadDir,
+    const LaunchFileSet again = FormatLaunchFiles(reading.settings, reading.folders.WadDir,
                                                   [](const std::string&) { return false; });
     EXPECT_EQ(again.responseFile, kFullResponseFile);
     EXPECT_EQ(again.consoleScript, kFullConsoleScript);
@@ -200,7 +200,7 @@ TEST(ReadLaunchFiles, MissingIwadAsksAndFollowsEachAnswer) {
     EXPECT_EQ(yes.Run(), "");
     EXPECT_EQ(yes.actions.questions, Names{question});
     EXPECT_EQ(yes.actions.dialogsShown, 1);
-    EXPECT_EQ(yes.wadDir, chosen.path());
+    EXPECT_EQ(yes.folders.WadDir, chosen.path());
     EXPECT_EQ(yes.actions.iwadLists.back().titles,
               (Names{"TNT: Evilution", "The Ultimate DOOM", "Custom..."}));
     EXPECT_EQ(yes.settings.iwad, "TNT: Evilution");
@@ -225,7 +225,7 @@ TEST(ReadLaunchFiles, MissingFilesEndTheReadingQuietly) {
     Reading nothing(start);
     EXPECT_EQ(nothing.Run(), "");
     EXPECT_EQ(nothing.settings, LaunchSettings());
-    EXPECT_EQ(nothing.wadDir, "C:\\BEFORE");
+    EXPECT_EQ(nothing.folders.WadDir, "C:\\BEFORE");
     EXPECT_EQ(Environment("DOOMWADDIR"), "unchanged");
     EXPECT_TRUE(nothing.actions.iwadLists.empty());
 
@@ -246,7 +246,7 @@ TEST(ReadLaunchFiles, MissingFilesEndTheReadingQuietly) {
     expected.sourcePort = 3;
     expected.customExecutable = "C:\\Ports\\my port.exe";
     EXPECT_EQ(noResponse.settings, expected);
-    EXPECT_EQ(noResponse.wadDir, "D:\\W");
+    EXPECT_EQ(noResponse.folders.WadDir, "D:\\W");
     EXPECT_EQ(Environment("DOOMWADDIR"), "D:\\W");
     EXPECT_EQ(noResponse.actions.candidateLists.size(), 1u);
 
@@ -256,7 +256,7 @@ TEST(ReadLaunchFiles, MissingFilesEndTheReadingQuietly) {
     oneLine.AddFile("qorvex.rsp", "+map MAP01\r\n");
     Reading single(oneLine);
     EXPECT_EQ(single.Run(), "");
-    EXPECT_EQ(single.wadDir, "E:\\Games");
+    EXPECT_EQ(single.folders.WadDir, "E:\\Games");
     EXPECT_EQ(single.settings.sourcePort, 3);
     EXPECT_EQ(single.settings.customExecutable, "");
     EXPECT_EQ(single.settings.startMap, "");
@@ -265,7 +265,7 @@ TEST(ReadLaunchFiles, MissingFilesEndTheReadingQuietly) {
     oneLine.AddFile("qorvex.bat", "set DOOMWADDIR=\r\nGZDoom.exe @qorvex.rsp\r\n");
     Reading upper(oneLine);
     EXPECT_EQ(upper.Run(), "");
-    EXPECT_EQ(upper.wadDir, "");
+    EXPECT_EQ(upper.folders.WadDir, "");
     EXPECT_EQ(upper.settings.sourcePort, 3);
     EXPECT_EQ(upper.settings.customExecutable, "GZDoom.exe");
     EXPECT_EQ(upper.settings.startMap, "MAP01");
@@ -388,7 +388,7 @@ TEST(ReadLaunchFiles, LineRulesKeywordsAndFreeParameters) {
     reading.settings.peerToPeer = true;
     EXPECT_EQ(reading.Run(), "");
     // Ctrl-Z ends the batch line's text; the lone carriage return is dropped.
-    EXPECT_EQ(reading.wadDir, "C:\\W");
+    EXPECT_EQ(reading.folders.WadDir, "C:\\W");
     EXPECT_EQ(reading.settings.sourcePort, 1);
     EXPECT_FALSE(reading.settings.backupPackets);
     EXPECT_FALSE(reading.settings.peerToPeer);
@@ -422,7 +422,7 @@ TEST(ReadLaunchFiles, QuotedValuesAndBatchEscapesComeBackWhole) {
                                 "-nomonsters +set x \"a b\"\r\n");
     Reading reading(start);
     EXPECT_EQ(reading.Run(), "");
-    EXPECT_EQ(reading.wadDir, "C:\\R&D\\100%");
+    EXPECT_EQ(reading.folders.WadDir, "C:\\R&D\\100%");
     EXPECT_EQ(Environment("DOOMWADDIR"), "C:\\R&D\\100%");
     EXPECT_EQ(reading.settings.sourcePort, 3);
     EXPECT_EQ(reading.settings.customExecutable, "C:\\my port@home (x86).exe");
@@ -451,7 +451,7 @@ TEST(ReadLaunchFiles, FileThatCannotBeOpenedRaisesIoErrorAfterWhatWasRead) {
     EXPECT_NE(reading.Run(), "");
     CloseHandle(locked);
     EXPECT_EQ(reading.ioErrorCode, std::optional<std::uint32_t>(ERROR_SHARING_VIOLATION));
-    EXPECT_EQ(reading.wadDir, "C:\\W");
+    EXPECT_EQ(reading.folders.WadDir, "C:\\W");
     EXPECT_EQ(reading.settings.sourcePort, 1);
     EXPECT_EQ(reading.settings.startMap, "");
     EXPECT_EQ(reading.settings.skill, 3);

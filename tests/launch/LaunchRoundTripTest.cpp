@@ -218,16 +218,16 @@ TEST(LaunchRoundTrip, RandomSettingsSurviveASaveAndARead) {
         start.AddFile("qorvex.bat", first.batchFile);
 
         LaunchSettings read;
-        std::string wadDir = "C:\\BEFORE";
-        ScriptedReaderActions actions(platform, wadDir, start.path());
+        LaunchFolders folders{"C:\\BEFORE", start.path()};
+        ScriptedReaderActions actions(platform, folders);
         actions.answer = WadDirAnswer::No;
-        ReadLaunchFiles(platform, actions, read, wadDir, start.path());
+        ReadLaunchFiles(platform, actions, read, folders);
 
-        EXPECT_EQ(wadDir, savedWadDir);
+        EXPECT_EQ(folders.WadDir, savedWadDir);
         const LaunchSettings expected = ExpectedAfterReading(saved);
         EXPECT_EQ(Describe(read), Describe(expected));
         EXPECT_TRUE(read == expected); // no field left out of Describe
-        const LaunchFileSet second = FormatLaunchFiles(read, wadDir, DemoExists);
+        const LaunchFileSet second = FormatLaunchFiles(read, folders.WadDir, DemoExists);
         EXPECT_EQ(second.responseFile, first.responseFile);
         EXPECT_EQ(second.consoleScript, first.consoleScript);
         EXPECT_EQ(second.batchFile, first.batchFile);

@@ -2,7 +2,8 @@
 // the WAD directory dialog would do are set by the test beforehand.
 #pragma once
 
-#include "GameDataScan.h"
+#include "GameDataLists.h"
+#include "LaunchFolders.h"
 #include "Platform.h"
 #include "ReaderActions.h"
 
@@ -13,8 +14,8 @@ namespace tarnwick::testing {
 
 class ScriptedReaderActions : public ReaderActions {
   public:
-    ScriptedReaderActions(Platform& platform, std::string& wadDir, std::string startDir)
-        : platform_(platform), wadDir_(wadDir), startDir_(std::move(startDir)) {}
+    ScriptedReaderActions(Platform& platform, LaunchFolders& folders)
+        : platform_(platform), folders_(folders) {}
 
     WadDirAnswer answer = WadDirAnswer::No;
     std::string folderChosenInDialog; // the WAD directory the dialog's OK sets
@@ -35,10 +36,9 @@ class ScriptedReaderActions : public ReaderActions {
     // As the dialog's OK does: sets the directory and the variable, rescans.
     void ShowWadDirDialog() override {
         ++dialogsShown;
-        wadDir_ = folderChosenInDialog;
-        platform_.SetEnvironment("DOOMWADDIR", wadDir_);
-        ShowIwads(ScanIwads(platform_, wadDir_));
-        ShowResourceCandidates(ScanResourceCandidates(platform_, startDir_, wadDir_));
+        folders_.WadDir = folderChosenInDialog;
+        platform_.SetEnvironment("DOOMWADDIR", folders_.WadDir);
+        RescanGameData(platform_, *this, folders_);
     }
     std::string SelectedIwad() override {
         if (iwadLists.empty()) return {};
@@ -48,8 +48,7 @@ class ScriptedReaderActions : public ReaderActions {
 
   private:
     Platform& platform_;
-    std::string& wadDir_;
-    std::string startDir_;
+    LaunchFolders& folders_;
 };
 
 } // namespace tarnwick::testing

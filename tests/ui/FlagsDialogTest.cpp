@@ -1,9 +1,11 @@
 #include "Application.h"
 #include "FlagsControlIds.h"
 #include "LayoutProbe.h"
+#include "ScriptedDialogs.h"
 #include "ScriptedPrompts.h"
 #include "TfrmFlags.h"
 #include "TfrmMain.h"
+#include "Win32Platform.h"
 
 #include <gtest/gtest.h>
 
@@ -126,9 +128,12 @@ TEST_F(FlagsDialogTest, HasTheDesignedLayoutAt96AndAt120Dpi) {
 }
 
 TEST_F(FlagsDialogTest, SaysUnderConstructionOncePerOpeningAndKeepsItsTicks) {
-    TfrmMain frmMain(app, Dpi(96));
+    Win32Platform platform;
+    LaunchFolders folders;
+    testing::ScriptedDialogs dialogs;
+    TfrmMain frmMain(app, platform, folders, dialogs, Dpi(96));
     TfrmFlags frmFlags(app, Dpi(96));
-    frmMain.SetFlagsDialog(frmFlags);
+    dialogs.onFlags = [&] { frmFlags.ShowModal(); };
     const LaunchSettings before = frmMain.Settings();
 
     // First opening: tick "Falling Damage" and one "No Respawn" while it is up.

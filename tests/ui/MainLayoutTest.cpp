@@ -1,8 +1,9 @@
 #include "Application.h"
 #include "LayoutProbe.h"
 #include "MainControlIds.h"
-#include "MainDirs.h"
+#include "ScriptedDialogs.h"
 #include "ScriptedPrompts.h"
+#include "Win32Platform.h"
 #include "TfrmMain.h"
 
 #include <gtest/gtest.h>
@@ -138,6 +139,9 @@ struct MainWindowTest : ::testing::Test {
 
     forms::Application app{"Tarnwick"};
     forms::ScriptedPrompts* prompts = nullptr;
+    Win32Platform platform;
+    LaunchFolders folders;
+    testing::ScriptedDialogs dialogs;
 };
 
 // A spin edit's bounds hold its field and the arrows beside it.
@@ -207,19 +211,19 @@ void ExpectDesignedLayout(const TfrmMain& window, const Dpi& dpi) {
 
 TEST_F(MainWindowTest, HasTheDesignedLayoutAt96AndAt120Dpi) {
     {
-        TfrmMain frmMain(app, Dpi(96));
+        TfrmMain frmMain(app, platform, folders, dialogs, Dpi(96));
         ExpectDesignedLayout(frmMain, Dpi(96));
     }
     {
-        TfrmMain frmMain(app, Dpi(120));
+        TfrmMain frmMain(app, platform, folders, dialogs, Dpi(120));
         ExpectDesignedLayout(frmMain, Dpi(120));
     }
 }
 
 TEST_F(MainWindowTest, StartsWithTheDefaultsAndTheDesignedLimits) {
     SetCurrentDirectoryA("C:\\windows");
-    TfrmMain frmMain(app, Dpi(96));
-    EXPECT_STRCASEEQ(StartDir.c_str(), "C:\\windows");
+    TfrmMain frmMain(app, platform, folders, dialogs, Dpi(96));
+    EXPECT_STRCASEEQ(folders.StartDir.c_str(), "C:\\windows");
     EXPECT_EQ(frmMain.Settings(), LaunchSettings{});
 
     EXPECT_EQ(frmMain.cbIWAD.Items(), std::vector<std::string>{"Custom..."});
@@ -302,7 +306,7 @@ TEST_F(MainWindowTest, StartsWithTheDefaultsAndTheDesignedLimits) {
 }
 
 TEST_F(MainWindowTest, ShowsAndReadsBackASettingsRecord) {
-    TfrmMain frmMain(app, Dpi(96));
+    TfrmMain frmMain(app, platform, folders, dialogs, Dpi(96));
     LaunchSettings settings;
     settings.sourcePort = 3;
     settings.customExecutable = "C:\\ports\\my port.exe";

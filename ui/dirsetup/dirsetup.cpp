@@ -5,15 +5,15 @@
 #include "StockGlyphs.h"
 
 #include "GameDataLists.h"
-#include "GameDataScan.h"
+#include "LaunchFolders.h"
 #include "Platform.h"
 
 namespace tarnwick::dirsetup {
 
 TfrmDirSetup::TfrmDirSetup(forms::Application& application, Platform& platform,
-                           GameDataLists& lists, std::string& wadDir, const std::string& startDir)
+                           GameDataLists& lists, LaunchFolders& folders)
     : Form(application, {"Directory Setup", 426, 109, forms::FrameKind::Dialog}),
-      platform_(platform), lists_(lists), wadDir_(wadDir), startDir_(startDir),
+      platform_(platform), lists_(lists), folders_(folders),
       // The label stands above its edit, 3 pixels apart.
       lblWADDIR_(*this, lblWADDIRId, "WADs Directory:", {8, 8, 321, 13}),
       leWADDIR_(*this, leWADDIRId, {8, 24, 321, 21}),
@@ -39,8 +39,8 @@ void TfrmDirSetup::FormCreate() {
 void TfrmDirSetup::FormActivate() {
     // Each showing starts from the stored directory: what was typed and not
     // confirmed last time is gone.
-    leWADDIR_.SetText(wadDir_);
-    browser_.SetFolder(wadDir_);
+    leWADDIR_.SetText(folders_.WadDir);
+    browser_.SetFolder(folders_.WadDir);
 }
 
 void TfrmDirSetup::btnChWadDirClick() {
@@ -49,12 +49,11 @@ void TfrmDirSetup::btnChWadDirClick() {
 
 void TfrmDirSetup::btnOkClick() {
     // Taken as typed: an empty text or a missing folder is accepted.
-    wadDir_ = leWADDIR_.Text();
-    platform_.SetEnvironment("DOOMWADDIR", wadDir_);
-    lists_.ShowIwads(ScanIwads(platform_, wadDir_));
-    lists_.ShowResourceCandidates(ScanResourceCandidates(platform_, startDir_, wadDir_));
+    folders_.WadDir = leWADDIR_.Text();
+    platform_.SetEnvironment("DOOMWADDIR", folders_.WadDir);
+    RescanGameData(platform_, lists_, folders_);
 }
 
-void TfrmDirSetup::btnCancelClick() { lists_.ShowIwads(ScanIwads(platform_, wadDir_)); }
+void TfrmDirSetup::btnCancelClick() { RescanIwads(platform_, lists_, folders_.WadDir); }
 
 } // namespace tarnwick::dirsetup

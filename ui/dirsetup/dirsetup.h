@@ -15,15 +15,17 @@
 namespace tarnwick {
 class GameDataLists;
 class Platform;
+struct LaunchFolders;
 } // namespace tarnwick
 
 namespace tarnwick::dirsetup {
 
 class TfrmDirSetup : public forms::Form {
   public:
-    // wadDir and startDir are the main window's; lists receives the rescans.
+    // folders: the program's; OK changes its WAD directory. lists receives
+    // the rescans.
     TfrmDirSetup(forms::Application& application, Platform& platform, GameDataLists& lists,
-                 std::string& wadDir, const std::string& startDir);
+                 LaunchFolders& folders);
 
     vesk::TVeskFolderDialog& FolderBrowser() { return browser_; }
 
@@ -36,8 +38,7 @@ class TfrmDirSetup : public forms::Form {
 
     Platform& platform_;
     GameDataLists& lists_;
-    std::string& wadDir_;
-    const std::string& startDir_;
+    LaunchFolders& folders_;
 
     forms::Label lblWADDIR_;
     forms::Edit leWADDIR_;

@@ -1,10 +1,8 @@
 #include "TfrmMain.h"
 
 #include "IwadCatalogue.h"
-#include "MainDirs.h"
 #include "MainGlyphs.h"
 #include "SettingsTables.h"
-#include "TfrmFlags.h"
 
 #include <array>
 #include <string>
@@ -52,8 +50,10 @@ FileDialogRequest OpenOne(const char* title, const char* filter, const char* ext
 } // namespace
 
 // clang-format off
-TfrmMain::TfrmMain(forms::Application& application, forms::Dpi dpi)
+TfrmMain::TfrmMain(forms::Application& application, Platform& platform, LaunchFolders& folders,
+                   MainDialogs& dialogs, forms::Dpi dpi)
     : Form(application, {"Tarnwick Pro", 723, 370, forms::FrameKind::Single}, dpi),
+      platform_(platform), folders_(folders), dialogs_(dialogs),
       wingdingsLarge_("Wingdings", dpi.Scale(20), SYMBOL_CHARSET),
       wingdingsSmall_("Wingdings", dpi.Scale(11), SYMBOL_CHARSET),
 

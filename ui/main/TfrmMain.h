@@ -3,10 +3,12 @@
 // Members are declared in creation order, which is the tab order.
 #pragma once
 
+#include "LaunchFolders.h"
 #include "LaunchSettings.h"
-#include "ReaderActions.h"
-#include "Win32Platform.h"
 #include "MainControlIds.h"
+#include "MainDialogs.h"
+#include "Platform.h"
+#include "ReaderActions.h"
 
 #include "Button.h"
 #include "CheckBox.h"
@@ -26,26 +28,17 @@
 
 namespace tarnwick {
 
-class TfrmFlags;
-namespace dirsetup {
-class TfrmDirSetup;
-}
-
 class TfrmMain : public forms::Form, public ReaderActions {
   public:
-    explicit TfrmMain(forms::Application& application, forms::Dpi dpi = forms::Dpi::OfScreen());
+    // platform, folders and dialogs are the program's; creating the window
+    // sets folders.StartDir.
+    TfrmMain(forms::Application& application, Platform& platform, LaunchFolders& folders,
+             MainDialogs& dialogs, forms::Dpi dpi = forms::Dpi::OfScreen());
 
     // The window shows a LaunchSettings: these move one into the controls
     // (and the dialogs that hold the custom paths) and read it back.
     void ShowSettings(const LaunchSettings& settings);
     LaunchSettings Settings() const;
-
-    // The two dialogs, created after this window, that its buttons open.
-    void SetFlagsDialog(TfrmFlags& flags) noexcept { frmFlags_ = &flags; }
-    void SetDirSetupDialog(dirsetup::TfrmDirSetup& dirSetup) noexcept { frmDirSetup_ = &dirSetup; }
-
-    // Files, folders, the environment and starting the port.
-    Platform& System() noexcept { return platform_; }
 
     // What reading the launch files back and the WAD directory dialog need
     // from this window.
@@ -85,10 +78,10 @@ class TfrmMain : public forms::Form, public ReaderActions {
     void btnResetClick();
     void btnLoadClick();
 
-    Win32Platform platform_;
+    Platform& platform_;
+    LaunchFolders& folders_;
+    MainDialogs& dialogs_;
     std::vector<std::string> offeredCandidates_; // what cbPWADS holds
-    dirsetup::TfrmDirSetup* frmDirSetup_ = nullptr;
-    TfrmFlags* frmFlags_ = nullptr;
 
     // Symbol fonts for the folder and arrow buttons, where "Wingdings" exists.
     forms::Font wingdingsLarge_;

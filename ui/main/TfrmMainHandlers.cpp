@@ -3,15 +3,12 @@
 #include "TfrmMain.h"
 
 #include "Application.h"
-#include "GameDataScan.h"
+#include "GameDataLists.h"
 #include "IwadCatalogue.h"
 #include "LaunchReader.h"
 #include "LaunchWriter.h"
-#include "MainDirs.h"
 #include "SettingsTables.h"
-#include "TfrmFlags.h"
 #include "UserPrompts.h"
-#include "dirsetup.h"
 
 namespace tarnwick {
 namespace {
@@ -74,24 +71,22 @@ void TfrmMain::BindHandlers() {
     btnLoad.onClick = [this] { btnLoadClick(); };
 }
 
-void TfrmMain::FormCreate() { StartDir = platform_.CurrentDirectory(); }
+void TfrmMain::FormCreate() { folders_.StartDir = platform_.CurrentDirectory(); }
 
 // Raised once, when the window is first shown and active: the form raises its
 // activation once per showing, and the main window is shown once.
 void TfrmMain::FormActivate() {
-    WadDir = ReadWadDirFromEnvironment(platform_);
-    if (!WadDir.empty())
-        ShowIwads(ScanIwads(platform_, WadDir));
+    folders_.WadDir = ReadWadDirFromEnvironment(platform_);
+    if (!folders_.WadDir.empty())
+        RescanIwads(platform_, *this, folders_.WadDir);
     else
         btnWaddirClick(); // its OK and Cancel rescan
-    ShowResourceCandidates(ScanResourceCandidates(platform_, StartDir, WadDir));
+    RescanResourceCandidates(platform_, *this, folders_);
     btnLoad.Click();
     cbSource.Focus();
 }
 
-void TfrmMain::btnWaddirClick() {
-    if (frmDirSetup_) frmDirSetup_->ShowModal();
-}
+void TfrmMain::btnWaddirClick() { dialogs_.ShowDirSetup(); }
 
 void TfrmMain::cbIWADChange() {
     if (SelectedIwad() == kCustomIwadTitle) odIWAD.Execute();
@@ -103,7 +98,8 @@ void TfrmMain::cbPWADSKeyDown(WORD key) {
 
 void TfrmMain::btnPwadsClick() {
     const std::string name = cbPWADS.Text();
-    if (platform_.FileExists(WadDir + "\\" + name) || platform_.FileExists(name)) lbPwads.Add(name);
+    if (platform_.FileExists(folders_.WadDir + "\\" + name) || platform_.FileExists(name))
+        lbPwads.Add(name);
     // No item stays selected. Clearing the selection also empties the field,
     // which is right for a picked item; text typed by hand must stay.
     const int picked = cbPWADS.SelectedIndex();
@@ -185,11 +181,11 @@ void TfrmMain::sbTeamDamageChange() {
     stTeamDamage.SetText(std::to_string(sbTeamDamage.Position()));
 }
 
-void TfrmMain::btnEDMFClick() {
-    if (frmFlags_) frmFlags_->ShowModal();
-}
+void TfrmMain::btnEDMFClick() { dialogs_.ShowFlags(); }
 
-void TfrmMain::btnSaveClick() { WriteLaunchFiles(platform_, Settings(), WadDir, StartDir); }
+void TfrmMain::btnSaveClick() {
+    WriteLaunchFiles(platform_, Settings(), folders_.WadDir, folders_.StartDir);
+}
 
 void TfrmMain::btnRunClick() {
     btnSave.Click(); // an error here ends Run: nothing is started
@@ -198,7 +194,7 @@ void TfrmMain::btnRunClick() {
 }
 
 void TfrmMain::btnResetClick() {
-    DeleteLaunchFiles(platform_, StartDir);
+    DeleteLaunchFiles(platform_, folders_.StartDir);
     App().Terminate();
 }
 
@@ -206,7 +202,7 @@ void TfrmMain::btnLoadClick() {
     LaunchSettings settings = Settings();
     // What was read before an error stays: the window shows it either way.
     const AtScopeEnd show([this, &settings] { ShowSettings(settings); });
-    ReadLaunchFiles(platform_, *this, settings, WadDir, StartDir);
+    ReadLaunchFiles(platform_, *this, settings, folders_);
 }
 
 WadDirAnswer TfrmMain::AskForNewWadDir(const std::string& message) {

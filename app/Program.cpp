@@ -1,0 +1,19 @@
+#include "Program.h"
+
+namespace tarnwick {
+
+Program::Program() : application_("Tarnwick"), frmMain_(application_, platform_, folders_, *this) {}
+
+void Program::ShowDirSetup() {
+    if (!frmDirSetup_)
+        frmDirSetup_ =
+            std::make_unique<dirsetup::TfrmDirSetup>(application_, platform_, frmMain_, folders_);
+    frmDirSetup_->ShowModal();
+}
+
+void Program::ShowFlags() {
+    if (!frmFlags_) frmFlags_ = std::make_unique<TfrmFlags>(application_);
+    frmFlags_->ShowModal();
+}
+
+} // namespace tarnwick

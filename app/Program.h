@@ -1,0 +1,39 @@
+// The program as one object: it owns the platform, the application, the two
+// folders that the windows share, the main window and the two dialogs, and
+// hands each window what it works with. The dialogs are made the first time
+// they are shown: until then they would only be hidden windows.
+#pragma once
+
+#include "Application.h"
+#include "LaunchFolders.h"
+#include "MainDialogs.h"
+#include "TfrmFlags.h"
+#include "TfrmMain.h"
+#include "Win32Platform.h"
+#include "dirsetup.h"
+
+#include <memory>
+
+namespace tarnwick {
+
+class Program final : private MainDialogs {
+  public:
+    Program();
+
+    // Shows the main window and runs until the program ends.
+    void Run() { application_.Run(); }
+
+  private:
+    void ShowDirSetup() override;
+    void ShowFlags() override;
+
+    Win32Platform platform_;
+    forms::Application application_;
+    LaunchFolders folders_;
+    TfrmMain frmMain_; // the first form: the main window
+    // Destroyed before the main window, which owns their windows.
+    std::unique_ptr<dirsetup::TfrmDirSetup> frmDirSetup_;
+    std::unique_ptr<TfrmFlags> frmFlags_;
+};
+
+} // namespace tarnwick

@@ -1,8 +1,0 @@
-#include "MainDirs.h"
-
-namespace tarnwick {
-
-std::string WadDir;
-std::string StartDir;
-
-} // namespace tarnwick
