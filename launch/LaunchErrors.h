@@ -8,8 +8,9 @@
 
 namespace tarnwick {
 
-// A failed file, directory or process operation, with the operating system's
-// error code and the system's own message text for it.
+// A failed operation of the operating system (a file, a folder, a process, a
+// window), with the system's error code and its own message text: the one
+// error type for such failures, in the launch logic and the windows alike.
 class IoError : public std::runtime_error {
   public:
     IoError(std::uint32_t code, const std::string& systemMessage)

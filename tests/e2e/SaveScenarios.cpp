@@ -1,9 +1,11 @@
 // Save from the window: the files it writes, byte for byte, and a save that
 // fails.
 #include "DirSetupControls.h"
+#include "ErrorText.h"
 #include "Examples.h"
 #include "RunningLauncher.h"
 #include "ScenarioFolders.h"
+#include "Win32Platform.h"
 
 #include <gtest/gtest.h>
 
@@ -104,20 +106,8 @@ TEST(Save, TheFullExampleBuiltThroughTheWindow) {
     ExpectLaunchFiles(folders.start, FullExample(folders.wads));
 }
 
-// The system's text for an error code, as the error box shows it: a full
-// stop added after a last character that sorts after ".".
-std::string ErrorBoxTextFor(DWORD code) {
-    char* buffer = nullptr;
-    const DWORD length = FormatMessageA(
-        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-        nullptr, code, 0, reinterpret_cast<char*>(&buffer), 0, nullptr);
-    std::string text = length != 0 && buffer != nullptr ? std::string(buffer, length) : "";
-    if (buffer != nullptr) LocalFree(buffer);
-    while (!text.empty() && (text.back() == '\n' || text.back() == '\r'))
-        text.pop_back();
-    if (!text.empty() && static_cast<unsigned char>(text.back()) > '.') text += '.';
-    return text;
-}
+// The system's text for an error code, as the error box shows it.
+std::string ErrorBoxTextFor(DWORD code) { return forms::ErrorBoxText(SystemMessage(code)); }
 
 TEST(Save, IntoAFileHeldOpenShowsOneErrorBoxAndTheWindowGoesOn) {
     ScenarioFolders folders;

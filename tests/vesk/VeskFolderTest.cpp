@@ -6,7 +6,7 @@
 #include "FolderTestTree.h"
 #include "ScriptedPrompts.h"
 #include "ShortenPath.h"
-#include "Win32Error.h"
+#include "Win32Platform.h"
 
 #include <shellapi.h>
 
@@ -373,7 +373,7 @@ TEST(VeskFolderDialog, NewFolderThatCannotBeMadeWarnsAndKeepsTheSelection) {
     ASSERT_EQ(prompts.messages.size(), 1u);
     const auto& warning = prompts.messages[0];
     EXPECT_EQ(warning.owner, run.openings[0].dialog);
-    EXPECT_EQ(warning.text, forms::SystemMessage(ERROR_CANNOT_MAKE));
+    EXPECT_EQ(warning.text, SystemMessage(ERROR_CANNOT_MAKE));
     EXPECT_FALSE(warning.text.empty());
     EXPECT_EQ(warning.caption, browser.NewFolderCaption());
     EXPECT_EQ(warning.style, static_cast<UINT>(MB_ICONWARNING | MB_OK));
@@ -429,7 +429,7 @@ TEST(VeskFolderDialog, ItemWithoutPathShowsItsDisplayName) {
     // The display name is no place on disk: nothing is made, the warning
     // shows, and the browser reopens on the same item, which has no path.
     ASSERT_EQ(prompts.messages.size(), 1u);
-    EXPECT_EQ(prompts.messages[0].text, forms::SystemMessage(ERROR_CANNOT_MAKE));
+    EXPECT_EQ(prompts.messages[0].text, SystemMessage(ERROR_CANNOT_MAKE));
     char current[MAX_PATH] = {};
     GetCurrentDirectoryA(MAX_PATH, current);
     EXPECT_FALSE(FolderExists(std::string(current) + "\\" + displayName));

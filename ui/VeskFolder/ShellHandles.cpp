@@ -11,7 +11,7 @@ ShellFolder DesktopFolder() {
     IShellFolder* desktop = nullptr;
     HRESULT result = shell::GetDesktopFolder(&desktop);
     if (FAILED(result) || desktop == nullptr)
-        throw forms::Win32Error("SHGetDesktopFolder", static_cast<DWORD>(result));
+        throw forms::SystemFailure("SHGetDesktopFolder", static_cast<DWORD>(result));
     return ShellFolder(desktop);
 }
 

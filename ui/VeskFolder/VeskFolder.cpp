@@ -6,6 +6,7 @@
 #include "NewFolderPath.h"
 #include "ShortenPath.h"
 #include "Win32Error.h"
+#include "Win32Platform.h"
 
 #include "UserPrompts.h"
 
@@ -103,7 +104,7 @@ bool TVeskFolderDialog::Execute() {
         ITEMIDLIST* items = nullptr;
         HRESULT result = shell::GetSpecialFolderLocation(owner, *specialFolder, &items);
         if (FAILED(result))
-            throw forms::Win32Error("SHGetSpecialFolderLocation", static_cast<DWORD>(result));
+            throw forms::SystemFailure("SHGetSpecialFolderLocation", static_cast<DWORD>(result));
         root.reset(items);
     }
 
@@ -306,7 +307,7 @@ void TVeskFolderDialog::NewFolderClicked() {
     if (!selectionPath_.empty() && DirectoryExists(newPath)) {
         selectionText_ = newPath;
     } else {
-        prompts_.ShowMessage(dialog_, forms::SystemMessage(ERROR_CANNOT_MAKE), NewFolderCaption(),
+        prompts_.ShowMessage(dialog_, SystemMessage(ERROR_CANNOT_MAKE), NewFolderCaption(),
                              MB_ICONWARNING | MB_OK);
     }
     CancelDialog(dialog_);

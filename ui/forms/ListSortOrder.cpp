@@ -25,7 +25,7 @@ std::string SortKey(std::string_view text, LCID locale) {
                             reinterpret_cast<LPWSTR>(buffer.data()), int(buffer.size()));
     if (size > 0) return std::string(buffer.data(), std::size_t(size));
     size = LCMapStringW(locale, flags, wide.data(), length, nullptr, 0);
-    if (size <= 0) throw Win32Error("LCMapStringW", GetLastError());
+    if (size <= 0) ThrowLastError("LCMapStringW");
     std::string key(std::size_t(size), '\0');
     LCMapStringW(locale, flags, wide.data(), length, reinterpret_cast<LPWSTR>(key.data()), size);
     return key;

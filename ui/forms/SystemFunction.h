@@ -13,7 +13,7 @@ namespace tarnwick::forms {
 
 // The function of a system DLL, the DLL loaded if it is not yet; it stays
 // loaded for the process. (The DLLs asked for are known DLLs, which the system
-// takes only from its own folder.) Raises Win32Error when either is missing.
+// takes only from its own folder.) Raises IoError when either is missing.
 template <class Function> Function SystemFunction(const char* dll, const char* name) {
     HMODULE module = GetModuleHandleA(dll);
     if (module == nullptr) module = LoadLibraryA(dll);
