@@ -1,6 +1,8 @@
 // The Yes/No question box, answered by messages to the real box.
 #include "QuestionBox.h"
 
+#include "Application.h"
+
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -52,10 +54,11 @@ void CALLBACK Answer(HWND, UINT, UINT_PTR timer, DWORD) {
 }
 
 int AskWith(Gesture gesture) {
+    static Application application("Tarnwick");
     pendingGesture = gesture;
     closeBoxEnabled = false;
     SetTimer(nullptr, 0, 50, Answer);
-    return ShowQuestionBox(nullptr, "Go on?", "Warning",
+    return ShowQuestionBox(application, nullptr, "Go on?", "Warning",
                            MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON1 | MB_TASKMODAL);
 }
 

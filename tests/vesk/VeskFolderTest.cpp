@@ -3,6 +3,7 @@
 // controls; only the input box and the message box are scripted.
 #include "VeskFolder.h"
 
+#include "Application.h"
 #include "FolderTestTree.h"
 #include "ScriptedPrompts.h"
 #include "ShortenPath.h"
@@ -124,9 +125,24 @@ bool Contains(const std::vector<std::string>& texts, const std::string& text) {
 
 HWND NoOwner() { return nullptr; }
 
+// The browser as the program has it, in an application whose prompts the
+// test answers.
+struct ScriptedBrowser {
+    static ScriptedPrompts& ScriptedIn(forms::Application& application) {
+        auto prompts = std::make_unique<ScriptedPrompts>();
+        ScriptedPrompts& scripted = *prompts;
+        application.SetPrompts(std::move(prompts));
+        return scripted;
+    }
+
+    forms::Application application{"Tarnwick"};
+    ScriptedPrompts& prompts = ScriptedIn(application);
+    TVeskFolderDialog browser{application, NoOwner};
+};
+
 TEST(VeskFolderDialog, DefaultsAndCaptions) {
-    ScriptedPrompts prompts;
-    TVeskFolderDialog browser(NoOwner, prompts);
+    ScriptedBrowser scripted;
+    TVeskFolderDialog& browser = scripted.browser;
     EXPECT_EQ(browser.Folder(), "");
     EXPECT_EQ(browser.Flags(), TBrowseInfoFlagSet{TBrowseInfoFlags::ShowPath});
     EXPECT_EQ(browser.RootFolder(), TSHFolders::foDesktopExpanded);
@@ -159,8 +175,8 @@ TEST(VeskFolderDialog, ExecuteSelectsFolderAndReturnsTheChoice) {
     FolderTestTree tree("vesk-choice");
     std::string start = tree.AddFolder("Start");
     std::string other = tree.AddFolder("Other place");
-    ScriptedPrompts prompts;
-    TVeskFolderDialog browser(NoOwner, prompts);
+    ScriptedBrowser scripted;
+    TVeskFolderDialog& browser = scripted.browser;
     browser.SetFlags({TBrowseInfoFlags::OnlyFileSystem, TBrowseInfoFlags::ShowPath});
 
     // Opens at Folder; OK gives it back.
@@ -207,8 +223,8 @@ TEST(VeskFolderDialog, StatusLineShowsTheShortenedPath) {
     tree.AddFolder("A folder with a rather long name");
     std::string deep = tree.AddFolder("A folder with a rather long name\\and one more below it");
     ASSERT_GT(deep.size(), 50u);
-    ScriptedPrompts prompts;
-    TVeskFolderDialog browser(NoOwner, prompts);
+    ScriptedBrowser scripted;
+    TVeskFolderDialog& browser = scripted.browser;
     browser.SetFolder(deep);
     std::vector<std::string> statusTexts;
     BrowserRun run(browser, [&](HWND dialog, int) {
@@ -220,8 +236,8 @@ TEST(VeskFolderDialog, StatusLineShowsTheShortenedPath) {
 }
 
 TEST(VeskFolderDialog, NewFolderButtonPlaceAndState) {
-    ScriptedPrompts prompts;
-    TVeskFolderDialog browser(NoOwner, prompts);
+    ScriptedBrowser scripted;
+    TVeskFolderDialog& browser = scripted.browser;
     browser.SetFolder("C:\\");
     BrowserRun plain(browser, [](HWND dialog, int) { Post(dialog, IDCANCEL); });
     EXPECT_FALSE(plain.Execute());
@@ -288,8 +304,9 @@ TEST(VeskFolderDialog, NewFolderButtonPlaceAndState) {
 TEST(VeskFolderDialog, NewFolderCreatesTheFolderAndReopensOnIt) {
     FolderTestTree tree("vesk-new");
     std::string start = tree.AddFolder("WADs");
-    ScriptedPrompts prompts;
-    TVeskFolderDialog browser(NoOwner, prompts);
+    ScriptedBrowser scripted;
+    ScriptedPrompts& prompts = scripted.prompts;
+    TVeskFolderDialog& browser = scripted.browser;
     browser.SetFlags({TBrowseInfoFlags::OnlyFileSystem, TBrowseInfoFlags::ShowPath});
 
     auto newFolderThenOk = [](HWND dialog, int opening) {
@@ -356,8 +373,9 @@ TEST(VeskFolderDialog, NewFolderThatCannotBeMadeWarnsAndKeepsTheSelection) {
     FolderTestTree tree("vesk-blocked");
     std::string start = tree.AddFolder("WADs");
     tree.AddFile("WADs\\Taken");
-    ScriptedPrompts prompts;
-    TVeskFolderDialog browser(NoOwner, prompts);
+    ScriptedBrowser scripted;
+    ScriptedPrompts& prompts = scripted.prompts;
+    TVeskFolderDialog& browser = scripted.browser;
     browser.SetFlags({TBrowseInfoFlags::OnlyFileSystem, TBrowseInfoFlags::ShowPath});
     browser.SetFolder(start);
     prompts.inputAnswers = {"Taken\\Below"};
@@ -381,8 +399,9 @@ TEST(VeskFolderDialog, NewFolderThatCannotBeMadeWarnsAndKeepsTheSelection) {
 }
 
 TEST(VeskFolderDialog, ItemWithoutPathShowsItsDisplayName) {
-    ScriptedPrompts prompts;
-    TVeskFolderDialog browser(NoOwner, prompts);
+    ScriptedBrowser scripted;
+    ScriptedPrompts& prompts = scripted.prompts;
+    TVeskFolderDialog& browser = scripted.browser;
     browser.SetFlags({TBrowseInfoFlags::OnlyFileSystem, TBrowseInfoFlags::ShowPath});
     browser.SetFolder("C:\\");
     ITEMIDLIST* computer = nullptr;
@@ -437,8 +456,8 @@ TEST(VeskFolderDialog, ItemWithoutPathShowsItsDisplayName) {
 }
 
 TEST(VeskFolderDialog, AnErrorInAnEventEndsTheDialogAndReachesTheCaller) {
-    ScriptedPrompts prompts;
-    TVeskFolderDialog browser(NoOwner, prompts);
+    ScriptedBrowser scripted;
+    TVeskFolderDialog& browser = scripted.browser;
     browser.SetFolder("C:\\");
     browser.OnInitialized = [](TVeskFolderDialog&, HWND) {
         throw std::runtime_error("from the handler");

@@ -1,5 +1,5 @@
 // Owning handles for what the shell hands out: item identifiers (freed with
-// CoTaskMemFree), shell folder interfaces (released) and GDI fonts (deleted).
+// CoTaskMemFree) and shell folder interfaces (released).
 #pragma once
 
 #include "ShellFunctions.h"
@@ -22,11 +22,6 @@ struct ShellFolderRelease {
     void operator()(IShellFolder* folder) const { folder->Release(); }
 };
 using ShellFolder = std::unique_ptr<IShellFolder, ShellFolderRelease>;
-
-struct FontDelete {
-    void operator()(HFONT font) const { DeleteObject(font); }
-};
-using FontHandle = std::unique_ptr<std::remove_pointer_t<HFONT>, FontDelete>;
 
 // The desktop folder, through which paths become item identifiers. Raises
 // std::system_error when the shell cannot give it.

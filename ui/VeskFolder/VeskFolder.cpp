@@ -8,6 +8,10 @@
 #include "Win32Error.h"
 #include "Win32Platform.h"
 
+#include "Application.h"
+#include "CentreOnScreen.h"
+#include "Dpi.h"
+#include "Form.h"
 #include "UserPrompts.h"
 
 #include <shellapi.h>
@@ -20,19 +24,6 @@ namespace tarnwick::vesk {
 namespace {
 
 constexpr std::size_t StatusLineLimit = 50;
-
-class ScreenDC {
-  public:
-    explicit ScreenDC(HWND window) : window_(window), dc_(GetDC(window)) {}
-    ~ScreenDC() { ReleaseDC(window_, dc_); }
-    ScreenDC(const ScreenDC&) = delete;
-    ScreenDC& operator=(const ScreenDC&) = delete;
-    operator HDC() const { return dc_; }
-
-  private:
-    HWND window_;
-    HDC dc_;
-};
 
 std::string PathOf(LPCITEMIDLIST item) {
     char path[MAX_PATH] = {};
@@ -66,8 +57,9 @@ ItemIdList CopyOf(LPCITEMIDLIST item) {
 
 } // namespace
 
-TVeskFolderDialog::TVeskFolderDialog(std::function<HWND()> ownerWindow, forms::UserPrompts& prompts)
-    : ownerWindow_(std::move(ownerWindow)), prompts_(prompts),
+TVeskFolderDialog::TVeskFolderDialog(forms::Application& application,
+                                     std::function<HWND()> ownerWindow)
+    : application_(application), ownerWindow_(std::move(ownerWindow)),
       languageCode_(LanguageCode(GetSystemDefaultLangID())),
       labelCaption_(languageCode_, BuiltInLabelCaptions),
       newFolderCaption_(languageCode_, BuiltInNewFolderCaptions) {}
@@ -96,9 +88,15 @@ void TVeskFolderDialog::SetNewFolderCaptions(const CaptionList& captions) {
         SetWindowTextA(button_, NewFolderCaption().c_str());
 }
 
+HWND TVeskFolderDialog::Owner() const {
+    if (HWND owner = ownerWindow_ ? ownerWindow_() : nullptr) return owner;
+    if (const forms::Form* main = application_.MainForm()) return main->Handle();
+    return application_.Window();
+}
+
 bool TVeskFolderDialog::Execute() {
     selectionText_ = folder_;
-    HWND owner = ownerWindow_ ? ownerWindow_() : nullptr;
+    const HWND owner = Owner();
     ItemIdList root;
     if (auto specialFolder = SpecialFolderOf(rootFolder_)) {
         ITEMIDLIST* items = nullptr;
@@ -129,9 +127,9 @@ bool TVeskFolderDialog::Execute() {
         restart_ = false;
         folder_ = selectionText_;
         chosen.reset(shell::BrowseForFolder(&info));
+        newFolderAction_.reset();
         dialog_ = nullptr;
         button_ = nullptr;
-        shellProcedure_ = nullptr;
     } while (restart_ && chosen == nullptr && pendingError_ == nullptr);
     lastSelected_.reset();
 
@@ -157,43 +155,30 @@ int CALLBACK TVeskFolderDialog::BrowseCallback(HWND dialog, UINT notice, LPARAM 
     return 0;
 }
 
-LRESULT CALLBACK TVeskFolderDialog::DialogProcedure(HWND dialog, UINT message, WPARAM wParam,
-                                                    LPARAM lParam) {
-    auto* browser = reinterpret_cast<TVeskFolderDialog*>(GetWindowLongPtrA(dialog, GWLP_USERDATA));
-    if (browser == nullptr) return DefDlgProcA(dialog, message, wParam, lParam);
-    WNDPROC shellProcedure = browser->shellProcedure_;
-    if (message == WM_COMMAND && LOWORD(wParam) == NewFolderButtonId &&
-        HIWORD(wParam) == BN_CLICKED) {
-        if (!browser->pendingError_) {
-            try {
-                browser->NewFolderClicked();
-            } catch (...) {
-                browser->pendingError_ = std::current_exception();
-                browser->Fail(dialog);
-            }
+std::optional<LRESULT> TVeskFolderDialog::DialogMessage(UINT message, WPARAM wParam) {
+    if (message != WM_COMMAND || LOWORD(wParam) != NewFolderButtonId ||
+        HIWORD(wParam) != BN_CLICKED)
+        return std::nullopt; // the shell dialog's own handling
+    if (!pendingError_) {
+        try {
+            NewFolderClicked();
+        } catch (...) {
+            // Raised by Execute once the shell dialog has returned.
+            pendingError_ = std::current_exception();
+            Fail(dialog_);
         }
-        return 0;
     }
-    if (message == WM_NCDESTROY) {
-        // The opening ends: give the window back its own procedure.
-        SetWindowLongPtrA(dialog, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(shellProcedure));
-        SetWindowLongPtrA(dialog, GWLP_USERDATA, 0);
-        browser->dialog_ = nullptr;
-        browser->button_ = nullptr;
-    }
-    // Everything else is the shell dialog's own handling, which its window
-    // procedure (the system's dialog procedure) dispatches.
-    return CallWindowProcA(shellProcedure, dialog, message, wParam, lParam);
+    return 0;
 }
 
 void TVeskFolderDialog::Initialized(HWND dialog) {
     dialog_ = dialog;
-    CenterDialog();
+    forms::CentreOnScreen(dialog_);
 
-    SetWindowLongPtrA(dialog_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     CreateNewFolderButton();
-    shellProcedure_ = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(
-        dialog_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TVeskFolderDialog::DialogProcedure)));
+    newFolderAction_.emplace(application_, dialog_, [this](UINT message, WPARAM wParam, LPARAM) {
+        return DialogMessage(message, wParam);
+    });
 
     if (ButtonExists()) {
         EnableNewFolderButton();
@@ -216,22 +201,9 @@ void TVeskFolderDialog::SelectItem(LPCITEMIDLIST item) {
     SendMessageA(dialog_, BFFM_SETSELECTIONA, FALSE, reinterpret_cast<LPARAM>(item));
 }
 
-void TVeskFolderDialog::CenterDialog() {
-    RECT window{};
-    GetWindowRect(dialog_, &window);
-    int width = window.right - window.left;
-    int height = window.bottom - window.top;
-    int left = GetSystemMetrics(SM_CXSCREEN) / 2 - width / 2;
-    int top = GetSystemMetrics(SM_CYSCREEN) / 2 - height / 2;
-    SetWindowPos(dialog_, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
 void TVeskFolderDialog::CreateNewFolderButton() {
-    int pixelsPerInch = 0;
-    {
-        ScreenDC screen(nullptr);
-        pixelsPerInch = GetDeviceCaps(screen, LOGPIXELSY);
-    }
+    const forms::Dpi dpi = forms::Dpi::OfScreen();
+    const int pixelsPerInch = dpi.Value();
     RECT client{};
     GetClientRect(dialog_, &client);
     ButtonPlace place =
@@ -243,24 +215,11 @@ void TVeskFolderDialog::CreateNewFolderButton() {
                               GetModuleHandleA(nullptr), nullptr);
     if (button_ == nullptr) forms::ThrowLastError("New folder button");
 
-    // The program's default font: "MS Sans Serif", 8 points.
-    if (!buttonFont_) {
-        buttonFont_.reset(CreateFontA(-MulDiv(8, pixelsPerInch, 72), 0, 0, 0, FW_NORMAL, FALSE,
-                                      FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                                      CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                                      DEFAULT_PITCH | FF_DONTCARE, "MS Sans Serif"));
-        if (!buttonFont_) forms::ThrowLastError("New folder button");
-    }
-    PostMessageA(button_, WM_SETFONT, reinterpret_cast<WPARAM>(buttonFont_.get()), TRUE);
+    // The program's font, as its forms have it.
+    if (!buttonFont_) buttonFont_.emplace(forms::kUiFontFace, dpi.Scale(forms::kUiFontHeight));
+    PostMessageA(button_, WM_SETFONT, reinterpret_cast<WPARAM>(buttonFont_->Handle()), TRUE);
 
-    SIZE text{};
-    {
-        ScreenDC dc(button_);
-        HGDIOBJ previous = SelectObject(dc, buttonFont_.get());
-        const std::string& caption = NewFolderCaption();
-        GetTextExtentPoint32A(dc, caption.c_str(), static_cast<int>(caption.size()), &text);
-        SelectObject(dc, previous);
-    }
+    const SIZE text = forms::TextExtent(button_, buttonFont_->Handle(), NewFolderCaption());
     SetWindowPos(button_, nullptr, 0, 0, NewFolderButtonWidth(pixelsPerInch, text.cx), place.height,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     EnableWindow(button_, newFolderEnabled_);
@@ -295,7 +254,8 @@ void TVeskFolderDialog::SelectionChanged(HWND dialog, LPCITEMIDLIST item) {
 }
 
 void TVeskFolderDialog::NewFolderClicked() {
-    std::string answer = prompts_.InputBox(dialog_, NewFolderCaption(), "", "");
+    forms::UserPrompts& prompts = application_.Prompts();
+    std::string answer = prompts.InputBox(dialog_, NewFolderCaption(), "", "");
     if (answer.empty()) return;
 
     restart_ = true;
@@ -307,8 +267,8 @@ void TVeskFolderDialog::NewFolderClicked() {
     if (!selectionPath_.empty() && DirectoryExists(newPath)) {
         selectionText_ = newPath;
     } else {
-        prompts_.ShowMessage(dialog_, SystemMessage(ERROR_CANNOT_MAKE), NewFolderCaption(),
-                             MB_ICONWARNING | MB_OK);
+        prompts.ShowMessage(dialog_, SystemMessage(ERROR_CANNOT_MAKE), NewFolderCaption(),
+                            MB_ICONWARNING | MB_OK);
     }
     CancelDialog(dialog_);
 }

@@ -5,17 +5,20 @@
 
 #include "BrowseOptions.h"
 #include "CaptionList.h"
+#include "Font.h"
 #include "LocalizedCaption.h"
 #include "ShellHandles.h"
+#include "WindowSubclass.h"
 
 #include <windows.h>
 
 #include <exception>
 #include <functional>
+#include <optional>
 #include <string>
 
 namespace tarnwick::forms {
-class UserPrompts;
+class Application;
 }
 
 namespace tarnwick::vesk {
@@ -35,9 +38,10 @@ class TVeskFolderDialog {
     static constexpr int NewFolderButtonId = 255;
 
     // ownerWindow gives the window that owns the shell dialog at each run
-    // (the owning form's window); prompts answers the input box and the
-    // warning of a failed New folder action.
-    TVeskFolderDialog(std::function<HWND()> ownerWindow, forms::UserPrompts& prompts);
+    // (the owning form's window; when it gives none, the main form's, else
+    // the application's). The application's prompts answer the input box and
+    // the warning of a failed New folder action.
+    TVeskFolderDialog(forms::Application& application, std::function<HWND()> ownerWindow);
     ~TVeskFolderDialog();
     TVeskFolderDialog(const TVeskFolderDialog&) = delete;
     TVeskFolderDialog& operator=(const TVeskFolderDialog&) = delete;
@@ -75,12 +79,11 @@ class TVeskFolderDialog {
 
   private:
     static int CALLBACK BrowseCallback(HWND dialog, UINT notice, LPARAM data, LPARAM self);
-    static LRESULT CALLBACK DialogProcedure(HWND dialog, UINT message, WPARAM wParam,
-                                            LPARAM lParam);
+    std::optional<LRESULT> DialogMessage(UINT message, WPARAM wParam);
+    HWND Owner() const;
 
     void Initialized(HWND dialog);
     void SelectionChanged(HWND dialog, LPCITEMIDLIST item);
-    void CenterDialog();
     void CreateNewFolderButton();
     void EnableNewFolderButton();
     void NewFolderClicked();
@@ -90,8 +93,8 @@ class TVeskFolderDialog {
     void Fail(HWND dialog);
     bool ButtonExists() const { return button_ != nullptr && IsWindow(button_); }
 
+    forms::Application& application_;
     std::function<HWND()> ownerWindow_;
-    forms::UserPrompts& prompts_;
 
     std::string folder_;
     TBrowseInfoFlagSet flags_{TBrowseInfoFlags::ShowPath};
@@ -105,8 +108,9 @@ class TVeskFolderDialog {
     // State of one run and of its openings of the shell dialog.
     HWND dialog_ = nullptr;
     HWND button_ = nullptr;
-    WNDPROC shellProcedure_ = nullptr;
-    FontHandle buttonFont_;
+    // The New folder action, seen before the shell dialog's own handling.
+    std::optional<forms::WindowSubclass> newFolderAction_;
+    std::optional<forms::Font> buttonFont_;
     std::string selectionText_;
     std::string selectionPath_; // the selection's file-system path, if any
     bool hasPath_ = true;

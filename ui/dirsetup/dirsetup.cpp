@@ -20,7 +20,7 @@ TfrmDirSetup::TfrmDirSetup(forms::Application& application, Platform& platform,
       btnChWadDir_(*this, btnChWadDirId, "Change...", {336, 24, 75, 25}),
       btnOk_(*this, btnOkId, "OK", {224, 64, 91, 33}, forms::kOkGlyph),
       btnCancel_(*this, btnCancelId, "Cancel", {324, 64, 91, 33}, forms::kCancelGlyph),
-      browser_([this] { return Handle(); }, application.Prompts()) {
+      browser_(application, [this] { return Handle(); }) {
     btnChWadDir_.onClick = [this] { btnChWadDirClick(); };
     btnOk_.onClick = [this] { btnOkClick(); };
     btnOk_.SetModalResult(forms::ModalResult::Ok);

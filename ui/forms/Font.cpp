@@ -37,4 +37,15 @@ bool FontFamilyExists(const std::string& face) {
     return found;
 }
 
+SIZE TextExtent(HWND window, HFONT font, std::string_view text) {
+    SIZE extent{};
+    if (HDC dc = GetDC(window)) {
+        const HGDIOBJ previous = SelectObject(dc, font);
+        GetTextExtentPoint32A(dc, text.data(), static_cast<int>(text.size()), &extent);
+        SelectObject(dc, previous);
+        ReleaseDC(window, dc);
+    }
+    return extent;
+}
+
 } // namespace tarnwick::forms

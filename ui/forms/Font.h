@@ -3,9 +3,17 @@
 
 #include "GdiObject.h"
 
+#include <windows.h>
+
 #include <string>
+#include <string_view>
 
 namespace tarnwick::forms {
+
+// The font of the program's windows: "MS Sans Serif", 8 point, which is 11
+// pixels at 96 dots per inch.
+inline constexpr char kUiFontFace[] = "MS Sans Serif";
+inline constexpr int kUiFontHeight = 11;
 
 class Font {
   public:
@@ -21,5 +29,9 @@ class Font {
 
 // Whether a font family of exactly this name is installed.
 bool FontFamilyExists(const std::string& face);
+
+// The width and height of a text on one line, drawn with the font in the
+// window.
+SIZE TextExtent(HWND window, HFONT font, std::string_view text);
 
 } // namespace tarnwick::forms

@@ -2,6 +2,7 @@
 
 #include "Application.h"
 #include "Button.h"
+#include "CentreOnScreen.h"
 #include "Control.h"
 #include "Win32Error.h"
 
@@ -9,7 +10,6 @@ namespace tarnwick::forms {
 namespace {
 
 constexpr char kWindowClass[] = "TarnwickForm";
-constexpr int kDesignFontHeight = 11; // "MS Sans Serif" 8 point at 96 dpi
 
 // Posted when a showing's first activation arrives, so that the activation
 // event runs once the window is fully shown, outside WM_ACTIVATE.
@@ -47,7 +47,7 @@ FrameStyles StylesOf(FrameKind frame) {
 } // namespace
 
 Form::Form(Application& application, const FormLayout& layout, Dpi dpi)
-    : application_(application), dpi_(dpi), font_("MS Sans Serif", dpi.Scale(kDesignFontHeight)) {
+    : application_(application), dpi_(dpi), font_(kUiFontFace, dpi.Scale(kUiFontHeight)) {
     RegisterFormClass(WindowProc);
     const FrameStyles styles = StylesOf(layout.frame);
     RECT frame{0, 0, dpi_.Scale(layout.clientWidth), dpi_.Scale(layout.clientHeight)};
@@ -93,24 +93,12 @@ Control* Form::ControlOf(HWND window) const {
     return found == controls_.end() ? nullptr : found->second;
 }
 
-void Form::CentreOnScreen() {
-    RECT work{};
-    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
-    RECT frame{};
-    GetWindowRect(window_, &frame);
-    const int width = frame.right - frame.left;
-    const int height = frame.bottom - frame.top;
-    SetWindowPos(window_, nullptr, work.left + (work.right - work.left - width) / 2,
-                 work.top + (work.bottom - work.top - height) / 2, 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
 void Form::Show() {
     if (Visible()) {
         SetForegroundWindow(window_);
         return;
     }
-    CentreOnScreen();
+    CentreOnScreen(window_);
     // A new showing starts at the first control, as a new dialog box does.
     focus_ = nullptr;
     activation_ = Activation::Awaited;

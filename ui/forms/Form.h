@@ -93,7 +93,6 @@ class Form : public Container {
 
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
-    void CentreOnScreen();
     void Activated();
 
     Application& application_;

@@ -1,14 +1,14 @@
 #include "QuestionBox.h"
 
-#include <commctrl.h>
+#include "WindowSubclass.h"
+
+#include <optional>
+#include <utility>
 
 namespace tarnwick::forms {
 namespace {
 
-constexpr UINT_PTR kSubclassId = 1;
-
-LRESULT CALLBACK QuestionProcedure(HWND box, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                   DWORD_PTR) {
+std::optional<LRESULT> QuestionMessage(HWND box, UINT message, WPARAM wParam) {
     switch (message) {
     case WM_COMMAND:
         // The dialog manager turns Escape into IDCANCEL.
@@ -26,29 +26,33 @@ LRESULT CALLBACK QuestionProcedure(HWND box, UINT message, WPARAM wParam, LPARAM
     case WM_CLOSE:
         EndDialog(box, 0);
         return 0;
-    case WM_NCDESTROY:
-        RemoveWindowSubclass(box, QuestionProcedure, kSubclassId);
-        break;
     default:
         break;
     }
-    return DefSubclassProc(box, message, wParam, lParam);
+    return std::nullopt;
 }
 
-// The box is the first dialog this thread activates while the hook is set.
-thread_local HHOOK activeHook = nullptr;
+// The box being asked for: the first dialog this thread activates while the
+// hook is set gets the question's own handling.
+struct Watch {
+    Application* application = nullptr;
+    HHOOK hook = nullptr;
+    std::optional<WindowSubclass> subclass;
+};
+thread_local Watch* watch = nullptr;
 
 LRESULT CALLBACK WatchForTheBox(int code, WPARAM wParam, LPARAM lParam) {
-    const HHOOK hook = activeHook;
-    if (code == HCBT_ACTIVATE) {
+    const HHOOK hook = watch->hook;
+    if (code == HCBT_ACTIVATE && !watch->subclass) {
         const HWND box = reinterpret_cast<HWND>(wParam);
         char className[16] = "";
         GetClassNameA(box, className, sizeof className);
         if (lstrcmpA(className, "#32770") == 0) {
-            SetWindowSubclass(box, QuestionProcedure, kSubclassId, 0);
+            watch->subclass.emplace(*watch->application, box,
+                                    [box](UINT message, WPARAM command, LPARAM) {
+                                        return QuestionMessage(box, message, command);
+                                    });
             EnableMenuItem(GetSystemMenu(box, FALSE), SC_CLOSE, MF_BYCOMMAND | MF_ENABLED);
-            UnhookWindowsHookEx(hook);
-            activeHook = nullptr;
         }
     }
     return CallNextHookEx(hook, code, wParam, lParam);
@@ -56,13 +60,14 @@ LRESULT CALLBACK WatchForTheBox(int code, WPARAM wParam, LPARAM lParam) {
 
 } // namespace
 
-int ShowQuestionBox(HWND owner, const std::string& text, const std::string& caption, UINT style) {
-    activeHook = SetWindowsHookExA(WH_CBT, WatchForTheBox, nullptr, GetCurrentThreadId());
+int ShowQuestionBox(Application& application, HWND owner, const std::string& text,
+                    const std::string& caption, UINT style) {
+    Watch asking{&application, nullptr, std::nullopt};
+    Watch* const outer = std::exchange(watch, &asking);
+    asking.hook = SetWindowsHookExA(WH_CBT, WatchForTheBox, nullptr, GetCurrentThreadId());
     const int answer = MessageBoxA(owner, text.c_str(), caption.c_str(), style);
-    if (activeHook != nullptr) {
-        UnhookWindowsHookEx(activeHook);
-        activeHook = nullptr;
-    }
+    if (asking.hook != nullptr) UnhookWindowsHookEx(asking.hook);
+    watch = outer;
     return answer;
 }
 

@@ -9,7 +9,10 @@
 
 namespace tarnwick::forms {
 
+class Application;
+
 // MessageBoxA with MB_YESNO in style: IDYES, IDNO, or 0 for the close box.
-int ShowQuestionBox(HWND owner, const std::string& text, const std::string& caption, UINT style);
+int ShowQuestionBox(Application& application, HWND owner, const std::string& text,
+                    const std::string& caption, UINT style);
 
 } // namespace tarnwick::forms

@@ -1,5 +1,6 @@
 #include "StaticText.h"
 
+#include "Font.h"
 #include "Form.h"
 
 namespace tarnwick::forms {
@@ -20,15 +21,8 @@ StaticText::StaticText(Container& parent, int id, std::string_view text, Bounds 
 
 void StaticText::TextChanged() {
     if (sizing_ != Sizing::ToText) return;
-    const std::string text = Text();
-    SIZE extent{};
-    if (HDC dc = GetDC(Handle())) {
-        const HGDIOBJ previous =
-            SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(Handle(), WM_GETFONT, 0, 0)));
-        GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &extent);
-        SelectObject(dc, previous);
-        ReleaseDC(Handle(), dc);
-    }
+    const SIZE extent = TextExtent(
+        Handle(), reinterpret_cast<HFONT>(SendMessageA(Handle(), WM_GETFONT, 0, 0)), Text());
     RECT place{};
     GetWindowRect(Handle(), &place);
     const int width = extent.cx + OwnerForm().Resolution().Scale(2 * kTextMargin);

@@ -40,7 +40,8 @@ int Win32Prompts::ShowMessage(HWND owner, const std::string& text, const std::st
                               UINT style) {
     // Without an owner the box still disables every window of the program.
     if (!owner) style |= MB_TASKMODAL;
-    if ((style & MB_TYPEMASK) == MB_YESNO) return ShowQuestionBox(owner, text, caption, style);
+    if ((style & MB_TYPEMASK) == MB_YESNO)
+        return ShowQuestionBox(application_, owner, text, caption, style);
     return MessageBoxA(owner, text.c_str(), caption.c_str(), style);
 }
 
