@@ -3,6 +3,7 @@
 #include "RedrawSuspension.h"
 
 #include "Form.h"
+#include "ItemAppender.h"
 #include "KeyDownHandler.h"
 #include "ListSortOrder.h"
 
@@ -85,11 +86,8 @@ void ComboBox::SetItems(std::span<const std::string> items) {
 void ComboBox::SetItems(std::span<const std::string_view> items) {
     const RedrawSuspension quiet(Handle());
     SendMessageA(Handle(), CB_RESETCONTENT, 0, 0);
-    const auto append = [this](std::string_view item) {
-        const std::string text(item);
-        // Inserting never sorts, not even in a sorted box: the order is ours.
-        SendMessageA(Handle(), CB_INSERTSTRING, WPARAM(-1), reinterpret_cast<LPARAM>(text.c_str()));
-    };
+    // Inserting never sorts, not even in a sorted box: the order is ours.
+    const ItemAppender append(Handle(), CB_INSERTSTRING);
     if (sorting_ == Sorting::None) {
         for (std::string_view item : items)
             append(item);

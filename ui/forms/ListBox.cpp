@@ -1,6 +1,7 @@
 #include "ListBox.h"
 
 #include "Form.h"
+#include "ItemAppender.h"
 #include "KeyDownHandler.h"
 #include "RedrawSuspension.h"
 #include "SystemFunction.h"
@@ -85,13 +86,9 @@ std::vector<std::string> ListBox::Items() const {
 void ListBox::SetItems(const std::vector<std::string>& items) {
     const RedrawSuspension quiet(Handle());
     Clear();
-    // Straight to the list's own procedure: under Wine every message through
-    // a subclass costs about a tenth of a millisecond, and our subclasses
-    // (keys, dropped files) have nothing to do with adding items.
-    const auto listProcedure = reinterpret_cast<WNDPROC>(GetClassLongPtrA(Handle(), GCLP_WNDPROC));
+    const ItemAppender append(Handle(), LB_INSERTSTRING);
     for (const std::string& item : items)
-        CallWindowProcA(listProcedure, Handle(), LB_ADDSTRING, 0,
-                        reinterpret_cast<LPARAM>(item.c_str()));
+        append(item);
 }
 
 void ListBox::Add(const std::string& item) { Insert(-1, item); }
