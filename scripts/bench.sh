@@ -4,8 +4,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
 build="${BUILD_DIR:-$root/build}"
-cmake -S . -B "$build/win32" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" \
-    -DCMAKE_BUILD_TYPE=Release >/dev/null
+source scripts/configure.sh
+tarnwick_configure_win32 "$build/win32"
 cmake --build "$build/win32" --target scan_bench startup_bench bare_window
 source scripts/session.sh
 tarnwick_session_start "$build/win32/wineprefix"

@@ -1,6 +1,7 @@
 #!/bin/bash
 # Installs, as root on Debian, every package that building and testing needs
-# and that is not installed yet.
+# and that is not installed yet. No version of one Debian release is named:
+# the sanitizers' runtime is the one of the clang that is installed.
 set -euo pipefail
 
 packages=(
@@ -10,23 +11,33 @@ packages=(
     xvfb xauth x11-utils xdotool imagemagick
     fonts-liberation
     googletest
-    clang libclang-rt-14-dev clang-format
+    clang clang-format
     # Real ports read the response files Save writes; chattr makes a launch
     # file one that the system refuses to replace.
     chocolate-doom crispy-doom e2fsprogs
 )
 
-missing=()
-for p in "${packages[@]}"; do
-    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed"; then
-        missing+=("$p")
+updated=0
+install_missing() {
+    local missing=() p
+    for p in "$@"; do
+        if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed"; then
+            missing+=("$p")
+        fi
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installing: ${missing[*]}"
+    if ! dpkg --print-foreign-architectures | grep -qx i386; then
+        dpkg --add-architecture i386
+        updated=0
     fi
-done
-[ ${#missing[@]} -eq 0 ] && exit 0
+    if [ "$updated" = 0 ]; then
+        apt-get update -qq
+        updated=1
+    fi
+    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
 
-echo "Installing: ${missing[*]}"
-if ! dpkg --print-foreign-architectures | grep -qx i386; then
-    dpkg --add-architecture i386
-fi
-apt-get update -qq
-DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+install_missing "${packages[@]}"
+clang_major=$(clang -dumpversion | cut -d. -f1)
+install_missing "libclang-rt-$clang_major-dev"

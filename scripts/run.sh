@@ -13,8 +13,8 @@ if [ "$(id -u)" = 0 ]; then
     bash "$root/scripts/install-deps.sh"
 fi
 
-cmake -S "$root" -B "$build/win32" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" \
-    -DCMAKE_BUILD_TYPE=Release >/dev/null
+source "$root/scripts/configure.sh"
+tarnwick_configure_win32 "$build/win32"
 cmake --build "$build/win32" --target tarnwick
 exe="$build/win32/app/tarnwick.exe"
 

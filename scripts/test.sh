@@ -12,12 +12,10 @@ if [ "$(id -u)" = 0 ]; then
     bash scripts/install-deps.sh
 fi
 
-cmake -S . -B "$build/win32" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" \
-    -DCMAKE_BUILD_TYPE=Release >/dev/null
+source scripts/configure.sh
+tarnwick_configure_win32 "$build/win32"
 cmake --build "$build/win32"
-
-cmake -S . -B "$build/native" -G Ninja -DTARNWICK_NATIVE=ON -DCMAKE_C_COMPILER=clang \
-    -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+tarnwick_configure_native "$build/native"
 cmake --build "$build/native"
 
 # One ctest run over both builds, so that one summary counts every test.
