@@ -6,8 +6,7 @@ Program::Program() : application_("Tarnwick"), frmMain_(application_, platform_,
 
 void Program::ShowDirSetup() {
     if (!frmDirSetup_)
-        frmDirSetup_ =
-            std::make_unique<dirsetup::TfrmDirSetup>(application_, platform_, frmMain_, folders_);
+        frmDirSetup_ = std::make_unique<TfrmDirSetup>(application_, platform_, frmMain_, folders_);
     frmDirSetup_->ShowModal();
 }
 

@@ -32,7 +32,7 @@ class Program final : private MainDialogs {
     LaunchFolders folders_;
     TfrmMain frmMain_; // the first form: the main window
     // Destroyed before the main window, which owns their windows.
-    std::unique_ptr<dirsetup::TfrmDirSetup> frmDirSetup_;
+    std::unique_ptr<TfrmDirSetup> frmDirSetup_;
     std::unique_ptr<TfrmFlags> frmFlags_;
 };
 

@@ -3,7 +3,7 @@
 #include "dirsetup.h"
 
 #include "Application.h"
-#include "DirSetupControls.h"
+#include "DirSetupControlIds.h"
 #include "FolderTestTree.h"
 #include "GameDataLists.h"
 #include "ScriptedPrompts.h"
@@ -16,7 +16,7 @@
 #include <string>
 #include <vector>
 
-namespace tarnwick::dirsetup {
+namespace tarnwick {
 namespace {
 
 using forms::ScriptedPrompts;
@@ -67,7 +67,8 @@ struct DirSetupFixture {
 
     HWND Control(int id) const { return GetDlgItem(form->Handle(), id); }
     void Type(const std::string& text) const {
-        SendMessageA(Control(leWADDIRId), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+        SendMessageA(Control(DirSetupId::leWADDIR), WM_SETTEXT, 0,
+                     reinterpret_cast<LPARAM>(text.c_str()));
     }
     // Shows the dialog modally; `act` runs once it is active and acts on it
     // with posted messages, as input would arrive.
@@ -75,7 +76,7 @@ struct DirSetupFixture {
         auto formActivate = form->onActivate;
         form->onActivate = [this, formActivate, act] {
             formActivate();
-            shownText = TextOf(Control(leWADDIRId));
+            shownText = TextOf(Control(DirSetupId::leWADDIR));
             act();
         };
         forms::ModalResult result = form->ShowModal();
@@ -123,10 +124,10 @@ TEST(DirSetup, LayoutAtNinetySixDpi) {
         RECT rect;
         const char* text;
     };
-    for (const Expected& e : {Expected{leWADDIRId, {8, 24, 329, 45}, ""},
-                              Expected{btnChWadDirId, {336, 24, 411, 49}, "Change..."},
-                              Expected{btnOkId, {224, 64, 315, 97}, "OK"},
-                              Expected{btnCancelId, {324, 64, 415, 97}, "Cancel"}}) {
+    for (const Expected& e : {Expected{DirSetupId::leWADDIR, {8, 24, 329, 45}, ""},
+                              Expected{DirSetupId::btnChWadDir, {336, 24, 411, 49}, "Change..."},
+                              Expected{DirSetupId::btnOk, {224, 64, 315, 97}, "OK"},
+                              Expected{DirSetupId::btnCancel, {324, 64, 415, 97}, "Cancel"}}) {
         HWND control = f.Control(e.id);
         ASSERT_NE(control, nullptr) << e.id;
         RECT rect = ClientRectOf(control);
@@ -136,11 +137,14 @@ TEST(DirSetup, LayoutAtNinetySixDpi) {
         EXPECT_EQ(rect.bottom, e.rect.bottom) << e.id;
         EXPECT_EQ(TextOf(control), e.text) << e.id;
     }
-    EXPECT_EQ(TextOf(f.Control(lblWADDIRId)), "WADs Directory:");
+    EXPECT_EQ(TextOf(f.Control(DirSetupId::lblWADDIR)), "WADs Directory:");
     // Tab order: the edit, "Change...", OK, Cancel.
-    EXPECT_EQ(GetNextDlgTabItem(window, f.Control(leWADDIRId), FALSE), f.Control(btnChWadDirId));
-    EXPECT_EQ(GetNextDlgTabItem(window, f.Control(btnChWadDirId), FALSE), f.Control(btnOkId));
-    EXPECT_EQ(GetNextDlgTabItem(window, f.Control(btnOkId), FALSE), f.Control(btnCancelId));
+    EXPECT_EQ(GetNextDlgTabItem(window, f.Control(DirSetupId::leWADDIR), FALSE),
+              f.Control(DirSetupId::btnChWadDir));
+    EXPECT_EQ(GetNextDlgTabItem(window, f.Control(DirSetupId::btnChWadDir), FALSE),
+              f.Control(DirSetupId::btnOk));
+    EXPECT_EQ(GetNextDlgTabItem(window, f.Control(DirSetupId::btnOk), FALSE),
+              f.Control(DirSetupId::btnCancel));
 
     // The browser it owns: the file system only, with the path shown.
     EXPECT_EQ(f.form->FolderBrowser().Flags(),
@@ -154,7 +158,7 @@ TEST(DirSetup, OkStoresTheTypedDirectoryAndRescansBothLists) {
     DirSetupFixture f;
     auto result = f.ShowModal([&] {
         f.Type(f.newWads);
-        PostClick(f.Control(btnOkId));
+        PostClick(f.Control(DirSetupId::btnOk));
     });
     EXPECT_EQ(result, forms::ModalResult::Ok);
     EXPECT_EQ(f.shownText, f.oldWads);
@@ -174,7 +178,7 @@ TEST(DirSetup, OkStoresTheTypedDirectoryAndRescansBothLists) {
     result = f.ShowModal([&] {
         EXPECT_EQ(f.shownText, f.newWads);
         f.Type("");
-        PostClick(f.Control(btnOkId));
+        PostClick(f.Control(DirSetupId::btnOk));
     });
     EXPECT_EQ(result, forms::ModalResult::Ok);
     EXPECT_EQ(f.folders.WadDir, "");
@@ -186,7 +190,7 @@ TEST(DirSetup, OkStoresTheTypedDirectoryAndRescansBothLists) {
     f.lists = {};
     result = f.ShowModal([&] {
         f.Type(f.oldWads);
-        PostKey(f.Control(leWADDIRId), VK_RETURN);
+        PostKey(f.Control(DirSetupId::leWADDIR), VK_RETURN);
     });
     EXPECT_EQ(result, forms::ModalResult::Ok);
     EXPECT_EQ(f.folders.WadDir, f.oldWads);
@@ -199,7 +203,7 @@ TEST(DirSetup, CancelAndCloseKeepTheDirectory) {
     // Cancel: the typed text is dropped; only the IWAD list is rebuilt.
     auto result = f.ShowModal([&] {
         f.Type(f.newWads);
-        PostClick(f.Control(btnCancelId));
+        PostClick(f.Control(DirSetupId::btnCancel));
     });
     EXPECT_EQ(result, forms::ModalResult::Cancel);
     EXPECT_EQ(f.folders.WadDir, f.oldWads);
@@ -214,7 +218,7 @@ TEST(DirSetup, CancelAndCloseKeepTheDirectory) {
     result = f.ShowModal([&] {
         EXPECT_EQ(f.shownText, f.oldWads); // the typed text did not survive
         f.Type(f.newWads);
-        PostKey(f.Control(leWADDIRId), VK_ESCAPE);
+        PostKey(f.Control(DirSetupId::leWADDIR), VK_ESCAPE);
     });
     EXPECT_EQ(result, forms::ModalResult::Cancel);
     EXPECT_EQ(f.folders.WadDir, f.oldWads);
@@ -259,16 +263,16 @@ TEST(DirSetup, ChangeOpensTheBrowserAtTheDirectory) {
 
     // Picked, then Cancel in the dialog: WadDir waits for OK.
     pick = f.newWads;
-    then = btnCancelId;
-    auto result = f.ShowModal([&] { PostClick(f.Control(btnChWadDirId)); });
+    then = DirSetupId::btnCancel;
+    auto result = f.ShowModal([&] { PostClick(f.Control(DirSetupId::btnChWadDir)); });
     EXPECT_EQ(result, forms::ModalResult::Cancel);
     EXPECT_EQ(openedAt, f.oldWads);
     EXPECT_EQ(browser.Folder(), f.newWads);
     EXPECT_EQ(f.folders.WadDir, f.oldWads);
 
     // Picked, then OK: the picked folder went into the edit and is stored.
-    then = btnOkId;
-    result = f.ShowModal([&] { PostClick(f.Control(btnChWadDirId)); });
+    then = DirSetupId::btnOk;
+    result = f.ShowModal([&] { PostClick(f.Control(DirSetupId::btnChWadDir)); });
     EXPECT_EQ(result, forms::ModalResult::Ok);
     EXPECT_EQ(openedAt, f.oldWads);
     EXPECT_EQ(f.folders.WadDir, f.newWads);
@@ -277,7 +281,7 @@ TEST(DirSetup, ChangeOpensTheBrowserAtTheDirectory) {
     pick.clear();
     result = f.ShowModal([&] {
         f.Type(f.oldWads);
-        PostClick(f.Control(btnChWadDirId));
+        PostClick(f.Control(DirSetupId::btnChWadDir));
     });
     EXPECT_EQ(result, forms::ModalResult::Ok);
     EXPECT_EQ(openedAt, f.newWads);
@@ -285,4 +289,4 @@ TEST(DirSetup, ChangeOpensTheBrowserAtTheDirectory) {
 }
 
 } // namespace
-} // namespace tarnwick::dirsetup
+} // namespace tarnwick

@@ -2,7 +2,7 @@
 // and key presses: every modal window gives the focus back to the control
 // that had it, the file dialogs keep their size but one, the New folder box
 // holds the folder browser, and Alt with Enter or Delete still acts.
-#include "DirSetupControls.h"
+#include "DirSetupControlIds.h"
 #include "FlagsControlIds.h"
 #include "UnixCommand.h"
 #include "RealInput.h"
@@ -93,8 +93,8 @@ TEST(Focus, TheDialogsAndBoxesGiveItBackAndTheNewFolderBoxHoldsTheBrowser) {
     ClickOn(waddir);
     const HWND dirSetup = launcher.WaitForOwnWindow("Directory Setup");
     ASSERT_NE(dirSetup, nullptr);
-    EXPECT_TRUE(FocusReaches(any, RemoteControl(dirSetup, dirsetup::leWADDIRId).hwnd()));
-    const HWND change = RemoteControl(dirSetup, dirsetup::btnChWadDirId).hwnd();
+    EXPECT_TRUE(FocusReaches(any, RemoteControl(dirSetup, DirSetupId::leWADDIR).hwnd()));
+    const HWND change = RemoteControl(dirSetup, DirSetupId::btnChWadDir).hwnd();
     ClickOn(change);
     const HWND browser = launcher.WaitForOwnWindow("Browse for Folder");
     ASSERT_NE(browser, nullptr);

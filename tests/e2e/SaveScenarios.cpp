@@ -1,6 +1,6 @@
 // Save from the window: the files it writes, byte for byte, and a save that
 // fails.
-#include "DirSetupControls.h"
+#include "DirSetupControlIds.h"
 #include "ErrorText.h"
 #include "Examples.h"
 #include "RunningLauncher.h"
@@ -153,8 +153,8 @@ TEST(Save, AWadFolderWithADoubleQuoteIsRefusedAndRunStartsNothing) {
     launcher[MainId::btnWaddir].Click();
     const HWND dialog = launcher.WaitForOwnWindow("Directory Setup");
     ASSERT_NE(dialog, nullptr);
-    RemoteControl(dialog, dirsetup::leWADDIRId).Type(hostile);
-    PressDialogButton(dialog, dirsetup::btnOkId);
+    RemoteControl(dialog, DirSetupId::leWADDIR).Type(hostile);
+    PressDialogButton(dialog, DirSetupId::btnOk);
     ASSERT_TRUE(WaitUntil([&] { return launcher.CountWindows("Directory Setup") == 0; }));
 
     for (const int button : {MainId::btnSave, MainId::btnRun}) {

@@ -1,6 +1,6 @@
 // Start-up: the saved set read back into the window, the WAD directory
 // dialog when DOOMWADDIR is unset, and the question about a missing IWAD.
-#include "DirSetupControls.h"
+#include "DirSetupControlIds.h"
 #include "Examples.h"
 #include "RunningLauncher.h"
 #include "ScenarioFolders.h"
@@ -76,14 +76,14 @@ TEST(Startup, WithoutDoomWadDirAsksForTheFolderBeforeFillingTheLists) {
     ASSERT_NE(dialog, nullptr) << "no WAD directory dialog";
     EXPECT_EQ(GetWindow(dialog, GW_OWNER), launcher.window()) << "shown over the main window";
     EXPECT_TRUE(IsWindowVisible(launcher.window()));
-    EXPECT_EQ(RemoteControl(dialog, dirsetup::leWADDIRId).Text(), "");
+    EXPECT_EQ(RemoteControl(dialog, DirSetupId::leWADDIR).Text(), "");
     // The lists wait for the dialog.
     EXPECT_EQ(launcher[MainId::cbIWAD].Items(), (Items{"Custom..."}));
     EXPECT_EQ(launcher[MainId::cbIWAD].Selected(), -1);
     EXPECT_EQ(launcher[MainId::cbPWADS].Items(), Items{});
 
-    RemoteControl(dialog, dirsetup::leWADDIRId).Type(folders.wads);
-    PressDialogButton(dialog, dirsetup::btnOkId);
+    RemoteControl(dialog, DirSetupId::leWADDIR).Type(folders.wads);
+    PressDialogButton(dialog, DirSetupId::btnOk);
     ASSERT_TRUE(launcher.WaitReady()) << kNotReady;
     EXPECT_EQ(launcher.CountWindows("Directory Setup"), 0);
     EXPECT_EQ(launcher[MainId::cbIWAD].Items(), (Items{"DOOM 2: Hell on Earth", "Custom..."}));
@@ -130,8 +130,8 @@ TEST(Startup, MissingIwadAnsweredYesOpensTheWadDirectoryDialog) {
     PressDialogButton(box, IDYES);
     const HWND dialog = launcher.WaitForOwnWindow("Directory Setup");
     ASSERT_NE(dialog, nullptr) << "Yes opens the WAD directory dialog";
-    EXPECT_EQ(RemoteControl(dialog, dirsetup::leWADDIRId).Text(), scenario.folders.wads);
-    PressDialogButton(dialog, dirsetup::btnCancelId);
+    EXPECT_EQ(RemoteControl(dialog, DirSetupId::leWADDIR).Text(), scenario.folders.wads);
+    PressDialogButton(dialog, DirSetupId::btnCancel);
     ASSERT_TRUE(launcher.WaitReady()) << kNotReady;
     EXPECT_EQ(launcher[MainId::cbIWAD].Text(), kHeretic);
     EXPECT_EQ(launcher[MainId::edtMap].Text(), "MAP07") << "the reading goes on";

@@ -23,16 +23,16 @@ std::vector<std::string> KeysOf(const CaptionList& list) {
 }
 
 TEST(BuiltInCaptions, HoldTheSameTwentyNineKeysAndTheExactTexts) {
-    CaptionList newFolder = CaptionList::FromCommaText(BuiltInNewFolderCaptions);
-    CaptionList label = CaptionList::FromCommaText(BuiltInLabelCaptions);
+    CaptionList newFolder = CaptionList::FromCommaText(kBuiltInNewFolderCaptions);
+    CaptionList label = CaptionList::FromCommaText(kBuiltInLabelCaptions);
     EXPECT_EQ(KeysOf(newFolder), keys);
     EXPECT_EQ(KeysOf(label), keys);
     EXPECT_EQ(newFolder.Entries().front(), "Default=New folder");
     EXPECT_EQ(label.Entries().front(), "Default=Current folder:");
 
     // The held text reads back to itself: every entry quoted, commas between.
-    EXPECT_EQ(newFolder.CommaText(), BuiltInNewFolderCaptions);
-    EXPECT_EQ(label.CommaText(), BuiltInLabelCaptions);
+    EXPECT_EQ(newFolder.CommaText(), kBuiltInNewFolderCaptions);
+    EXPECT_EQ(label.CommaText(), kBuiltInLabelCaptions);
 
     EXPECT_EQ(ResolveCaption(newFolder, "0406"), "Ny mappe");
     EXPECT_EQ(ResolveCaption(label, "0406"), "Valgt mappe:");
@@ -88,12 +88,12 @@ TEST(CaptionList, CommaTextReadsQuotedAndBareEntries) {
 }
 
 TEST(LocalizedCaption, ChoosesAgainOnlyWhenTheListChanges) {
-    LocalizedCaption german("0407", BuiltInLabelCaptions);
+    LocalizedCaption german("0407", kBuiltInLabelCaptions);
     EXPECT_EQ(german.Caption(), "Ausgew\xE4hlter Ordner:");
     EXPECT_TRUE(german.IsDefault());
 
     // A list equal to the current one is not taken again.
-    EXPECT_FALSE(german.Assign(CaptionList::FromCommaText(BuiltInLabelCaptions)));
+    EXPECT_FALSE(german.Assign(CaptionList::FromCommaText(kBuiltInLabelCaptions)));
     EXPECT_TRUE(german.IsDefault());
 
     EXPECT_TRUE(german.Assign(CaptionList({"Default=Pick one:", "0407=W\xE4hle:"})));
@@ -105,11 +105,11 @@ TEST(LocalizedCaption, ChoosesAgainOnlyWhenTheListChanges) {
     EXPECT_EQ(german.Caption(), "");
 
     // Given the built-in list back, it is the default again.
-    EXPECT_TRUE(german.Assign(CaptionList::FromCommaText(BuiltInLabelCaptions)));
+    EXPECT_TRUE(german.Assign(CaptionList::FromCommaText(kBuiltInLabelCaptions)));
     EXPECT_TRUE(german.IsDefault());
     EXPECT_EQ(german.Caption(), "Ausgew\xE4hlter Ordner:");
 
-    LocalizedCaption spanish("0C0A", BuiltInNewFolderCaptions);
+    LocalizedCaption spanish("0C0A", kBuiltInNewFolderCaptions);
     EXPECT_EQ(spanish.Caption(), "New folder");
 }
 

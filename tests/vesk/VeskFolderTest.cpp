@@ -55,7 +55,7 @@ class BrowserRun {
             opening.dialog = dialog;
             GetWindowRect(dialog, &opening.window);
             GetClientRect(dialog, &opening.client);
-            if (HWND button = GetDlgItem(dialog, TVeskFolderDialog::NewFolderButtonId)) {
+            if (HWND button = GetDlgItem(dialog, TVeskFolderDialog::kNewFolderButtonId)) {
                 GetWindowRect(button, &opening.button);
                 MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&opening.button), 2);
                 opening.buttonVisible = HasVisibleStyle(button);
@@ -102,7 +102,7 @@ void Post(HWND dialog, int command) {
 }
 
 void ClickNewFolder(HWND dialog) {
-    PostMessageA(GetDlgItem(dialog, TVeskFolderDialog::NewFolderButtonId), BM_CLICK, 0, 0);
+    PostMessageA(GetDlgItem(dialog, TVeskFolderDialog::kNewFolderButtonId), BM_CLICK, 0, 0);
 }
 
 // The texts of the dialog's static controls (the title and the status line).
@@ -281,7 +281,7 @@ TEST(VeskFolderDialog, NewFolderButtonPlaceAndState) {
     bool enabledAgain = false;
     std::string relabelled;
     BrowserRun changed(browser, [&](HWND dialog, int) {
-        HWND button = GetDlgItem(dialog, TVeskFolderDialog::NewFolderButtonId);
+        HWND button = GetDlgItem(dialog, TVeskFolderDialog::kNewFolderButtonId);
         browser.SetNewFolderVisible(true);
         browser.SetNewFolderEnabled(true);
         browser.SetNewFolderCaptions(CaptionList({"Default=Another"}));
@@ -436,7 +436,7 @@ TEST(VeskFolderDialog, ItemWithoutPathShowsItsDisplayName) {
         recordSelection(sender, dialog, item, folder);
         okEnabled = IsWindowEnabled(GetDlgItem(dialog, IDOK)) != FALSE;
         newFolderEnabled =
-            IsWindowEnabled(GetDlgItem(dialog, TVeskFolderDialog::NewFolderButtonId)) != FALSE;
+            IsWindowEnabled(GetDlgItem(dialog, TVeskFolderDialog::kNewFolderButtonId)) != FALSE;
     };
     EXPECT_TRUE(run.Execute());
     ASSERT_EQ(run.openings.size(), 2u);

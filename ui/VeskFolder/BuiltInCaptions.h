@@ -4,7 +4,7 @@
 
 namespace tarnwick::vesk {
 
-extern const char* const BuiltInNewFolderCaptions;
-extern const char* const BuiltInLabelCaptions;
+extern const char* const kBuiltInNewFolderCaptions;
+extern const char* const kBuiltInLabelCaptions;
 
 } // namespace tarnwick::vesk

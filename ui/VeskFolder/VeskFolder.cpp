@@ -23,7 +23,7 @@ namespace tarnwick::vesk {
 
 namespace {
 
-constexpr std::size_t StatusLineLimit = 50;
+constexpr std::size_t kStatusLineLimit = 50;
 
 std::string PathOf(LPCITEMIDLIST item) {
     char path[MAX_PATH] = {};
@@ -61,8 +61,8 @@ TVeskFolderDialog::TVeskFolderDialog(forms::Application& application,
                                      std::function<HWND()> ownerWindow)
     : application_(application), ownerWindow_(std::move(ownerWindow)),
       languageCode_(LanguageCode(GetSystemDefaultLangID())),
-      labelCaption_(languageCode_, BuiltInLabelCaptions),
-      newFolderCaption_(languageCode_, BuiltInNewFolderCaptions) {}
+      labelCaption_(languageCode_, kBuiltInLabelCaptions),
+      newFolderCaption_(languageCode_, kBuiltInNewFolderCaptions) {}
 
 TVeskFolderDialog::~TVeskFolderDialog() = default;
 
@@ -156,7 +156,7 @@ int CALLBACK TVeskFolderDialog::BrowseCallback(HWND dialog, UINT notice, LPARAM 
 }
 
 std::optional<LRESULT> TVeskFolderDialog::DialogMessage(UINT message, WPARAM wParam) {
-    if (message != WM_COMMAND || LOWORD(wParam) != NewFolderButtonId ||
+    if (message != WM_COMMAND || LOWORD(wParam) != kNewFolderButtonId ||
         HIWORD(wParam) != BN_CLICKED)
         return std::nullopt; // the shell dialog's own handling
     if (!pendingError_) {
@@ -211,7 +211,7 @@ void TVeskFolderDialog::CreateNewFolderButton() {
     button_ = CreateWindowExA(0, "Button", NewFolderCaption().c_str(),
                               WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_TABSTOP, place.left,
                               place.top, place.width, place.height, dialog_,
-                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(NewFolderButtonId)),
+                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(kNewFolderButtonId)),
                               GetModuleHandleA(nullptr), nullptr);
     if (button_ == nullptr) forms::ThrowLastError("New folder button");
 
@@ -236,7 +236,7 @@ void TVeskFolderDialog::SelectionChanged(HWND dialog, LPCITEMIDLIST item) {
     selectionText_ = path;
 
     if (flags_.Has(TBrowseInfoFlags::ShowPath)) {
-        std::string status = ShortenPath(path, StatusLineLimit);
+        std::string status = ShortenPath(path, kStatusLineLimit);
         if (status.empty() && item != nullptr) status = ParsingNameOf(item);
         if (status.empty() && item != nullptr) {
             status = DisplayNameOf(item);

@@ -35,7 +35,7 @@ using TSelectionChangedEvent =
 class TVeskFolderDialog {
   public:
     // The control identifier of the New folder button in the shell's dialog.
-    static constexpr int NewFolderButtonId = 255;
+    static constexpr int kNewFolderButtonId = 255;
 
     // ownerWindow gives the window that owns the shell dialog at each run
     // (the owning form's window; when it gives none, the main form's, else

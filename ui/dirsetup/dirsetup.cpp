@@ -1,33 +1,32 @@
 #include "dirsetup.h"
 
 #include "Application.h"
-#include "DirSetupControls.h"
 #include "StockGlyphs.h"
 
 #include "GameDataLists.h"
 #include "LaunchFolders.h"
 #include "Platform.h"
 
-namespace tarnwick::dirsetup {
+namespace tarnwick {
 
 TfrmDirSetup::TfrmDirSetup(forms::Application& application, Platform& platform,
                            GameDataLists& lists, LaunchFolders& folders)
     : Form(application, {"Directory Setup", 426, 109, forms::FrameKind::Dialog}),
       platform_(platform), lists_(lists), folders_(folders),
       // The label stands above its edit, 3 pixels apart.
-      lblWADDIR_(*this, lblWADDIRId, "WADs Directory:", {8, 8, 321, 13}),
-      leWADDIR_(*this, leWADDIRId, {8, 24, 321, 21}),
-      btnChWadDir_(*this, btnChWadDirId, "Change...", {336, 24, 75, 25}),
-      btnOk_(*this, btnOkId, "OK", {224, 64, 91, 33}, forms::kOkGlyph),
-      btnCancel_(*this, btnCancelId, "Cancel", {324, 64, 91, 33}, forms::kCancelGlyph),
+      lblWADDIR(*this, DirSetupId::lblWADDIR, "WADs Directory:", {8, 8, 321, 13}),
+      leWADDIR(*this, DirSetupId::leWADDIR, {8, 24, 321, 21}),
+      btnChWadDir(*this, DirSetupId::btnChWadDir, "Change...", {336, 24, 75, 25}),
+      btnOk(*this, DirSetupId::btnOk, "OK", {224, 64, 91, 33}, forms::kOkGlyph),
+      btnCancel(*this, DirSetupId::btnCancel, "Cancel", {324, 64, 91, 33}, forms::kCancelGlyph),
       browser_(application, [this] { return Handle(); }) {
-    btnChWadDir_.onClick = [this] { btnChWadDirClick(); };
-    btnOk_.onClick = [this] { btnOkClick(); };
-    btnOk_.SetModalResult(forms::ModalResult::Ok);
-    btnCancel_.onClick = [this] { btnCancelClick(); };
-    btnCancel_.SetModalResult(forms::ModalResult::Cancel);
-    SetDefaultButton(btnOk_);
-    SetCancelButton(btnCancel_);
+    btnChWadDir.onClick = [this] { btnChWadDirClick(); };
+    btnOk.onClick = [this] { btnOkClick(); };
+    btnOk.SetModalResult(forms::ModalResult::Ok);
+    btnCancel.onClick = [this] { btnCancelClick(); };
+    btnCancel.SetModalResult(forms::ModalResult::Cancel);
+    SetDefaultButton(btnOk);
+    SetCancelButton(btnCancel);
     onActivate = [this] { FormActivate(); };
     FormCreate();
 }
@@ -39,21 +38,21 @@ void TfrmDirSetup::FormCreate() {
 void TfrmDirSetup::FormActivate() {
     // Each showing starts from the stored directory: what was typed and not
     // confirmed last time is gone.
-    leWADDIR_.SetText(folders_.WadDir);
+    leWADDIR.SetText(folders_.WadDir);
     browser_.SetFolder(folders_.WadDir);
 }
 
 void TfrmDirSetup::btnChWadDirClick() {
-    if (browser_.Execute()) leWADDIR_.SetText(browser_.Folder());
+    if (browser_.Execute()) leWADDIR.SetText(browser_.Folder());
 }
 
 void TfrmDirSetup::btnOkClick() {
     // Taken as typed: an empty text or a missing folder is accepted.
-    folders_.WadDir = leWADDIR_.Text();
+    folders_.WadDir = leWADDIR.Text();
     platform_.SetEnvironment("DOOMWADDIR", folders_.WadDir);
     RescanGameData(platform_, lists_, folders_);
 }
 
 void TfrmDirSetup::btnCancelClick() { RescanIwads(platform_, lists_, folders_.WadDir); }
 
-} // namespace tarnwick::dirsetup
+} // namespace tarnwick

@@ -3,6 +3,11 @@
 // publishes it as DOOMWADDIR and rescans the game data.
 #pragma once
 
+#include "DirSetupControlIds.h"
+#include "GameDataLists.h"
+#include "LaunchFolders.h"
+#include "Platform.h"
+
 #include "Button.h"
 #include "Edit.h"
 #include "Form.h"
@@ -10,15 +15,7 @@
 #include "Label.h"
 #include "VeskFolder.h"
 
-#include <string>
-
 namespace tarnwick {
-class GameDataLists;
-class Platform;
-struct LaunchFolders;
-} // namespace tarnwick
-
-namespace tarnwick::dirsetup {
 
 class TfrmDirSetup : public forms::Form {
   public:
@@ -40,12 +37,15 @@ class TfrmDirSetup : public forms::Form {
     GameDataLists& lists_;
     LaunchFolders& folders_;
 
-    forms::Label lblWADDIR_;
-    forms::Edit leWADDIR_;
-    forms::Button btnChWadDir_;
-    forms::GlyphButton btnOk_;
-    forms::GlyphButton btnCancel_;
+  public:
+    forms::Label lblWADDIR;
+    forms::Edit leWADDIR;
+    forms::Button btnChWadDir;
+    forms::GlyphButton btnOk;
+    forms::GlyphButton btnCancel;
+
+  private:
     vesk::TVeskFolderDialog browser_;
 };
 
-} // namespace tarnwick::dirsetup
+} // namespace tarnwick
