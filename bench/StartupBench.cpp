@@ -16,7 +16,6 @@
 
 #include <psapi.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <stdexcept>
 #include <string>
@@ -135,15 +134,6 @@ Startup TimeStartup(const std::string& program, const Case& scenario) {
     return result;
 }
 
-std::string BareWindowPath() {
-    char path[MAX_PATH] = "";
-    if (GetEnvironmentVariableA("BARE_WINDOW_EXE", path, MAX_PATH) == 0)
-        throw std::runtime_error("BARE_WINDOW_EXE is not set");
-    std::string result = path;
-    std::replace(result.begin(), result.end(), '/', '\\');
-    return result;
-}
-
 } // namespace
 
 int main() {
@@ -186,7 +176,7 @@ int main() {
     std::size_t entries = 0;
     try {
         const std::string launcher = LauncherPath();
-        const std::string bare = BareWindowPath();
+        const std::string bare = ProgramPath("BARE_WINDOW_EXE");
         // One start of each first, to warm the caches; not counted.
         TimeStartup(bare, empty);
         TimeStartup(launcher, empty);

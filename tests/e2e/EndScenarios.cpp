@@ -8,7 +8,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstring>
 
 namespace tarnwick::e2e {
@@ -17,13 +16,7 @@ namespace {
 constexpr char kNotReady[] = "the start-up sequence never gave the focus to cbSource";
 
 // The recording stand-in port, from RECORDING_PORT.
-std::string RecordingPortPath() {
-    char path[MAX_PATH] = "";
-    if (GetEnvironmentVariableA("RECORDING_PORT", path, MAX_PATH) == 0) return {};
-    std::string result = path;
-    std::replace(result.begin(), result.end(), '/', '\\');
-    return result;
-}
+std::string RecordingPortPath() { return ProgramPath("RECORDING_PORT"); }
 
 // The user's regional settings give numbers a decimal comma, for as long as
 // the object lives.

@@ -127,14 +127,16 @@ BOOL CALLBACK FindControl(HWND child, LPARAM parameter) {
 
 } // namespace
 
-std::string LauncherPath() {
+std::string ProgramPath(const char* variable) {
     char path[MAX_PATH] = "";
-    if (GetEnvironmentVariableA("TARNWICK_EXE", path, MAX_PATH) == 0)
-        throw std::runtime_error("TARNWICK_EXE is not set");
+    if (GetEnvironmentVariableA(variable, path, MAX_PATH) == 0)
+        throw std::runtime_error(std::string(variable) + " is not set");
     std::string result = path;
     std::replace(result.begin(), result.end(), '/', '\\');
     return result;
 }
+
+std::string LauncherPath() { return ProgramPath("TARNWICK_EXE"); }
 
 LauncherProcess::LauncherProcess(
     const std::string& folder, const std::map<std::string, std::optional<std::string>>& environment,

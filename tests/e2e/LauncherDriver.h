@@ -16,6 +16,9 @@ namespace tarnwick::e2e {
 using std::chrono::milliseconds;
 inline constexpr milliseconds kPatience{15000};
 
+// The Windows path of a program that the build names in an environment
+// variable; raises an error when it is not set.
+std::string ProgramPath(const char* variable);
 // The path of tarnwick.exe, from the TARNWICK_EXE environment variable.
 std::string LauncherPath();
 

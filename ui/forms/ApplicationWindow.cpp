@@ -1,6 +1,7 @@
 #include "ApplicationWindow.h"
 
 #include "Win32Error.h"
+#include "WindowClass.h"
 
 namespace tarnwick::forms {
 namespace {
@@ -12,17 +13,7 @@ constexpr char kWindowClass[] = "TarnwickApplication";
 constexpr UINT kPassActivation = WM_APP + 2;
 
 void RegisterApplicationClass(WNDPROC windowProc) {
-    static const ATOM atom = [windowProc] {
-        WNDCLASSEXA windowClass{};
-        windowClass.cbSize = sizeof(windowClass);
-        windowClass.lpfnWndProc = windowProc;
-        windowClass.hInstance = GetModuleHandleA(nullptr);
-        windowClass.hIcon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(1));
-        if (!windowClass.hIcon) windowClass.hIcon = LoadIconA(nullptr, IDI_APPLICATION);
-        windowClass.lpszClassName = kWindowClass;
-        return RegisterClassExA(&windowClass);
-    }();
-    if (!atom) ThrowLastError("RegisterClassEx");
+    [[maybe_unused]] static const ATOM atom = RegisterWindowClass(kWindowClass, windowProc);
 }
 
 struct InFrontQuery {

@@ -5,6 +5,7 @@
 #include "CentreOnScreen.h"
 #include "Control.h"
 #include "Win32Error.h"
+#include "WindowClass.h"
 
 namespace tarnwick::forms {
 namespace {
@@ -16,19 +17,10 @@ constexpr char kWindowClass[] = "TarnwickForm";
 constexpr UINT kActivated = WM_APP + 1;
 
 void RegisterFormClass(WNDPROC windowProc) {
-    static const ATOM atom = [windowProc] {
-        WNDCLASSEXA windowClass{};
-        windowClass.cbSize = sizeof(windowClass);
-        windowClass.lpfnWndProc = windowProc;
-        windowClass.hInstance = GetModuleHandleA(nullptr);
-        windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-        windowClass.hIcon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(1));
-        if (!windowClass.hIcon) windowClass.hIcon = LoadIconA(nullptr, IDI_APPLICATION);
-        windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-        windowClass.lpszClassName = kWindowClass;
-        return RegisterClassExA(&windowClass);
-    }();
-    if (!atom) ThrowLastError("RegisterClassEx");
+    // Once for the process: every form shares the class.
+    [[maybe_unused]] static const ATOM atom =
+        RegisterWindowClass(kWindowClass, windowProc, LoadCursorA(nullptr, IDC_ARROW),
+                            reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
 }
 
 struct FrameStyles {
