@@ -291,18 +291,6 @@ TEST_F(MainWindowTest, StartsWithTheDefaultsAndTheDesignedLimits) {
     EXPECT_EQ(forms::Describe(forms::PlaceOf(frmMain.stTeamDamage.Handle())), "184,296 21x13");
     SendMessageA(frmMain.sbTeamDamage.Handle(), WM_KEYDOWN, VK_LEFT, 0);
     EXPECT_EQ(frmMain.stTeamDamage.Text(), "99");
-
-    // The six file dialogs.
-    EXPECT_EQ(frmMain.odIWAD.Request().title, "Select a custom IWAD");
-    EXPECT_EQ(frmMain.odIWAD.Request().initialDir, "%DOOMWADDIR%");
-    EXPECT_TRUE(frmMain.odPWAD.Request().multiSelect);
-    EXPECT_TRUE(frmMain.odPWAD.Request().resizable);
-    EXPECT_FALSE(frmMain.odDemo.Request().resizable);
-    EXPECT_EQ(frmMain.odExecutable.Request().defaultExt, "exe");
-    EXPECT_EQ(frmMain.odSave.Request().filter, "ZDoom Savegames (*.zds)|*.zds|All Files (*.*)|*.*");
-    EXPECT_TRUE(frmMain.sdRecord.Request().save);
-    EXPECT_EQ(frmMain.sdRecord.Request().defaultExt, "");
-    EXPECT_EQ(frmMain.sdRecord.Request().title, "Record a demo...");
 }
 
 TEST_F(MainWindowTest, ShowsAndReadsBackASettingsRecord) {
