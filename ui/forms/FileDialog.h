@@ -26,7 +26,6 @@ class FileDialog {
     // Every file confirmed by the last successful Execute, in the dialog's order.
     const std::vector<std::string>& Files() const noexcept { return files_; }
 
-
   private:
     Form& owner_;
     FileDialogRequest request_;
