@@ -34,10 +34,11 @@ inline constexpr int kSinglePlayer = 1;
 inline constexpr std::array<std::string_view, 9> kTeamCaptions{
     "Blue", "Red", "Green", "Gold", "Black", "White", "Orange", "Purple", "None",
 };
-inline constexpr int kNoTeam = -1;
-inline constexpr int kTeamNone = 8; // the "None" entry; a user's choice of it clears the box
+// The entry "None": a user's choice of it clears the selection, so no team is
+// held as kNoSelection. Read back from a file, it stays selected.
+inline constexpr int kTeamNoneEntry = 8;
 
-inline constexpr int kNoSelection = -1;
+inline constexpr int kNoSelection = -1; // of any list; for the team, no team
 inline constexpr int kAirControlMax = 256;
 inline constexpr int kFriendlyFireMax = 100;
 inline constexpr int kLimitMax = 999999999;
