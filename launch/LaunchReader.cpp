@@ -18,6 +18,12 @@ namespace tarnwick {
 
 namespace {
 
+// Asked when the saved IWAD is found neither in the current directory nor in
+// the WAD directory.
+std::string MissingIwadQuestion(const std::string& iwadName) {
+    return "File \"" + iwadName + "\" not found! Do you want to enter a new WAD directory?";
+}
+
 int ListIndexOrNone(int value, std::size_t itemCount) {
     return value >= 0 && static_cast<std::size_t>(value) < itemCount ? value : kNoSelection;
 }
@@ -230,10 +236,6 @@ class LaunchFileReader {
 };
 
 } // namespace
-
-std::string MissingIwadQuestion(const std::string& iwadName) {
-    return "File \"" + iwadName + "\" not found! Do you want to enter a new WAD directory?";
-}
 
 void ReadLaunchFiles(Platform& platform, ReaderActions& actions, LaunchSettings& settings,
                      LaunchFolders& folders) {

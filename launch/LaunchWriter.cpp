@@ -235,12 +235,6 @@ void WriteLaunchFiles(Platform& platform, const LaunchSettings& settings, const 
     ReplaceFileSet(platform, startDir, files);
 }
 
-void RunLaunch(Platform& platform, const LaunchSettings& settings, const std::string& wadDir,
-               const std::string& startDir) {
-    WriteLaunchFiles(platform, settings, wadDir, startDir);
-    StartLaunchFiles(platform);
-}
-
 void StartLaunchFiles(Platform& platform) { platform.StartHidden(std::string(kBatchFileName)); }
 
 void DeleteLaunchFiles(Platform& platform, const std::string& startDir) {

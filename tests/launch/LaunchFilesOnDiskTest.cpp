@@ -484,7 +484,9 @@ TEST(RunLaunch, StartsTheBatchFileAndReportsOneThatCannotStart) {
     LaunchSettings s;
     s.sourcePort = 3;
     s.customExecutable = "port.bat";
-    RunLaunch(platform, s, "C:\\WADS", start.path());
+    // As Run does it.
+    WriteLaunchFiles(platform, s, "C:\\WADS", start.path());
+    StartLaunchFiles(platform);
     ASSERT_TRUE(WaitForFile(start / "seen.txt"));
     Sleep(200);
     EXPECT_EQ(FileText(start / "seen.txt"), "DOOMWADDIR=C:\\WADS\r\n");
