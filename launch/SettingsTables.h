@@ -25,11 +25,12 @@ inline constexpr std::array<std::string_view, 5> kSkillCaptions{
     "3: Ultra-violence",       "4: Nightmare!",
 };
 
-inline constexpr std::array<std::string_view, 9> kPlayerCaptions{
-    "Joining", "Single", "2", "3", "4", "5", "6", "7", "8",
-};
 inline constexpr int kJoiningPlayers = 0;
 inline constexpr int kSinglePlayer = 1;
+inline constexpr int kMaxPlayers = 8; // hosting is for 2 .. kMaxPlayers
+inline constexpr std::array<std::string_view, kMaxPlayers + 1> kPlayerCaptions{
+    "Joining", "Single", "2", "3", "4", "5", "6", "7", "8",
+};
 
 inline constexpr std::array<std::string_view, 9> kTeamCaptions{
     "Blue", "Red", "Green", "Gold", "Black", "White", "Orange", "Purple", "None",
