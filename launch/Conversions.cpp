@@ -27,6 +27,44 @@ std::size_t SkipDigits(std::string_view text, std::size_t pos) {
     return pos;
 }
 
+long double ParseDecimal(std::string_view text) {
+    // The syntax is checked here; the C library only computes the value of
+    // text already known to be plain decimal (it would also take "inf", "nan"
+    // and hexadecimal, which the launch files never hold).
+    std::size_t first = 0;
+    while (first < text.size() && text[first] == ' ')
+        ++first;
+    std::size_t end = text.size();
+    while (end > first && text[end - 1] == ' ')
+        --end;
+    const std::string_view number = text.substr(first, end - first);
+
+    std::size_t pos = 0;
+    if (pos < number.size() && (number[pos] == '+' || number[pos] == '-')) ++pos;
+    const std::size_t integerEnd = SkipDigits(number, pos);
+    std::size_t mantissaDigits = integerEnd - pos;
+    pos = integerEnd;
+    if (pos < number.size() && number[pos] == '.') {
+        const std::size_t fractionEnd = SkipDigits(number, pos + 1);
+        mantissaDigits += fractionEnd - (pos + 1);
+        pos = fractionEnd;
+    }
+    if (mantissaDigits == 0) throw InvalidFloat(std::string(text));
+    if (pos < number.size() && (number[pos] == 'e' || number[pos] == 'E')) {
+        ++pos;
+        if (pos < number.size() && (number[pos] == '+' || number[pos] == '-')) ++pos;
+        const std::size_t exponentEnd = SkipDigits(number, pos);
+        if (exponentEnd == pos) throw InvalidFloat(std::string(text));
+        pos = exponentEnd;
+    }
+    if (pos != number.size()) throw InvalidFloat(std::string(text));
+
+    const std::string checked(number);
+    const long double value = std::strtold(checked.c_str(), nullptr);
+    if (!std::isfinite(value)) throw InvalidFloat(std::string(text));
+    return value;
+}
+
 } // namespace
 
 int ParseDigit(char c) {
@@ -66,44 +104,6 @@ int ParseInteger(std::string_view text) {
         if (magnitude > limit) throw InvalidInteger(std::string(text));
     }
     return static_cast<int>(negative ? -magnitude : magnitude);
-}
-
-long double ParseDecimal(std::string_view text) {
-    // The syntax is checked here; the C library only computes the value of
-    // text already known to be plain decimal (it would also take "inf", "nan"
-    // and hexadecimal, which the launch files never hold).
-    std::size_t first = 0;
-    while (first < text.size() && text[first] == ' ')
-        ++first;
-    std::size_t end = text.size();
-    while (end > first && text[end - 1] == ' ')
-        --end;
-    const std::string_view number = text.substr(first, end - first);
-
-    std::size_t pos = 0;
-    if (pos < number.size() && (number[pos] == '+' || number[pos] == '-')) ++pos;
-    const std::size_t integerEnd = SkipDigits(number, pos);
-    std::size_t mantissaDigits = integerEnd - pos;
-    pos = integerEnd;
-    if (pos < number.size() && number[pos] == '.') {
-        const std::size_t fractionEnd = SkipDigits(number, pos + 1);
-        mantissaDigits += fractionEnd - (pos + 1);
-        pos = fractionEnd;
-    }
-    if (mantissaDigits == 0) throw InvalidFloat(std::string(text));
-    if (pos < number.size() && (number[pos] == 'e' || number[pos] == 'E')) {
-        ++pos;
-        if (pos < number.size() && (number[pos] == '+' || number[pos] == '-')) ++pos;
-        const std::size_t exponentEnd = SkipDigits(number, pos);
-        if (exponentEnd == pos) throw InvalidFloat(std::string(text));
-        pos = exponentEnd;
-    }
-    if (pos != number.size()) throw InvalidFloat(std::string(text));
-
-    const std::string checked(number);
-    const long double value = std::strtold(checked.c_str(), nullptr);
-    if (!std::isfinite(value)) throw InvalidFloat(std::string(text));
-    return value;
 }
 
 int ParseScaledFraction(std::string_view text, int scale) {

@@ -14,14 +14,12 @@ int ParseDigit(char c);
 // Nothing may follow the digits, not even a blank.
 int ParseInteger(std::string_view text);
 
-// A decimal number with "." as the decimal point: leading and trailing blanks,
-// an optional sign and an exponent after "E" or "e" are allowed.
-long double ParseDecimal(std::string_view text);
-
-// The decimal number times scale, as the integer it stands for. The product is
-// formatted exactly as the writer formats fractions and then read as an
-// integer, so a product with a fraction left (0.1 * 256 gives "25.6") or too
-// large for fixed-point text is rejected with that text.
+// A decimal number times scale, as the integer it stands for. The number has
+// "." as the decimal point; leading and trailing blanks, an optional sign and
+// an exponent after "E" or "e" are allowed. The product is formatted exactly
+// as the writer formats fractions and then read as an integer, so a product
+// with a fraction left (0.1 * 256 gives "25.6") or too large for fixed-point
+// text is rejected with that text.
 int ParseScaledFraction(std::string_view text, int scale);
 
 } // namespace tarnwick

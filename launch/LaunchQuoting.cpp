@@ -1,16 +1,80 @@
 #include "LaunchQuoting.h"
 
+#include "LaunchFileNames.h"
+
 namespace tarnwick {
 
 namespace {
+
 constexpr char kQuote = '"';
 constexpr char kBlank = ' ';
+constexpr char kAt = '@';
+
+bool ContainsAny(std::string_view text, std::string_view chars) {
+    return text.find_first_of(chars) != std::string_view::npos;
+}
+
+// In a batch file cmd expands %...% even inside quotes; "%%" is a literal "%".
+std::string EscapePercent(std::string_view text) {
+    std::string escaped;
+    escaped.reserve(text.size());
+    for (const char c : text) {
+        escaped += c;
+        if (c == '%') escaped += '%';
+    }
+    return escaped;
+}
+
+std::string UnescapePercent(std::string_view text) {
+    std::string result;
+    result.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        result.push_back(text[i]);
+        if (text[i] == '%' && i + 1 < text.size() && text[i + 1] == '%') ++i;
+    }
+    return result;
+}
+
+// "set DOOMWADDIR=", or set "DOOMWADDIR= for an assignment in double quotes.
+std::string SetCommand(bool quotedAssignment) {
+    return std::string("set ") + (quotedAssignment ? "\"" : "") + std::string(kWadDirVariable) +
+           "=";
+}
+
 } // namespace
+
+std::string Quoted(std::string_view value) {
+    std::string quoted;
+    quoted.reserve(value.size() + 2);
+    quoted += kQuote;
+    quoted += value;
+    quoted += kQuote;
+    return quoted;
+}
+
+std::string BetweenQuotes(std::string_view text) {
+    if (text.size() < 2) return {};
+    return std::string(text.substr(1, text.size() - 2));
+}
+
+std::string QuotedIfBlank(std::string_view value) {
+    if (value.find(kBlank) == std::string_view::npos) return std::string(value);
+    return Quoted(value);
+}
 
 std::string Unquoted(std::string_view value) {
     if (value.size() >= 2 && value.front() == kQuote && value.back() == kQuote)
         return std::string(value.substr(1, value.size() - 2));
     return std::string(value);
+}
+
+std::string JoinFileList(const std::vector<std::string>& entries) {
+    std::string text;
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        if (i > 0) text += kBlank;
+        text += QuotedIfBlank(entries[i]);
+    }
+    return text;
 }
 
 std::vector<std::string> SplitFileList(std::string_view text) {
@@ -40,14 +104,48 @@ std::vector<std::string> SplitFileList(std::string_view text) {
     return entries;
 }
 
-std::string UnescapePercent(std::string_view text) {
-    std::string result;
-    result.reserve(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        result.push_back(text[i]);
-        if (text[i] == '%' && i + 1 < text.size() && text[i + 1] == '%') ++i;
+std::string FormatSetLine(std::string_view wadDir) {
+    const std::string value = EscapePercent(wadDir);
+    // Unquoted, these characters would end the set command and start another.
+    if (ContainsAny(wadDir, "&|<>^")) return SetCommand(true) + value + kQuote;
+    return SetCommand(false) + value;
+}
+
+std::string ParseSetLine(std::string_view line) {
+    if (const std::string quotedSet = SetCommand(true); line.starts_with(quotedSet)) {
+        const std::string_view value = line.substr(quotedSet.size());
+        return UnescapePercent(value.substr(0, value.find(kQuote)));
     }
-    return result;
+    // Not examined: the writer puts "set DOOMWADDIR=" there.
+    const std::size_t setLength = SetCommand(false).size();
+    if (line.size() <= setLength) return {};
+    return UnescapePercent(line.substr(setLength));
+}
+
+std::string FormatRunLine(const RunLine& run) {
+    std::string executable = EscapePercent(run.executable);
+    if (ContainsAny(run.executable, " @&|<>^(),;=")) executable = Quoted(executable);
+    return executable + kBlank + kAt + EscapePercent(run.responseFile);
+}
+
+RunLine ParseRunLine(std::string_view line) {
+    // A quoted executable may hold an "@" of its own; the response file's
+    // name then follows the first "@" after the closing quote.
+    if (!line.empty() && line.front() == kQuote) {
+        const std::size_t close = line.find(kQuote, 1);
+        if (close != std::string_view::npos) {
+            RunLine result{UnescapePercent(line.substr(1, close - 1)), {}};
+            const std::size_t at = line.find(kAt, close + 1);
+            if (at != std::string_view::npos)
+                result.responseFile = UnescapePercent(line.substr(at + 1));
+            return result;
+        }
+    }
+    const std::size_t at = line.find(kAt);
+    if (at == std::string_view::npos) return RunLine{{}, UnescapePercent(line)};
+    const std::size_t executableLength = at == 0 ? 0 : at - 1;
+    return RunLine{UnescapePercent(line.substr(0, executableLength)),
+                   UnescapePercent(line.substr(at + 1))};
 }
 
 } // namespace tarnwick

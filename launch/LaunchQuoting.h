@@ -1,5 +1,7 @@
-// Undoing what the writer does to keep values whole: double quotes around
-// values with blanks, and the batch file's doubled percent signs.
+// How values keep whole through the launch files: each way of quoting or
+// escaping a value, beside the reading that undoes it. The reader also takes
+// lines that the writer never wrote (by hand, or by an earlier version), so a
+// reading is lenient where its writing is strict.
 #pragma once
 
 #include <string>
@@ -8,10 +10,22 @@
 
 namespace tarnwick {
 
+// The IWAD's name, always in double quotes.
+std::string Quoted(std::string_view value);
+// The text between the first and the last character, which are not looked at;
+// shorter than two characters, the empty text.
+std::string BetweenQuotes(std::string_view text);
+
+// A name that must reach the port as one argument: in double quotes when it
+// holds a blank.
+std::string QuotedIfBlank(std::string_view value);
 // The value without its enclosing double quotes; a value not enclosed in them
 // comes back unchanged.
 std::string Unquoted(std::string_view value);
 
+// The value of a "-file " or "-deh " line: each entry as QuotedIfBlank gives
+// it, one blank between two.
+std::string JoinFileList(const std::vector<std::string>& entries);
 // The entries of a "-file ", "-deh " or "-bex " line's value. Unquoted entries
 // are split at single blanks; after a blank the next character always belongs
 // to the next entry, so two blanks in a row begin the next entry with a blank,
@@ -20,7 +34,26 @@ std::string Unquoted(std::string_view value);
 // whole without its quotes.
 std::vector<std::string> SplitFileList(std::string_view text);
 
-// The batch file's "%%" read back as "%".
-std::string UnescapePercent(std::string_view text);
+// The batch file's first line: "set DOOMWADDIR=" and the WAD directory, its
+// percent signs doubled, and the whole assignment in double quotes when the
+// directory holds a character that would end the command.
+std::string FormatSetLine(std::string_view wadDir);
+// The WAD directory of that line, in either form. The unquoted line's first
+// 15 characters are not examined.
+std::string ParseSetLine(std::string_view line);
+
+// The batch file's second line: the executable, then the response file after
+// an "@".
+struct RunLine {
+    std::string executable;
+    std::string responseFile;
+    bool operator==(const RunLine&) const = default;
+};
+// Percent signs doubled; the executable in double quotes when it holds a
+// character that would split it, end the command or read as the "@".
+std::string FormatRunLine(const RunLine& run);
+// Without an "@" the whole line is the response file's name. Unquoted, the
+// character before the "@" is taken for the writer's blank and dropped.
+RunLine ParseRunLine(std::string_view line);
 
 } // namespace tarnwick

@@ -1,11 +1,11 @@
 #include "LaunchReader.h"
 
-#include "BatchFileLines.h"
 #include "Conversions.h"
 #include "GameDataLists.h"
 #include "IwadCatalogue.h"
 #include "LaunchFileLines.h"
 #include "LaunchFileNames.h"
+#include "LaunchKeywords.h"
 #include "LaunchQuoting.h"
 #include "SettingsTables.h"
 
@@ -17,6 +17,12 @@
 namespace tarnwick {
 
 namespace {
+
+// Asked when the saved IWAD is found neither in the current directory nor in
+// the WAD directory.
+std::string MissingIwadQuestion(const std::string& iwadName) {
+    return "File \"" + iwadName + "\" not found! Do you want to enter a new WAD directory?";
+}
 
 int ListIndexOrNone(int value, std::size_t itemCount) {
     return value >= 0 && static_cast<std::size_t>(value) < itemCount ? value : kNoSelection;
@@ -79,7 +85,7 @@ class LaunchFileReader {
         const std::string bytes = platform_.ReadFile(batchName);
         LaunchFileLines lines(bytes);
 
-        wadDir_ = WadDirFromSetLine(lines.Next().value_or(std::string()));
+        wadDir_ = ParseSetLine(lines.Next().value_or(std::string()));
         platform_.SetEnvironment(std::string(kWadDirVariable), wadDir_);
         Rescan();
 
@@ -111,56 +117,48 @@ class LaunchFileReader {
     }
 
     void ApplyResponseLine(const std::string& text, std::optional<std::string>& consoleScript) {
+        using namespace keywords;
         KeywordLine line(text);
-        if (line.BeginsWith("-iwad ")) {
-            ReadIwad(IwadNameOf(text));
-        } else if (line.BeginsWith("-file ") || line.BeginsWith("-deh ") ||
-                   line.BeginsWith("-bex ")) {
+        if (line.BeginsWith(kIwad)) {
+            ReadIwad(BetweenQuotes(line.Rest()));
+        } else if (line.BeginsWith(kFile) || line.BeginsWith(kDeh) || line.BeginsWith(kBex)) {
             AppendFileList(settings_, line.Rest());
-        } else if (line.BeginsWith("-record ")) {
+        } else if (line.BeginsWith(kRecord)) {
             settings_.recordDemo = Unquoted(line.Rest());
-        } else if (line.BeginsWith("-playdemo ")) {
+        } else if (line.BeginsWith(kPlayDemo)) {
             settings_.playDemo = Unquoted(line.Rest());
             settings_.fastDemo = false;
-        } else if (line.BeginsWith("-timedemo ")) {
+        } else if (line.BeginsWith(kTimeDemo)) {
             settings_.playDemo = Unquoted(line.Rest());
             settings_.fastDemo = true;
-        } else if (line.BeginsWith("-loadgame ")) {
+        } else if (line.BeginsWith(kLoadGame)) {
             settings_.loadGame = Unquoted(line.Rest());
-        } else if (line.BeginsWith("-join ")) {
+        } else if (line.BeginsWith(kJoin)) {
             settings_.players = kJoiningPlayers;
             settings_.remoteHost = std::string(line.Rest());
-        } else if (line.BeginsWith("-host ")) {
+        } else if (line.BeginsWith(kHost)) {
             settings_.players = ListIndexOrNone(ParseDigit(line.Last()), kPlayerCaptions.size());
-        } else if (line.BeginsWith("-port ")) {
+        } else if (line.BeginsWith(kPort)) {
             settings_.localPort = std::string(line.Rest());
-        } else if (line.BeginsWith("-dup ")) {
+        } else if (line.BeginsWith(kDup)) {
             settings_.networkDup = std::clamp(ParseDigit(line.Last()), kDupMin, kDupMax);
-        } else if (line.BeginsWith("-netmode ")) {
-            settings_.peerToPeer = line.Last() == '0';
-        } else if (line.Is("-extratic")) {
+        } else if (line.BeginsWith(kNetMode)) {
+            settings_.peerToPeer = line.Last() == kPeerToPeerNetMode;
+        } else if (line.Is(kExtraTic)) {
             settings_.backupPackets = true;
-        } else if (line.BeginsWith("+playerclass ")) {
+        } else if (line.BeginsWith(kPlayerClass)) {
             settings_.playerClass = std::string(line.Rest());
-        } else if (line.BeginsWith("+team ")) {
+        } else if (line.BeginsWith(kTeam)) {
             settings_.team = ListIndexOrNone(ParseInteger(line.Rest()), kTeamCaptions.size());
-        } else if (line.BeginsWith("+map ")) {
+        } else if (line.BeginsWith(kMap)) {
             settings_.startMap = std::string(line.Rest());
-        } else if (line.BeginsWith("+exec ")) {
+        } else if (line.BeginsWith(kExec)) {
             consoleScript = std::string(line.Rest());
         } else if (!text.empty()) {
             // The writer never writes an empty line; any other line is the
             // free parameters, which it writes last.
             settings_.parameters = text;
         }
-    }
-
-    // The name between the quotes of '-iwad "name"': from the 8th character to
-    // the one before the last.
-    static std::string IwadNameOf(std::string_view line) {
-        constexpr std::size_t kFirst = 7;
-        return line.size() > kFirst + 1 ? std::string(line.substr(kFirst, line.size() - kFirst - 1))
-                                        : std::string();
     }
 
     void ReadIwad(const std::string& name) {
@@ -198,23 +196,24 @@ class LaunchFileReader {
     }
 
     void ApplyConsoleLine(const std::string& text) {
+        using namespace keywords;
         KeywordLine line(text);
-        if (line.BeginsWith("deathmatch ")) {
-            settings_.deathmatch = line.Last() == '1';
-        } else if (line.BeginsWith("teamplay ")) {
-            settings_.teamplay = line.Last() == '1';
-        } else if (line.BeginsWith("skill ")) {
+        if (line.BeginsWith(kDeathmatch)) {
+            settings_.deathmatch = line.Last() == kSwitchedOn;
+        } else if (line.BeginsWith(kTeamplay)) {
+            settings_.teamplay = line.Last() == kSwitchedOn;
+        } else if (line.BeginsWith(kSkill)) {
             settings_.skill = ListIndexOrNone(ParseDigit(line.Last()), kSkillCaptions.size());
-        } else if (line.BeginsWith("fraglimit ")) {
+        } else if (line.BeginsWith(kFragLimit)) {
             settings_.fragLimit = std::clamp(ParseInteger(line.Rest()), 0, kLimitMax);
-        } else if (line.BeginsWith("timelimit ")) {
+        } else if (line.BeginsWith(kTimeLimit)) {
             settings_.timeLimit = std::clamp(ParseInteger(line.Rest()), 0, kLimitMax);
-        } else if (line.BeginsWith("sv_gravity ")) {
+        } else if (line.BeginsWith(kGravity)) {
             settings_.gravity = std::string(line.Rest());
-        } else if (line.BeginsWith("sv_aircontrol ")) {
+        } else if (line.BeginsWith(kAirControl)) {
             settings_.airControl =
                 std::clamp(ParseScaledFraction(line.Rest(), kAirControlMax), 0, kAirControlMax);
-        } else if (line.BeginsWith("teamdamage ")) {
+        } else if (line.BeginsWith(kTeamDamage)) {
             constexpr std::size_t kTeamDamageLength = 9;
             settings_.friendlyFire = std::clamp(
                 ParseScaledFraction(line.Rest().substr(0, kTeamDamageLength), kFriendlyFireMax), 0,
@@ -230,10 +229,6 @@ class LaunchFileReader {
 };
 
 } // namespace
-
-std::string MissingIwadQuestion(const std::string& iwadName) {
-    return "File \"" + iwadName + "\" not found! Do you want to enter a new WAD directory?";
-}
 
 void ReadLaunchFiles(Platform& platform, ReaderActions& actions, LaunchSettings& settings,
                      LaunchFolders& folders) {

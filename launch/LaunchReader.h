@@ -19,8 +19,4 @@ namespace tarnwick {
 void ReadLaunchFiles(Platform& platform, ReaderActions& actions, LaunchSettings& settings,
                      LaunchFolders& folders);
 
-// The question asked when the saved IWAD is found neither in the current
-// directory nor in the WAD directory.
-std::string MissingIwadQuestion(const std::string& iwadName);
-
 } // namespace tarnwick

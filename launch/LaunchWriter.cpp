@@ -4,6 +4,8 @@
 #include "FileSetReplacement.h"
 #include "LaunchErrors.h"
 #include "LaunchFileNames.h"
+#include "LaunchKeywords.h"
+#include "LaunchQuoting.h"
 #include "NumberText.h"
 #include "SettingsTables.h"
 
@@ -27,26 +29,11 @@ void AppendLine(std::string& text, std::string_view keyword, std::string_view va
     text += kLineEnd;
 }
 
+void AppendLine(std::string& text, std::string_view keyword, char value) {
+    AppendLine(text, keyword, std::string_view(&value, 1));
+}
+
 bool Contains(std::string_view text, char c) { return text.find(c) != std::string_view::npos; }
-
-bool ContainsAny(std::string_view text, std::string_view chars) {
-    return text.find_first_of(chars) != std::string_view::npos;
-}
-
-std::string Quoted(std::string_view value) {
-    std::string quoted;
-    quoted.reserve(value.size() + 2);
-    quoted += '"';
-    quoted += value;
-    quoted += '"';
-    return quoted;
-}
-
-// A name with a blank reaches the port as one argument only when quoted.
-std::string QuotedIfBlank(std::string_view value) {
-    if (!Contains(value, ' ')) return std::string(value);
-    return Quoted(value);
-}
 
 bool IsControlCharacter(char c) { return static_cast<unsigned char>(c) < 0x20; }
 
@@ -76,32 +63,10 @@ bool IsPatch(std::string_view entry) {
     return ending == ".deh" || ending == ".bex";
 }
 
-// In a batch file cmd expands %...% even inside quotes; %% is a literal %.
-std::string EscapePercent(std::string_view text) {
-    std::string escaped;
-    escaped.reserve(text.size());
-    for (char c : text) {
-        escaped += c;
-        if (c == '%') escaped += '%';
-    }
-    return escaped;
-}
-
-std::string BatchSetLine(const std::string& wadDir) {
-    const std::string value = EscapePercent(wadDir);
-    // Unquoted, these characters would end the set command and start another.
-    if (ContainsAny(wadDir, "&|<>^"))
-        return "set \"" + std::string(kWadDirVariable) + "=" + value + "\"";
-    return "set " + std::string(kWadDirVariable) + "=" + value;
-}
-
-std::string BatchExecutable(const LaunchSettings& settings) {
+std::string Executable(const LaunchSettings& settings) {
     if (IsKnownSourcePort(settings.sourcePort))
         return std::string(kSourcePorts[static_cast<std::size_t>(settings.sourcePort)].executable);
-    const std::string& path = settings.customExecutable;
-    const std::string escaped = EscapePercent(path);
-    if (ContainsAny(path, " @&|<>^(),;=")) return Quoted(escaped);
-    return escaped;
+    return settings.customExecutable;
 }
 
 std::string IwadFileName(const LaunchSettings& settings) {
@@ -111,22 +76,23 @@ std::string IwadFileName(const LaunchSettings& settings) {
 }
 
 std::string FormatConsoleScript(const LaunchSettings& settings) {
+    using namespace keywords;
     std::string text;
-    if (settings.deathmatch) AppendLine(text, "deathmatch 1");
-    if (settings.teamplay) AppendLine(text, "teamplay 1");
-    AppendLine(text, "skill ", FormatInteger(settings.skill));
-    AppendLine(text, "fraglimit ", FormatInteger(settings.fragLimit));
-    AppendLine(text, "timelimit ", FormatInteger(settings.timeLimit));
-    AppendLine(text, "sv_gravity ", settings.gravity);
-    AppendLine(text, "sv_aircontrol ", FormatFraction(settings.airControl, kAirControlMax));
-    AppendLine(text, "teamdamage ", FormatFraction(settings.friendlyFire, kFriendlyFireMax));
+    if (settings.deathmatch) AppendLine(text, kDeathmatch, kSwitchedOn);
+    if (settings.teamplay) AppendLine(text, kTeamplay, kSwitchedOn);
+    AppendLine(text, kSkill, FormatInteger(settings.skill));
+    AppendLine(text, kFragLimit, FormatInteger(settings.fragLimit));
+    AppendLine(text, kTimeLimit, FormatInteger(settings.timeLimit));
+    AppendLine(text, kGravity, settings.gravity);
+    AppendLine(text, kAirControl, FormatFraction(settings.airControl, kAirControlMax));
+    AppendLine(text, kTeamDamage, FormatFraction(settings.friendlyFire, kFriendlyFireMax));
     return text;
 }
 
 std::string FormatBatchFile(const LaunchSettings& settings, const std::string& wadDir) {
     std::string text;
-    AppendLine(text, BatchSetLine(wadDir));
-    AppendLine(text, BatchExecutable(settings), " @" + std::string(kResponseFileName));
+    AppendLine(text, FormatSetLine(wadDir));
+    AppendLine(text, FormatRunLine({Executable(settings), std::string(kResponseFileName)}));
     return text;
 }
 
@@ -134,44 +100,38 @@ std::string FormatBatchFile(const LaunchSettings& settings, const std::string& w
 
 LaunchFileSet FormatLaunchFiles(const LaunchSettings& settings, const std::string& wadDir,
                                 const std::function<bool(const std::string&)>& fileExists) {
+    using namespace keywords;
     const bool multiplayer = settings.players != kSinglePlayer;
     std::string rsp;
-    AppendLine(rsp, "-iwad \"", IwadFileName(settings) + "\"");
+    AppendLine(rsp, kIwad, Quoted(IwadFileName(settings)));
 
-    // One pass over the list; each entry goes to the resource or the patch line.
-    std::string resources;
-    std::string patches;
+    std::vector<std::string> resources;
+    std::vector<std::string> patches;
     for (const std::string& entry : settings.files)
-        (IsPatch(entry) ? patches : resources) += QuotedIfBlank(entry) + " ";
-    if (!resources.empty())
-        AppendLine(rsp, "-file ", std::string_view(resources).substr(0, resources.size() - 1));
-    if (!patches.empty())
-        AppendLine(rsp, "-deh ", std::string_view(patches).substr(0, patches.size() - 1));
+        (IsPatch(entry) ? patches : resources).push_back(entry);
+    if (!resources.empty()) AppendLine(rsp, kFile, JoinFileList(resources));
+    if (!patches.empty()) AppendLine(rsp, kDeh, JoinFileList(patches));
 
-    if (!settings.recordDemo.empty())
-        AppendLine(rsp, "-record ", QuotedIfBlank(settings.recordDemo));
+    if (!settings.recordDemo.empty()) AppendLine(rsp, kRecord, QuotedIfBlank(settings.recordDemo));
     if (fileExists(settings.playDemo))
-        AppendLine(rsp, settings.fastDemo ? "-timedemo " : "-playdemo ",
+        AppendLine(rsp, settings.fastDemo ? kTimeDemo : kPlayDemo,
                    QuotedIfBlank(settings.playDemo));
-    if (fileExists(settings.loadGame))
-        AppendLine(rsp, "-loadgame ", QuotedIfBlank(settings.loadGame));
+    if (fileExists(settings.loadGame)) AppendLine(rsp, kLoadGame, QuotedIfBlank(settings.loadGame));
 
-    if (settings.players == kJoiningPlayers) {
-        AppendLine(rsp, "-join ", settings.remoteHost);
-    } else if (settings.players > kSinglePlayer &&
-               settings.players < static_cast<int>(kPlayerCaptions.size())) {
-        AppendLine(rsp, "-host ", kPlayerCaptions[static_cast<std::size_t>(settings.players)]);
-    }
+    if (settings.players == kJoiningPlayers)
+        AppendLine(rsp, kJoin, settings.remoteHost);
+    else if (settings.players > kSinglePlayer && settings.players <= kMaxPlayers)
+        AppendLine(rsp, kHost, FormatInteger(settings.players));
     if (multiplayer) {
-        AppendLine(rsp, "-port ", settings.localPort);
-        AppendLine(rsp, "-dup ", FormatInteger(settings.networkDup));
-        if (settings.peerToPeer) AppendLine(rsp, "-netmode 0");
-        if (settings.backupPackets) AppendLine(rsp, "-extratic");
+        AppendLine(rsp, kPort, settings.localPort);
+        AppendLine(rsp, kDup, FormatInteger(settings.networkDup));
+        if (settings.peerToPeer) AppendLine(rsp, kNetMode, kPeerToPeerNetMode);
+        if (settings.backupPackets) AppendLine(rsp, kExtraTic);
     }
-    AppendLine(rsp, "+exec ", kConsoleScriptName);
-    if (!settings.playerClass.empty()) AppendLine(rsp, "+playerclass ", settings.playerClass);
-    if (multiplayer) AppendLine(rsp, "+team ", FormatInteger(settings.team));
-    if (!settings.startMap.empty()) AppendLine(rsp, "+map ", settings.startMap);
+    AppendLine(rsp, kExec, kConsoleScriptName);
+    if (!settings.playerClass.empty()) AppendLine(rsp, kPlayerClass, settings.playerClass);
+    if (multiplayer) AppendLine(rsp, kTeam, FormatInteger(settings.team));
+    if (!settings.startMap.empty()) AppendLine(rsp, kMap, settings.startMap);
     if (!settings.parameters.empty()) AppendLine(rsp, settings.parameters);
 
     return {rsp, FormatConsoleScript(settings), FormatBatchFile(settings, wadDir)};
@@ -233,12 +193,6 @@ void WriteLaunchFiles(Platform& platform, const LaunchSettings& settings, const 
         {kBatchFileName, set.batchFile},
     }};
     ReplaceFileSet(platform, startDir, files);
-}
-
-void RunLaunch(Platform& platform, const LaunchSettings& settings, const std::string& wadDir,
-               const std::string& startDir) {
-    WriteLaunchFiles(platform, settings, wadDir, startDir);
-    StartLaunchFiles(platform);
 }
 
 void StartLaunchFiles(Platform& platform) { platform.StartHidden(std::string(kBatchFileName)); }

@@ -36,14 +36,10 @@ void RefuseUnsavableValues(const LaunchSettings& settings, const std::string& wa
 void WriteLaunchFiles(Platform& platform, const LaunchSettings& settings, const std::string& wadDir,
                       const std::string& startDir);
 
-// Starts qorvex.bat of the current directory with no visible window. Raises
-// IoError when it cannot be started.
+// Starts qorvex.bat of the current directory with no visible window; Run
+// calls it right after WriteLaunchFiles, which made the start folder current.
+// Raises IoError when it cannot be started.
 void StartLaunchFiles(Platform& platform);
-
-// WriteLaunchFiles, then starts qorvex.bat with no visible window. Raises
-// IoError when the batch file cannot be started.
-void RunLaunch(Platform& platform, const LaunchSettings& settings, const std::string& wadDir,
-               const std::string& startDir);
 
 // Deletes those of the three files that exist in startDir; one that cannot be
 // deleted leaves all three (RemoveFileSet). Raises IoError.

@@ -25,19 +25,21 @@ inline constexpr std::array<std::string_view, 5> kSkillCaptions{
     "3: Ultra-violence",       "4: Nightmare!",
 };
 
-inline constexpr std::array<std::string_view, 9> kPlayerCaptions{
-    "Joining", "Single", "2", "3", "4", "5", "6", "7", "8",
-};
 inline constexpr int kJoiningPlayers = 0;
 inline constexpr int kSinglePlayer = 1;
+inline constexpr int kMaxPlayers = 8; // hosting is for 2 .. kMaxPlayers
+inline constexpr std::array<std::string_view, kMaxPlayers + 1> kPlayerCaptions{
+    "Joining", "Single", "2", "3", "4", "5", "6", "7", "8",
+};
 
 inline constexpr std::array<std::string_view, 9> kTeamCaptions{
     "Blue", "Red", "Green", "Gold", "Black", "White", "Orange", "Purple", "None",
 };
-inline constexpr int kNoTeam = -1;
-inline constexpr int kTeamNone = 8; // the "None" entry; a user's choice of it clears the box
+// The entry "None": a user's choice of it clears the selection, so no team is
+// held as kNoSelection. Read back from a file, it stays selected.
+inline constexpr int kTeamNoneEntry = 8;
 
-inline constexpr int kNoSelection = -1;
+inline constexpr int kNoSelection = -1; // of any list; for the team, no team
 inline constexpr int kAirControlMax = 256;
 inline constexpr int kFriendlyFireMax = 100;
 inline constexpr int kLimitMax = 999999999;

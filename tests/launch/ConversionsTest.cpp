@@ -65,30 +65,23 @@ TEST(Conversions, IntegerRejectsEverythingElse) {
     }
 }
 
-TEST(Conversions, DecimalWithBlanksSignAndExponent) {
-    EXPECT_EQ(ParseDecimal("0.5"), 0.5L);
-    EXPECT_EQ(ParseDecimal("  0.5  "), 0.5L);
-    EXPECT_EQ(ParseDecimal("-2"), -2.0L);
-    EXPECT_EQ(ParseDecimal("+.25"), 0.25L);
-    EXPECT_EQ(ParseDecimal("3."), 3.0L);
-    EXPECT_EQ(ParseDecimal("5E-1"), 0.5L);
-    EXPECT_EQ(ParseDecimal("1e+2"), 100.0L);
+TEST(Conversions, ScaledFractionReadsDecimalsWithBlanksSignAndExponent) {
+    EXPECT_EQ(ParseScaledFraction("  0.5  ", 100), 50);
+    EXPECT_EQ(ParseScaledFraction("-2", 100), -200);
+    EXPECT_EQ(ParseScaledFraction("+.25", 100), 25);
+    EXPECT_EQ(ParseScaledFraction("3.", 100), 300);
+    EXPECT_EQ(ParseScaledFraction("5E-1", 100), 50);
+    EXPECT_EQ(ParseScaledFraction("1e+2", 100), 10000);
     for (const char* text : {"", " ", ".", "-", "e1", "1e", "1e+", "0,5", "1.2.3", "inf", "nan",
-                             "0x10", "1 2", "1e99999"}) {
-        EXPECT_EQ(FailureOf([&] { ParseDecimal(text); }), Message(text, "floating point")) << text;
+                             "0x10", "1 2", "1e99999", "0.5x"}) {
+        EXPECT_EQ(FailureOf([&] { ParseScaledFraction(text, 100); }),
+                  Message(text, "floating point"))
+            << text;
     }
 }
 
+// The texts themselves are the writer's test; here every one of them is read.
 TEST(Conversions, ScaledFractionGivesBackWhatTheWriterWrote) {
-    EXPECT_EQ(ParseScaledFraction("0", 256), 0);
-    EXPECT_EQ(ParseScaledFraction("0.00390625", 256), 1);
-    EXPECT_EQ(ParseScaledFraction("0.01171875", 256), 3);
-    EXPECT_EQ(ParseScaledFraction("0.99609375", 256), 255);
-    EXPECT_EQ(ParseScaledFraction("1", 256), 256);
-    EXPECT_EQ(ParseScaledFraction("0.33", 100), 33);
-    EXPECT_EQ(ParseScaledFraction("0.07", 100), 7);
-    EXPECT_EQ(ParseScaledFraction("-0.5", 100), -50);
-    EXPECT_EQ(ParseScaledFraction("2", 100), 200);
     for (int value = 0; value <= 256; ++value)
         EXPECT_EQ(ParseScaledFraction(FormatFraction(value, 256), 256), value) << value;
     for (int value = 0; value <= 100; ++value)
@@ -100,8 +93,6 @@ TEST(Conversions, ScaledFractionRejectsProductsThatAreNotWhole) {
               "'25.6' is not a valid integer value");
     EXPECT_EQ(FailureOf([] { ParseScaledFraction("1e13", 256); }),
               "'2.56e+15' is not a valid integer value");
-    EXPECT_EQ(FailureOf([] { ParseScaledFraction("0.5x", 100); }),
-              "'0.5x' is not a valid floating point value");
 }
 
 } // namespace

@@ -126,7 +126,8 @@ TEST(LaunchFileFormat, WritesCustomChoicesUnvalidated) {
 
     // Titles map by exact text only; anything else is the custom IWAD.
     s.customIwad = "D:\\Iwads\\my game.wad";
-    for (const char* title : {"Hexen: Beyond Heretic", "doom 2: hell on earth", "", "Custom..."}) {
+    for (const char* title : {"Hexen: Beyond Heretic", "doom 2: hell on earth",
+                              "DOOM 2: Hell on Earth ", "", "Custom..."}) {
         s.iwad = title;
         EXPECT_EQ(FormatLaunchFiles(s, "", kNothingExists).responseFile.substr(0, 30),
                   "-iwad \"D:\\Iwads\\my game.wad\"\r\n")

@@ -133,12 +133,11 @@ TEST(WriteLaunchFiles, WritesTheFilesIntoTheStartFolderByteForByte) {
     LaunchSettings s;
     s.iwad = "DOOM 2: Hell on Earth";
     WriteLaunchFiles(platform, s, "C:\\WADS", start.path());
-    EXPECT_EQ(FileText(start / "qorvex.rsp"), "-iwad \"doom2.wad\"\r\n+exec qorvex.cfg\r\n");
-    EXPECT_EQ(FileText(start / "qorvex.cfg"),
-              "skill 3\r\nfraglimit 0\r\ntimelimit 0\r\nsv_gravity 800.00\r\n"
-              "sv_aircontrol 0.00390625\r\nteamdamage 0\r\n");
-    EXPECT_EQ(FileText(start / "qorvex.bat"),
-              "set DOOMWADDIR=C:\\WADS\r\ngzdoom.exe @qorvex.rsp\r\n");
+    const LaunchFileSet formatted =
+        FormatLaunchFiles(s, "C:\\WADS", [](const std::string&) { return false; });
+    EXPECT_EQ(FileText(start / "qorvex.rsp"), formatted.responseFile);
+    EXPECT_EQ(FileText(start / "qorvex.cfg"), formatted.consoleScript);
+    EXPECT_EQ(FileText(start / "qorvex.bat"), formatted.batchFile);
     EXPECT_EQ(CurrentDirectory(), start.path());
 
     // Demo and saved game are tested relative to the start folder: a file
@@ -484,7 +483,9 @@ TEST(RunLaunch, StartsTheBatchFileAndReportsOneThatCannotStart) {
     LaunchSettings s;
     s.sourcePort = 3;
     s.customExecutable = "port.bat";
-    RunLaunch(platform, s, "C:\\WADS", start.path());
+    // As Run does it.
+    WriteLaunchFiles(platform, s, "C:\\WADS", start.path());
+    StartLaunchFiles(platform);
     ASSERT_TRUE(WaitForFile(start / "seen.txt"));
     Sleep(200);
     EXPECT_EQ(FileText(start / "seen.txt"), "DOOMWADDIR=C:\\WADS\r\n");

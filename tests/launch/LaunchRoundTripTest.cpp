@@ -2,6 +2,7 @@
 // files: the second save equals the first, and every field comes back except
 // where the reading is intentionally not the writer's inverse.
 #include "IwadCatalogue.h"
+#include "LaunchKeywords.h"
 #include "LaunchReader.h"
 #include "LaunchWriter.h"
 #include "ScriptedReaderActions.h"
@@ -28,10 +29,12 @@ constexpr int kIterations = 3000;
 constexpr std::string_view kAlphabet =
     "   abcXYZ019.\\:-+_&%^@|<>(),;=!'~$\xE4\xE9\xFC\xA0\xFF\x80\x09";
 
-constexpr std::array<std::string_view, 18> kResponseKeywords{
-    "-iwad ",     "-file ",     "-deh ",         "-bex ",  "-record ", "-playdemo ",
-    "-timedemo ", "-loadgame ", "-join ",        "-host ", "-port ",   "-dup ",
-    "-netmode ",  "-extratic",  "+playerclass ", "+team ", "+map ",    "+exec "};
+constexpr std::array kResponseKeywords{
+    keywords::kIwad,    keywords::kFile,     keywords::kDeh,         keywords::kBex,
+    keywords::kRecord,  keywords::kPlayDemo, keywords::kTimeDemo,    keywords::kLoadGame,
+    keywords::kJoin,    keywords::kHost,     keywords::kPort,        keywords::kDup,
+    keywords::kNetMode, keywords::kExec,     keywords::kPlayerClass, keywords::kTeam,
+    keywords::kMap};
 
 bool IsPatch(const std::string& entry) {
     return entry.size() >= 4 && (entry.ends_with(".deh") || entry.ends_with(".bex"));
@@ -69,9 +72,9 @@ class RandomSettings {
     std::string Parameters() {
         for (;;) {
             std::string text = Text(16);
-            bool keyword = text == "-extratic";
+            bool keyword = text == keywords::kExtraTic;
             for (std::string_view k : kResponseKeywords)
-                keyword = keyword || (k != "-extratic" && text.starts_with(k));
+                keyword = keyword || text.starts_with(k);
             if (!keyword) return text;
         }
     }

@@ -100,10 +100,10 @@ TfrmMain::TfrmMain(forms::Application& application, Platform& platform, LaunchFo
 
       gbOptions(*this, Id::gbOptions, "Gameplay", {8, 200, 217, 165}),
       lbGravity(gbOptions, Id::lbGravity, "Gravity:", {8, 24, 36, 13}),
-      edtGravity(gbOptions, Id::edtGravity, {52, 20, 153, 21}, "800.00", kGravityMaxLength),
+      edtGravity(gbOptions, Id::edtGravity, {52, 20, 153, 21}, "", kGravityMaxLength),
       lbAircontrol(gbOptions, Id::lbAircontrol, "AirControl:", {8, 44, 48, 13}),
-      sbAircontrol(gbOptions, Id::sbAircontrol, {8, 60, 165, 13}, Orientation::Horizontal, {0, kAirControlMax, 1, 1, 1}),
-      stAircontrol(gbOptions, Id::stAircontrol, "1", {178, 59, 10, 17}, forms::Sizing::ToText),
+      sbAircontrol(gbOptions, Id::sbAircontrol, {8, 60, 165, 13}, Orientation::Horizontal, {0, kAirControlMax, 0, 1, 1}),
+      stAircontrol(gbOptions, Id::stAircontrol, "0", {178, 59, 10, 17}, forms::Sizing::ToText),
       lbTeamdamage(gbOptions, Id::lbTeamdamage, "FriendlyFire:", {8, 80, 56, 13}),
       sbTeamDamage(gbOptions, Id::sbTeamDamage, {8, 96, 165, 13}, Orientation::Horizontal, {0, kFriendlyFireMax, 0, 1, 1}),
       stTeamDamage(gbOptions, Id::stTeamDamage, "0", {176, 96, 21, 13}),
@@ -116,7 +116,7 @@ TfrmMain::TfrmMain(forms::Application& application, Platform& platform, LaunchFo
       cbp2p(gbMulti, Id::cbp2p, "Peer-to-peer", {12, 52, 125, 17}),
       cbBackup(gbMulti, Id::cbBackup, "Backup packets", {12, 68, 125, 17}),
       lbUDP(gbMulti, Id::lbUDP, "Local Port:", {12, 96, 51, 13}),
-      edtUDP(gbMulti, Id::edtUDP, {80, 92, 61, 21}, "5029"),
+      edtUDP(gbMulti, Id::edtUDP, {80, 92, 61, 21}),
       lbRemote(gbMulti, Id::lbRemote, "Remote host:", {12, 132, 63, 13}),
       edtRemote(gbMulti, Id::edtRemote, {80, 128, 129, 21}),
       lbFraglimit(gbMulti, Id::lbFraglimit, "FragLimit:", {160, 20, 45, 13}),
@@ -144,9 +144,6 @@ TfrmMain::TfrmMain(forms::Application& application, Platform& platform, LaunchFo
       odSave(*this, OpenOne("Load a saved game", kSaveFilter, "zds", ".")),
       sdRecord(*this, {true, "Record a demo...", "All files (*.*)|*.*", "", ".", false, false, ""}) {
     // clang-format on
-    cbSource.SetSelectedIndex(0);
-    cbSkill.SetSelectedIndex(3);
-    cbMaxplayers.SetSelectedIndex(kSinglePlayer);
     btnLoad.SetVisible(false);
 
     if (forms::FontFamilyExists("Wingdings")) {
@@ -164,6 +161,10 @@ TfrmMain::TfrmMain(forms::Application& application, Platform& platform, LaunchFo
     }
 
     BindHandlers();
+    // The controls are made empty, their scroll bars at the low end; what the
+    // choices start as is said once, by the default record. Shown after
+    // BindHandlers, so that the values beside the scroll bars follow them.
+    ShowSettings(LaunchSettings{});
     FormCreate();
 }
 

@@ -170,7 +170,7 @@ void TfrmMain::cbSourceChange() {
 }
 
 void TfrmMain::cbTeamChange() {
-    if (cbTeam.SelectedIndex() == kTeamNone) cbTeam.SetSelectedIndex(kNoTeam);
+    if (cbTeam.SelectedIndex() == kTeamNoneEntry) cbTeam.SetSelectedIndex(kNoSelection);
 }
 
 void TfrmMain::sbAircontrolChange() {
