@@ -87,8 +87,7 @@ TEST(End, RunSavesStartsThePortThroughTheBatchFileAndEnds) {
 
 TEST(End, ResetDeletesTheThreeFilesAndEnds) {
     ScenarioFolders folders;
-    folders.AddToStart("DOOM2.WAD");
-    WriteLaunchFileSet(folders.start, DefaultExample(folders.wads));
+    SaveDefaultExample(folders.start, folders.wads);
     RunningLauncher launcher(folders.start, {{"DOOMWADDIR", folders.wads}});
     ASSERT_TRUE(launcher.WaitReady()) << kNotReady;
     launcher[MainId::btnReset].Click();
@@ -112,9 +111,7 @@ TEST(End, ResetWithoutFilesEndsSilently) {
 // Ends the launcher after an unsaved change; the saved set must stay as it was.
 void ExpectEndWithoutSaving(void (*end)(const RunningLauncher&)) {
     ScenarioFolders folders;
-    folders.AddToStart("DOOM2.WAD");
-    const LaunchFileSet saved = DefaultExample(folders.wads);
-    WriteLaunchFileSet(folders.start, saved);
+    const LaunchFileSet saved = SaveDefaultExample(folders.start, folders.wads);
     RunningLauncher launcher(folders.start, {{"DOOMWADDIR", folders.wads}});
     ASSERT_TRUE(launcher.WaitReady()) << kNotReady;
     launcher[MainId::edtMap].Type("MAP05");

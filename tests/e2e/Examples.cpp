@@ -1,5 +1,7 @@
 #include "Examples.h"
 
+#include "ScenarioFolders.h"
+
 #include <gtest/gtest.h>
 
 namespace tarnwick::e2e {
@@ -9,6 +11,13 @@ LaunchFileSet DefaultExample(const std::string& wadDir) {
             CrLfLines({"skill 3", "fraglimit 0", "timelimit 0", "sv_gravity 800.00",
                        "sv_aircontrol 0.00390625", "teamdamage 0"}),
             CrLfLines({"set DOOMWADDIR=" + wadDir, "gzdoom.exe @qorvex.rsp"})};
+}
+
+LaunchFileSet SaveDefaultExample(const std::string& startFolder, const std::string& wadDir) {
+    ScenarioFolders::AddFile(startFolder, "DOOM2.WAD");
+    const LaunchFileSet saved = DefaultExample(wadDir);
+    WriteLaunchFileSet(startFolder, saved);
+    return saved;
 }
 
 LaunchFileSet FullExample(const std::string& wadDir) {

@@ -14,6 +14,10 @@ LaunchFileSet DefaultExample(const std::string& wadDir);
 // peer-to-peer, limits 20 and 15, friendly fire 50 %, "-nomusic".
 LaunchFileSet FullExample(const std::string& wadDir);
 
+// Puts DOOM2.WAD into the start folder and saves the default example there,
+// as a person's earlier session would have; returns what was saved.
+LaunchFileSet SaveDefaultExample(const std::string& startFolder, const std::string& wadDir);
+
 // Compares the folder's three files with expected, one file at a time, so
 // that a difference names its file.
 void ExpectLaunchFiles(const std::string& folder, const LaunchFileSet& expected);

@@ -111,9 +111,7 @@ std::string ErrorBoxTextFor(DWORD code) { return forms::ErrorBoxText(SystemMessa
 
 TEST(Save, IntoAFileHeldOpenShowsOneErrorBoxAndTheWindowGoesOn) {
     ScenarioFolders folders;
-    folders.AddToStart("DOOM2.WAD");
-    const LaunchFileSet earlier = DefaultExample(folders.wads);
-    WriteLaunchFileSet(folders.start, earlier);
+    const LaunchFileSet earlier = SaveDefaultExample(folders.start, folders.wads);
     RunningLauncher launcher(folders.start, {{"DOOMWADDIR", folders.wads}});
     ASSERT_TRUE(launcher.WaitReady()) << kNotReady;
 
@@ -143,9 +141,7 @@ TEST(Save, IntoAFileHeldOpenShowsOneErrorBoxAndTheWindowGoesOn) {
 // and the earlier files stay.
 TEST(Save, AWadFolderWithADoubleQuoteIsRefusedAndRunStartsNothing) {
     ScenarioFolders folders;
-    folders.AddToStart("DOOM2.WAD");
-    const LaunchFileSet earlier = DefaultExample(folders.wads);
-    WriteLaunchFileSet(folders.start, earlier);
+    const LaunchFileSet earlier = SaveDefaultExample(folders.start, folders.wads);
     RunningLauncher launcher(folders.start, {{"DOOMWADDIR", folders.wads}});
     ASSERT_TRUE(launcher.WaitReady()) << kNotReady;
 

@@ -1,5 +1,6 @@
 #include "ApplicationWindow.h"
 
+#include "ThreadWindows.h"
 #include "Win32Error.h"
 #include "WindowClass.h"
 
@@ -14,19 +15,6 @@ constexpr UINT kPassActivation = WM_APP + 2;
 
 void RegisterApplicationClass(WNDPROC windowProc) {
     [[maybe_unused]] static const ATOM atom = RegisterWindowClass(kWindowClass, windowProc);
-}
-
-struct InFrontQuery {
-    HWND self;
-    HWND found = nullptr;
-};
-
-// Windows of a thread are enumerated from the top of the z-order down.
-BOOL CALLBACK FindWindowInFront(HWND window, LPARAM parameter) {
-    auto& query = *reinterpret_cast<InFrontQuery*>(parameter);
-    if (window == query.self || !IsWindowVisible(window) || !IsWindowEnabled(window)) return TRUE;
-    query.found = window;
-    return FALSE;
 }
 
 } // namespace
@@ -52,9 +40,8 @@ ApplicationWindow::~ApplicationWindow() {
 }
 
 HWND ApplicationWindow::WindowInFront() const {
-    InFrontQuery query{window_};
-    EnumThreadWindows(GetCurrentThreadId(), FindWindowInFront, reinterpret_cast<LPARAM>(&query));
-    return query.found;
+    const std::vector<HWND> windows = EnabledWindowsOfThread(window_);
+    return windows.empty() ? nullptr : windows.front();
 }
 
 LRESULT CALLBACK ApplicationWindow::WindowProc(HWND window, UINT message, WPARAM wParam,

@@ -4,6 +4,7 @@
 #include "Button.h"
 #include "CentreOnScreen.h"
 #include "Control.h"
+#include "ThreadWindows.h"
 #include "Win32Error.h"
 #include "WindowClass.h"
 
@@ -105,32 +106,14 @@ void Form::Hide() {
 
 void Form::Close() { SendMessageA(window_, WM_CLOSE, 0, 0); }
 
-namespace {
-
-struct ThreadWindows {
-    HWND except;
-    std::vector<HWND> found;
-};
-
-BOOL CALLBACK CollectEnabledWindow(HWND window, LPARAM parameter) {
-    auto& query = *reinterpret_cast<ThreadWindows*>(parameter);
-    if (window != query.except && IsWindowVisible(window) && IsWindowEnabled(window))
-        query.found.push_back(window);
-    return TRUE;
-}
-
-} // namespace
-
 ModalResult Form::ShowModal() {
     const HWND previous = GetActiveWindow();
     // Every other window of the program takes no input meanwhile, the
     // system's own dialogs included (the folder browser under the input box).
     // Disabling takes the focus away, so it is noted first.
     if (Form* active = application_.FormOf(previous)) active->RememberFocus();
-    ThreadWindows others{window_, {}};
-    EnumThreadWindows(GetCurrentThreadId(), CollectEnabledWindow,
-                      reinterpret_cast<LPARAM>(&others));
-    for (HWND window : others.found)
+    const std::vector<HWND> others = EnabledWindowsOfThread(window_);
+    for (HWND window : others)
         EnableWindow(window, FALSE);
 
     modal_ = true;
@@ -138,7 +121,7 @@ ModalResult Form::ShowModal() {
     Show();
     while (modalResult_ == ModalResult::None && application_.HandleMessage()) {
     }
-    for (HWND window : others.found)
+    for (HWND window : others)
         EnableWindow(window, TRUE);
     // The window active before takes the activation back while this one is
     // still shown: hiding the active window first would hand it to whatever
