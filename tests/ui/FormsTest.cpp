@@ -11,10 +11,14 @@
 #include "ScriptedPrompts.h"
 #include "ScrollBar.h"
 #include "SpinEdit.h"
+#include "WindowSubclass.h"
 
 #include <gtest/gtest.h>
 
 #include <array>
+#include <optional>
+#include <string>
+#include <vector>
 #include <stdexcept>
 
 namespace tarnwick::forms {
@@ -179,6 +183,66 @@ TEST_F(FormsTest, ASortedBoxFilledAtOnceKeepsItsOwnSortingOrder) {
     EXPECT_EQ(unsorted.Items(), reversed);
     sorted.SetItems(std::vector<std::string>{});
     EXPECT_EQ(sorted.Count(), 0);
+}
+
+TEST_F(FormsTest, SubclassesSeeMessagesNewestFirstAndLeaveInAnyOrder) {
+    Form main(app, {"Main", 300, 200});
+    Edit field(main, 101, {8, 8, 150, 21});
+    const HWND edit = field.Handle();
+    const LONG_PTR own = GetWindowLongPtrA(edit, GWLP_WNDPROC);
+    std::vector<std::string> seen;
+    auto older = std::make_optional<WindowSubclass>(
+        app, edit, [&](UINT message, WPARAM, LPARAM) -> std::optional<LRESULT> {
+            if (message == WM_SETTEXT) seen.push_back("older");
+            if (message == WM_USER) throw std::runtime_error("Cannot read qorvex.rsp");
+            return std::nullopt;
+        });
+    std::optional<WindowSubclass> newer;
+    newer.emplace(app, edit, [&](UINT message, WPARAM wParam, LPARAM) -> std::optional<LRESULT> {
+        if (message == WM_SETTEXT) seen.push_back("newer");
+        if (message == WM_CHAR && wParam == 'x') return 0; // swallowed
+        if (message == WM_GETDLGCODE) return newer->CallNext(message, wParam, 0) | DLGC_WANTTAB;
+        return std::nullopt;
+    });
+
+    // Unanswered messages reach every subclass, newest first, then the control.
+    field.SetText("abc");
+    EXPECT_EQ(seen, (std::vector<std::string>{"newer", "older"}));
+    EXPECT_EQ(field.Text(), "abc");
+    SendMessageA(edit, WM_CHAR, 'x', 0);
+    EXPECT_EQ(field.Text(), "abc");
+    // The control's own answer, read from below a subclass.
+    EXPECT_EQ(SendMessageA(edit, WM_GETDLGCODE, 0, 0),
+              CallWindowProcA(reinterpret_cast<WNDPROC>(own), edit, WM_GETDLGCODE, 0, 0) |
+                  DLGC_WANTTAB);
+    // A handler's exception is one error box; the message still reaches the control.
+    SendMessageA(edit, WM_USER, 0, 0);
+    ASSERT_EQ(prompts->messages.size(), 1u);
+    EXPECT_EQ(prompts->messages[0].text, "Cannot read qorvex.rsp.");
+
+    // The older one leaves first: the newer one and the control go on.
+    older.reset();
+    seen.clear();
+    field.SetText("def");
+    EXPECT_EQ(seen, std::vector<std::string>{"newer"});
+    EXPECT_EQ(field.Text(), "def");
+    newer.reset();
+    SendMessageA(edit, WM_CHAR, 'x', 0);
+    EXPECT_EQ(field.Text(), "xdef"); // typed where setting the text left the caret
+
+    // Alone, it gives the window back its own procedure; it may also outlive
+    // its window.
+    const HWND other = CreateWindowExA(0, "EDIT", "", WS_CHILD, 0, 0, 10, 10, main.Handle(),
+                                       nullptr, nullptr, nullptr);
+    const LONG_PTR othersOwn = GetWindowLongPtrA(other, GWLP_WNDPROC);
+    const auto passOn = [](UINT, WPARAM, LPARAM) { return std::optional<LRESULT>{}; };
+    std::make_optional<WindowSubclass>(app, other, passOn).reset();
+    EXPECT_EQ(GetWindowLongPtrA(other, GWLP_WNDPROC), othersOwn);
+    {
+        const WindowSubclass outliving(app, other, passOn);
+        DestroyWindow(other);
+    }
+    EXPECT_EQ(prompts->messages.size(), 1u);
 }
 
 TEST_F(FormsTest, ActivationIsRaisedOncePerShowing) {

@@ -4,7 +4,6 @@
 
 #include "Form.h"
 #include "ItemAppender.h"
-#include "KeyDownHandler.h"
 #include "ListSortOrder.h"
 
 #include <commctrl.h>
@@ -57,7 +56,7 @@ ComboBox::ComboBox(Container& parent, int id, Bounds bounds, ComboKind kind, int
     parts.cbSize = sizeof(parts);
     GetComboBoxInfo(Handle(), &parts);
     HWND keyTarget = kind == ComboKind::Editable && parts.hwndItem ? parts.hwndItem : Handle();
-    keys_ = MakeKeyDownHandler(OwnerForm().App(), keyTarget, onKeyDown);
+    keys_.emplace(OwnerForm().App(), keyTarget, onKeyDown);
 }
 
 int ComboBox::Count() const { return int(SendMessageA(Handle(), CB_GETCOUNT, 0, 0)); }

@@ -3,10 +3,11 @@
 #pragma once
 
 #include "Control.h"
-#include "WindowSubclass.h"
+#include "KeyDownHandler.h"
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -50,7 +51,7 @@ class ComboBox : public Control {
     void Command(WORD code) override;
 
     Sorting sorting_;
-    std::unique_ptr<WindowSubclass> keys_;
+    std::optional<KeyDownHandler> keys_;
 };
 
 } // namespace tarnwick::forms

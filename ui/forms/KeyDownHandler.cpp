@@ -1,29 +1,25 @@
 #include "KeyDownHandler.h"
 
-#include <commctrl.h>
-
 namespace tarnwick::forms {
 
-std::unique_ptr<WindowSubclass> MakeKeyDownHandler(Application& application, HWND window,
-                                                   const std::function<void(WORD)>& onKeyDown) {
-    return std::make_unique<WindowSubclass>(
-        application, window,
-        // The event is the control's member: a pointer to it, since the
-        // parameter's reference would not outlive this call.
-        [window, event = &onKeyDown](UINT message, WPARAM wParam,
-                                     LPARAM lParam) -> std::optional<LRESULT> {
-            // With Alt held a key arrives as a system key; it is raised the
-            // same way and still passed on, so that Alt+F4 and the system
-            // menu keys keep working.
-            if ((message == WM_KEYDOWN || message == WM_SYSKEYDOWN) && *event)
-                (*event)(static_cast<WORD>(wParam));
-            if (message == WM_GETDLGCODE && lParam) {
-                const auto* pending = reinterpret_cast<const MSG*>(lParam);
-                if (pending->message == WM_KEYDOWN && pending->wParam == VK_RETURN)
-                    return DefSubclassProc(window, message, wParam, lParam) | DLGC_WANTMESSAGE;
-            }
-            return std::nullopt;
-        });
-}
+// The event is the control's member: a pointer to it, since the parameter's
+// reference would not outlive this call.
+KeyDownHandler::KeyDownHandler(Application& application, HWND window,
+                               const std::function<void(WORD)>& onKeyDown)
+    : subclass_(application, window,
+                [this, event = &onKeyDown](UINT message, WPARAM wParam,
+                                           LPARAM lParam) -> std::optional<LRESULT> {
+                    // With Alt held a key arrives as a system key; it is raised
+                    // the same way and still passed on, so that Alt+F4 and the
+                    // system menu keys keep working.
+                    if ((message == WM_KEYDOWN || message == WM_SYSKEYDOWN) && *event)
+                        (*event)(static_cast<WORD>(wParam));
+                    if (message == WM_GETDLGCODE && lParam) {
+                        const auto* pending = reinterpret_cast<const MSG*>(lParam);
+                        if (pending->message == WM_KEYDOWN && pending->wParam == VK_RETURN)
+                            return subclass_.CallNext(message, wParam, lParam) | DLGC_WANTMESSAGE;
+                    }
+                    return std::nullopt;
+                }) {}
 
 } // namespace tarnwick::forms

@@ -4,7 +4,6 @@
 #include "WindowSubclass.h"
 
 #include <functional>
-#include <memory>
 
 namespace tarnwick::forms {
 
@@ -13,7 +12,13 @@ class Application;
 // Raises *onKeyDown for every key pressed in window, whatever modifier keys
 // are held. Enter is asked for too, so that the dialog manager does not take
 // it for the default button.
-std::unique_ptr<WindowSubclass> MakeKeyDownHandler(Application& application, HWND window,
-                                                   const std::function<void(WORD)>& onKeyDown);
+class KeyDownHandler {
+  public:
+    KeyDownHandler(Application& application, HWND window,
+                   const std::function<void(WORD)>& onKeyDown);
+
+  private:
+    WindowSubclass subclass_;
+};
 
 } // namespace tarnwick::forms

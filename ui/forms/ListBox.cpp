@@ -2,7 +2,6 @@
 
 #include "Form.h"
 #include "ItemAppender.h"
-#include "KeyDownHandler.h"
 #include "RedrawSuspension.h"
 #include "SystemFunction.h"
 
@@ -15,7 +14,7 @@ ListBox::ListBox(Container& parent, int id, Bounds bounds, int itemHeight)
               {"LISTBOX", WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
                WS_EX_CLIENTEDGE}) {
     SendMessageA(Handle(), LB_SETITEMHEIGHT, 0, OwnerForm().Resolution().Scale(itemHeight));
-    keys_ = MakeKeyDownHandler(OwnerForm().App(), Handle(), onKeyDown);
+    keys_.emplace(OwnerForm().App(), Handle(), onKeyDown);
 }
 
 namespace {

@@ -2,10 +2,12 @@
 #pragma once
 
 #include "Control.h"
+#include "KeyDownHandler.h"
 #include "WindowSubclass.h"
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -38,7 +40,7 @@ class ListBox : public Control {
     std::function<void(const std::vector<std::string>& paths)> onFilesDropped;
 
   private:
-    std::unique_ptr<WindowSubclass> keys_;
+    std::optional<KeyDownHandler> keys_;
     std::unique_ptr<WindowSubclass> drops_;
 };
 

@@ -3,26 +3,47 @@
 #include "Application.h"
 #include "Win32Error.h"
 
-#include <commctrl.h>
-
 namespace tarnwick::forms {
 
 WindowSubclass::WindowSubclass(Application& application, HWND window, Handler handler)
-    : application_(application), window_(window), handler_(std::move(handler)) {
-    // The object's address is its subclass id, so that a control can carry
-    // several (keys and dropped files) without one replacing the other.
-    if (!SetWindowSubclass(window_, Procedure, Id(), reinterpret_cast<DWORD_PTR>(this)))
-        ThrowLastError("SetWindowSubclass");
+    : link_(new Link{application, window, nullptr, std::move(handler)}),
+      thunk_(std::make_unique<ProcedureThunk>(link_.get(), Procedure)) {
+    SetLastError(0);
+    link_->next = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(thunk_->Procedure())));
+    if (!link_->next && GetLastError() != 0) ThrowLastError("SetWindowLongPtr");
 }
 
-WindowSubclass::~WindowSubclass() { RemoveWindowSubclass(window_, Procedure, Id()); }
+WindowSubclass::~WindowSubclass() {
+    const HWND window = link_->window;
+    if (!window) return; // gone with its window
+    if (GetWindowLongPtrA(window, GWLP_WNDPROC) ==
+        reinterpret_cast<LONG_PTR>(thunk_->Procedure())) {
+        SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(link_->next));
+        return;
+    }
+    // Another subclass came later and still calls this one: stay in the chain,
+    // passing every message on.
+    link_->handler = nullptr;
+    static_cast<void>(link_.release());
+    static_cast<void>(thunk_.release());
+}
 
-LRESULT CALLBACK WindowSubclass::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                           UINT_PTR, DWORD_PTR self) {
-    auto& subclass = *reinterpret_cast<WindowSubclass*>(self);
-    const std::optional<LRESULT> answer = subclass.application_.Guarded(
-        [&] { return subclass.handler_(message, wParam, lParam); }, std::optional<LRESULT>{});
-    return answer ? *answer : DefSubclassProc(window, message, wParam, lParam);
+LRESULT WindowSubclass::CallNext(UINT message, WPARAM wParam, LPARAM lParam) const {
+    return CallWindowProcA(link_->next, link_->window, message, wParam, lParam);
+}
+
+LRESULT CALLBACK WindowSubclass::Procedure(HWND linkAddress, UINT message, WPARAM wParam,
+                                           LPARAM lParam) {
+    Link& link = *reinterpret_cast<Link*>(linkAddress);
+    if (link.handler) {
+        const std::optional<LRESULT> answer = link.application.Guarded(
+            [&] { return link.handler(message, wParam, lParam); }, std::optional<LRESULT>{});
+        if (answer) return *answer;
+    }
+    const HWND window = link.window;
+    if (message == WM_NCDESTROY) link.window = nullptr;
+    return CallWindowProcA(link.next, window, message, wParam, lParam);
 }
 
 } // namespace tarnwick::forms

@@ -1,10 +1,14 @@
 // Sees a control's own messages before the control does, for as long as the
 // object lives. Exceptions from the handler go to the application's error box.
+// A window may carry several, each passing on what it does not answer.
 #pragma once
+
+#include "ProcedureThunk.h"
 
 #include <windows.h>
 
 #include <functional>
+#include <memory>
 #include <optional>
 
 namespace tarnwick::forms {
@@ -21,14 +25,23 @@ class WindowSubclass {
     WindowSubclass& operator=(const WindowSubclass&) = delete;
     ~WindowSubclass();
 
-  private:
-    UINT_PTR Id() const noexcept { return reinterpret_cast<UINT_PTR>(this); }
-    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                      UINT_PTR id, DWORD_PTR self);
+    // What the window would answer without this subclass.
+    LRESULT CallNext(UINT message, WPARAM wParam, LPARAM lParam) const;
 
-    Application& application_;
-    HWND window_;
-    Handler handler_;
+  private:
+    // What the window's procedure needs; it outlives the object when another
+    // subclass still sits above this one (see the destructor).
+    struct Link {
+        Application& application;
+        HWND window; // none once the window is gone
+        WNDPROC next;
+        Handler handler; // none once the object is gone
+    };
+
+    static LRESULT CALLBACK Procedure(HWND link, UINT message, WPARAM wParam, LPARAM lParam);
+
+    std::unique_ptr<Link> link_;
+    std::unique_ptr<ProcedureThunk> thunk_;
 };
 
 } // namespace tarnwick::forms
