@@ -3,6 +3,12 @@
 // like the main window and one focused drop-down list with the identifier of
 // the source-port list, so that the start-up benchmark sees it ready exactly
 // as it sees the launcher.
+//
+// With BARE_WINDOW_CONTROLS set in its environment, the window also gets as
+// many child windows of each kind as the launcher's main window has, in the
+// dialog font, painted before the list takes the focus, as the launcher does.
+// That start-up is what the launcher's window set costs on the system, apart
+// from anything the launcher itself does.
 #include "MainControlIds.h"
 
 #include <windows.h>
@@ -26,10 +32,71 @@ void* volatile importedDlls[] = {
     reinterpret_cast<void*>(&CoTaskMemFree), reinterpret_cast<void*>(&SHBrowseForFolderA),
     reinterpret_cast<void*>(&CreateFontA)};
 
+struct WindowKind {
+    const char* windowClass;
+    DWORD style;
+    DWORD exStyle;
+    int count;
+    int width;
+    int height;
+};
+
+constexpr DWORD kArrowsStyle = UDS_SETBUDDYINT | UDS_NOTHOUSANDS | UDS_ALIGNRIGHT | UDS_ARROWKEYS;
+
+// The main window's children besides the source-port list, by kind: group
+// boxes, labels and value texts, drop-down lists, the editable resource box,
+// fields (two with arrows), push and speed buttons, check boxes, the file
+// list and the scroll bars.
+constexpr WindowKind kMainWindowKinds[] = {
+    {"BUTTON", BS_GROUPBOX, 0, 5, 200, 160},
+    {"STATIC", SS_NOPREFIX | SS_LEFTNOWORDWRAP, 0, 25, 60, 13},
+    {"COMBOBOX", WS_TABSTOP | WS_VSCROLL | CBS_AUTOHSCROLL | CBS_DROPDOWNLIST, 0, 4, 120, 222},
+    {"COMBOBOX", WS_TABSTOP | WS_VSCROLL | CBS_AUTOHSCROLL | CBS_DROPDOWN | CBS_SORT, 0, 1, 200,
+     221},
+    {"EDIT", WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE, 10, 90, 21},
+    {UPDOWN_CLASSA, kArrowsStyle, 0, 1, 0, 0},
+    {"EDIT", WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE, 1, 90, 21},
+    {UPDOWN_CLASSA, kArrowsStyle, 0, 1, 0, 0},
+    {"BUTTON", WS_TABSTOP | BS_PUSHBUTTON, 0, 16, 61, 25},
+    {"BUTTON", WS_TABSTOP | BS_AUTOCHECKBOX, 0, 5, 100, 17},
+    {"LISTBOX", WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT, WS_EX_CLIENTEDGE, 1,
+     200, 77},
+    {"SCROLLBAR", WS_TABSTOP | SBS_HORZ, 0, 2, 165, 13},
+    {"SCROLLBAR", WS_TABSTOP | SBS_VERT, 0, 1, 17, 73},
+};
+
+// Row by row across the client area, overlapping where they do not fit, as
+// the group boxes overlap their contents; an up-down control takes the field
+// made before it as its buddy.
+void AddMainWindowKinds(HWND window, HINSTANCE instance, HFONT font) {
+    RECT client{};
+    GetClientRect(window, &client);
+    constexpr int kRow = 26;
+    int x = 8;
+    int y = 56;
+    HWND previous = nullptr;
+    for (const WindowKind& kind : kMainWindowKinds) {
+        for (int i = 0; i < kind.count; ++i) {
+            if (x + kind.width > client.right) {
+                x = 8;
+                y = y + kRow < client.bottom - kRow ? y + kRow : 8;
+            }
+            const HWND child = CreateWindowExA(
+                kind.exStyle, kind.windowClass, "Label:", WS_CHILD | WS_VISIBLE | kind.style, x, y,
+                kind.width, kind.height, window, nullptr, instance, nullptr);
+            SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+            if (lstrcmpA(kind.windowClass, UPDOWN_CLASSA) == 0)
+                SendMessageA(child, UDM_SETBUDDY, reinterpret_cast<WPARAM>(previous), 0);
+            previous = child;
+            x += kind.width + 4;
+        }
+    }
+}
+
 } // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
-    INITCOMMONCONTROLSEX classes{sizeof classes, ICC_STANDARD_CLASSES};
+    INITCOMMONCONTROLSEX classes{sizeof classes, ICC_STANDARD_CLASSES | ICC_UPDOWN_CLASS};
     InitCommonControlsEx(&classes);
     WNDCLASSA windowClass{};
     windowClass.lpfnWndProc = WindowProc;
@@ -49,7 +116,15 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
         nullptr);
     SendMessageA(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>("GZDoom"));
     SendMessageA(list, CB_SETCURSEL, 0, 0);
+    const bool withControls = GetEnvironmentVariableA("BARE_WINDOW_CONTROLS", nullptr, 0) != 0;
+    if (withControls) {
+        const HFONT font = CreateFontA(-11, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+                                       DEFAULT_CHARSET, 0, 0, 0, 0, "MS Sans Serif");
+        SendMessageA(list, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+        AddMainWindowKinds(window, instance, font);
+    }
     ShowWindow(window, SW_SHOW);
+    if (withControls) RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
     SetFocus(list);
     MSG message;
     while (GetMessageA(&message, nullptr, 0, 0) > 0) {

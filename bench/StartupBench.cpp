@@ -6,7 +6,9 @@
 // its one "-file " line, with an empty WAD folder. Beside them it times a bare
 // FindFirstFileA loop over the listings that the large start-up makes, the
 // part that no launcher can avoid, and a bare Win32 program with the same
-// imports and manifest (BARE_WINDOW_EXE), the floor of any start-up. It also
+// imports and manifest (BARE_WINDOW_EXE), the floor of any start-up; the same
+// program once more with as many windows of each kind as the main window has,
+// painted, the floor of any start-up with the launcher's window set. It also
 // prints the peak working set of the large start-up beside the bare program's.
 #include "BenchSupport.h"
 #include "LauncherDriver.h"
@@ -17,6 +19,8 @@
 #include <psapi.h>
 
 #include <cstdio>
+#include <map>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -42,6 +46,9 @@ constexpr DWORD kSettle = 300;
 // How often the driver looks for the ready window: often enough to see the
 // end within a few milliseconds, seldom enough not to slow the start-up.
 constexpr milliseconds kLook{2};
+// Tells the bare program to make the main window's child windows too.
+const std::map<std::string, std::optional<std::string>> kWithControls = {
+    {"BARE_WINDOW_CONTROLS", "1"}};
 
 void WriteFileBytes(const std::string& path, const std::string& bytes) {
     const HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
@@ -110,9 +117,12 @@ double PeakWorkingSetMegabytes(HANDLE process) {
 
 // From the start of the process to the ready window; the program is closed
 // afterwards (not timed).
-Startup TimeStartup(const std::string& program, const Case& scenario) {
+Startup TimeStartup(const std::string& program, const Case& scenario,
+                    const std::map<std::string, std::optional<std::string>>& environment = {}) {
+    std::map<std::string, std::optional<std::string>> variables = environment;
+    variables["DOOMWADDIR"] = scenario.wadDir;
     const double start = Now();
-    LauncherProcess launcher(scenario.start, {{"DOOMWADDIR", scenario.wadDir}}, true, program);
+    LauncherProcess launcher(scenario.start, variables, true, program);
     const milliseconds patience{300000};
     HWND window = nullptr;
     HWND source = nullptr;
@@ -171,7 +181,8 @@ int main() {
 
     const std::vector<std::string> largePatterns = StartupPatterns(large, true);
     const std::vector<std::string> emptyPatterns = StartupPatterns(empty, false);
-    std::vector<double> emptyTimes, largeTimes, namesTimes, bareTimes, bareLarge, bareEmpty;
+    std::vector<double> emptyTimes, largeTimes, namesTimes, bareTimes, bareControlsTimes, bareLarge,
+        bareEmpty;
     Startup largeStart, namesStart, bareStart;
     std::size_t entries = 0;
     try {
@@ -179,12 +190,14 @@ int main() {
         const std::string bare = ProgramPath("BARE_WINDOW_EXE");
         // One start of each first, to warm the caches; not counted.
         TimeStartup(bare, empty);
+        TimeStartup(bare, empty, kWithControls);
         TimeStartup(launcher, empty);
         TimeStartup(launcher, large);
         TimeStartup(launcher, names);
         for (int run = 0; run < kRuns; ++run) {
             bareStart = TimeStartup(bare, empty);
             bareTimes.push_back(bareStart.seconds);
+            bareControlsTimes.push_back(TimeStartup(bare, empty, kWithControls).seconds);
             emptyTimes.push_back(TimeStartup(launcher, empty).seconds);
             largeStart = TimeStartup(launcher, large);
             largeTimes.push_back(largeStart.seconds);
@@ -213,6 +226,10 @@ int main() {
     std::printf("  empty WAD folder, no saved set:                %8.1f ms\n", emptyMedian * 1000);
     std::printf("  ratio empty / bare program:                    %8.3f  (target: at most 1.3)\n",
                 emptyMedian / bareWindow);
+    const double bareControls = Median(bareControlsTimes);
+    std::printf("  bare program with the main window's windows:   %8.1f ms\n", bareControls * 1000);
+    std::printf("  ratio empty / that program:                    %8.3f\n",
+                emptyMedian / bareControls);
     std::printf("  %d files, saved set listing %d files:     %8.1f ms  (%d files loaded)\n",
                 kWadFiles, kListedFiles, largeMedian * 1000, largeStart.listed);
     std::printf("  saved set of %d names on one -file line:    %8.1f ms  (%d files loaded)\n",

@@ -18,6 +18,7 @@ class Application;
 class WindowSubclass {
   public:
     // Returns a result to answer the message itself, or nothing to pass it on.
+    // A handler never ends its own subclass.
     using Handler = std::function<std::optional<LRESULT>(UINT, WPARAM, LPARAM)>;
 
     WindowSubclass(Application& application, HWND window, Handler handler);
