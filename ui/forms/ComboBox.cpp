@@ -27,12 +27,20 @@ Bounds WithDropDownRoom(Bounds bounds) {
     return bounds;
 }
 
+// Keys reach the field that has the focus: the edit inside an editable box.
+HWND KeyTarget(HWND box, ComboKind kind) {
+    COMBOBOXINFO parts{};
+    parts.cbSize = sizeof(parts);
+    GetComboBoxInfo(box, &parts);
+    return kind == ComboKind::Editable && parts.hwndItem ? parts.hwndItem : box;
+}
+
 } // namespace
 
 ComboBox::ComboBox(Container& parent, int id, Bounds bounds, ComboKind kind, int itemHeight,
                    std::span<const std::string_view> items, Sorting sorting)
     : Control(parent, id, {}, WithDropDownRoom(bounds), {"COMBOBOX", StyleOf(kind, sorting)}),
-      sorting_(sorting) {
+      sorting_(sorting), keys_(OwnerForm().App(), KeyTarget(Handle(), kind), onKeyDown) {
     const Dpi& dpi = OwnerForm().Resolution();
     SendMessageA(Handle(), CB_SETITEMHEIGHT, 0, dpi.Scale(itemHeight));
     // Size the selection field so that the closed box is exactly as high as
@@ -50,13 +58,6 @@ ComboBox::ComboBox(Container& parent, int id, Bounds bounds, ComboKind kind, int
         SendMessageA(Handle(), CB_SETITEMHEIGHT, WPARAM(-1), field);
     }
     SetItems(items);
-
-    // Keys reach the field that has the focus: the edit inside an editable box.
-    COMBOBOXINFO parts{};
-    parts.cbSize = sizeof(parts);
-    GetComboBoxInfo(Handle(), &parts);
-    HWND keyTarget = kind == ComboKind::Editable && parts.hwndItem ? parts.hwndItem : Handle();
-    keys_.emplace(OwnerForm().App(), keyTarget, onKeyDown);
 }
 
 int ComboBox::Count() const { return int(SendMessageA(Handle(), CB_GETCOUNT, 0, 0)); }

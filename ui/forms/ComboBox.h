@@ -6,8 +6,6 @@
 #include "KeyDownHandler.h"
 
 #include <functional>
-#include <memory>
-#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -51,7 +49,7 @@ class ComboBox : public Control {
     void Command(WORD code) override;
 
     Sorting sorting_;
-    std::optional<KeyDownHandler> keys_;
+    KeyDownHandler keys_;
 };
 
 } // namespace tarnwick::forms

@@ -12,9 +12,9 @@ namespace tarnwick::forms {
 ListBox::ListBox(Container& parent, int id, Bounds bounds, int itemHeight)
     : Control(parent, id, {}, bounds,
               {"LISTBOX", WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
-               WS_EX_CLIENTEDGE}) {
+               WS_EX_CLIENTEDGE}),
+      keys_(OwnerForm().App(), Handle(), onKeyDown) {
     SendMessageA(Handle(), LB_SETITEMHEIGHT, 0, OwnerForm().Resolution().Scale(itemHeight));
-    keys_.emplace(OwnerForm().App(), Handle(), onKeyDown);
 }
 
 namespace {

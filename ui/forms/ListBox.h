@@ -7,7 +7,6 @@
 
 #include <functional>
 #include <memory>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -40,7 +39,7 @@ class ListBox : public Control {
     std::function<void(const std::vector<std::string>& paths)> onFilesDropped;
 
   private:
-    std::optional<KeyDownHandler> keys_;
+    KeyDownHandler keys_;
     std::unique_ptr<WindowSubclass> drops_;
 };
 
