@@ -20,12 +20,16 @@ bool Resizable(HWND window) { return (GetWindowLongA(window, GWL_STYLE) & WS_THI
 
 // Waits until the focus is on the window; false when it never gets there.
 // Under Wine without a window manager the X focus can leave the program as a
-// dialog closes, so that none of its windows is active; a click on an empty
-// place of the window makes it active again, as a person would.
+// dialog closes: then none of its windows is active, or one is but the keys
+// go elsewhere. A click on an empty place of the window brings both back, as
+// a person would do.
 bool FocusReaches(HWND any, HWND expected) {
     const HWND root = GetAncestor(expected, GA_ROOT);
-    if (!WaitUntil([&] { return ActiveOf(any) != nullptr; }, milliseconds(1000)))
-        ClickAt(root, 2, 2);
+    const auto keysReachTheProgram = [&] {
+        const HWND active = ActiveOf(any);
+        return active != nullptr && KeysGoTo(active);
+    };
+    if (!WaitUntil(keysReachTheProgram, milliseconds(1000))) ClickAt(root, 2, 2);
     return WaitUntil([&] { return FocusOf(any) == expected; }, milliseconds(5000));
 }
 

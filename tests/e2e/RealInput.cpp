@@ -35,6 +35,13 @@ void ClickOn(HWND window) {
     ClickOnScreen({(place.left + place.right) / 2, (place.top + place.bottom) / 2});
 }
 
+bool KeysGoTo(HWND topLevel) {
+    char caption[256] = "";
+    GetWindowTextA(topLevel, caption, sizeof caption);
+    return testing::RunUnixCommand("test \"$(xdotool getwindowfocus getwindowname)\" = " +
+                                   ShellWord(caption)) == 0;
+}
+
 void ClickAt(HWND window, int x, int y) {
     POINT point{x, y};
     if (!ClientToScreen(window, &point)) throw std::runtime_error("no window to click");

@@ -19,5 +19,8 @@ void TypeText(const std::string& text);
 void ClickOn(HWND window);
 // A left click at a point of the window's client area.
 void ClickAt(HWND window, int x, int y);
+// Whether key presses go to the top-level window: the X server's keyboard
+// focus is on the X window of that caption.
+bool KeysGoTo(HWND topLevel);
 
 } // namespace tarnwick::e2e
