@@ -220,6 +220,13 @@ TEST_F(FormsTest, SubclassesSeeMessagesNewestFirstAndLeaveInAnyOrder) {
     ASSERT_EQ(prompts->messages.size(), 1u);
     EXPECT_EQ(prompts->messages[0].text, "Cannot read qorvex.rsp.");
 
+    // Text passes as the window's own: a character outside the ANSI code page
+    // stays.
+    SendMessageW(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"\x0416"));
+    wchar_t back[4] = L"";
+    GetWindowTextW(edit, back, 4);
+    EXPECT_EQ(std::wstring(back), L"\x0416");
+
     // The older one leaves first: the newer one and the control go on.
     older.reset();
     seen.clear();

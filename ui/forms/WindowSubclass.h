@@ -34,9 +34,12 @@ class WindowSubclass {
     // subclass still sits above this one (see the destructor).
     struct Link {
         Application& application;
-        HWND window; // none once the window is gone
+        HWND window;  // none once the window is gone
+        bool unicode; // the window's character set, which a subclass keeps
         WNDPROC next;
         Handler handler; // none once the object is gone
+
+        LRESULT CallNext(HWND to, UINT message, WPARAM wParam, LPARAM lParam) const;
     };
 
     static LRESULT CALLBACK Procedure(HWND link, UINT message, WPARAM wParam, LPARAM lParam);
