@@ -2,6 +2,7 @@
 
 #include "IwadCatalogue.h"
 #include "LaunchFileNames.h"
+#include "PathRules.h"
 
 #include <array>
 
@@ -51,7 +52,11 @@ IwadList ScanIwads(Platform& platform, const std::string& wadDir) {
 std::vector<std::string> ScanResourceCandidates(Platform& platform, const std::string& startDir,
                                                 const std::string& wadDir) {
     std::vector<std::string> names;
-    const auto append = [&names](std::string_view name) { names.emplace_back(name); };
+    // A name with a character that the ANSI code page lacks could not be
+    // opened by it, nor passed on: it is not offered.
+    const auto append = [&names](std::string_view name) {
+        if (!HasLostCharacter(name)) names.emplace_back(name);
+    };
     for (const std::string* folder : {&startDir, &wadDir})
         for (std::string_view pattern : kResourcePatterns)
             platform.ListMatches(*folder + std::string(pattern), append);

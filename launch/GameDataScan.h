@@ -23,7 +23,8 @@ std::string ReadWadDirFromEnvironment(Platform& platform);
 IwadList ScanIwads(Platform& platform, const std::string& wadDir);
 
 // Bare names of the *.wad, *.pk3, *.deh and *.bex files of startDir, then of
-// wadDir, as the system lists them; repeats are kept.
+// wadDir, as the system lists them; repeats are kept, names with a character
+// that the ANSI code page lacks are left out.
 std::vector<std::string> ScanResourceCandidates(Platform& platform, const std::string& startDir,
                                                 const std::string& wadDir);
 

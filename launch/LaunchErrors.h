@@ -34,6 +34,13 @@ class UnsavableValueError : public std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
+// A path that this program or the ports cannot use: a character lost to the
+// ANSI code page on its way in, or more characters than they take.
+class UnusablePathError : public std::runtime_error {
+  public:
+    using std::runtime_error::runtime_error;
+};
+
 inline ConversionError InvalidInteger(const std::string& text) {
     return ConversionError("'" + text + "' is not a valid integer value");
 }

@@ -2,6 +2,8 @@
 
 #include "LaunchFileNames.h"
 
+#include <algorithm>
+
 namespace tarnwick {
 
 namespace {
@@ -57,9 +59,11 @@ std::string BetweenQuotes(std::string_view text) {
     return std::string(text.substr(1, text.size() - 2));
 }
 
-std::string QuotedIfBlank(std::string_view value) {
-    if (value.find(kBlank) == std::string_view::npos) return std::string(value);
-    return Quoted(value);
+std::string QuotedWhereSplit(std::string_view value) {
+    const bool split = std::any_of(value.begin(), value.end(), [](char c) {
+        return c == kBlank || static_cast<unsigned char>(c) > 127;
+    });
+    return split ? Quoted(value) : std::string(value);
 }
 
 std::string Unquoted(std::string_view value) {
@@ -72,7 +76,7 @@ std::string JoinFileList(const std::vector<std::string>& entries) {
     std::string text;
     for (std::size_t i = 0; i < entries.size(); ++i) {
         if (i > 0) text += kBlank;
-        text += QuotedIfBlank(entries[i]);
+        text += QuotedWhereSplit(entries[i]);
     }
     return text;
 }

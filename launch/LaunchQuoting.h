@@ -17,13 +17,14 @@ std::string Quoted(std::string_view value);
 std::string BetweenQuotes(std::string_view text);
 
 // A name that must reach the port as one argument: in double quotes when it
-// holds a blank.
-std::string QuotedIfBlank(std::string_view value);
+// holds a blank, or a byte above 127, which the ports of the ZDoom line read
+// with a signed char and so take for a blank outside quotes.
+std::string QuotedWhereSplit(std::string_view value);
 // The value without its enclosing double quotes; a value not enclosed in them
 // comes back unchanged.
 std::string Unquoted(std::string_view value);
 
-// The value of a "-file " or "-deh " line: each entry as QuotedIfBlank gives
+// The value of a "-file " or "-deh " line: each entry as QuotedWhereSplit gives
 // it, one blank between two.
 std::string JoinFileList(const std::vector<std::string>& entries);
 // The entries of a "-file ", "-deh " or "-bex " line's value. Unquoted entries

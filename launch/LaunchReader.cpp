@@ -3,10 +3,12 @@
 #include "Conversions.h"
 #include "GameDataLists.h"
 #include "IwadCatalogue.h"
+#include "LaunchFileEncoding.h"
 #include "LaunchFileLines.h"
 #include "LaunchFileNames.h"
 #include "LaunchKeywords.h"
 #include "LaunchQuoting.h"
+#include "PathRules.h"
 #include "SettingsTables.h"
 
 #include <algorithm>
@@ -82,10 +84,11 @@ class LaunchFileReader {
     std::optional<std::string> ReadBatchFile() {
         const std::string batchName(kBatchFileName);
         if (!platform_.FileExists(batchName)) return std::nullopt;
-        const std::string bytes = platform_.ReadFile(batchName);
-        LaunchFileLines lines(bytes);
+        const std::string text = BatchFileText(platform_, platform_.ReadFile(batchName));
+        LaunchFileLines lines(text);
 
         wadDir_ = ParseSetLine(lines.Next().value_or(std::string()));
+        AskAboutUnusableWadDir();
         platform_.SetEnvironment(std::string(kWadDirVariable), wadDir_);
         Rescan();
 
@@ -97,6 +100,16 @@ class LaunchFileReader {
         return run.responseFile;
     }
 
+    // A saved folder that the scans cannot list (by hand, or saved by an
+    // earlier version) is said, and the person may choose another.
+    void AskAboutUnusableWadDir() {
+        const std::optional<std::string> problem =
+            FolderProblem("The WAD directory of the saved settings,", wadDir_);
+        if (problem && actions_.AskForNewWadDir(*problem + "\nDo you want to enter a new WAD "
+                                                           "directory?") == WadDirAnswer::Yes)
+            actions_.ShowWadDirDialog();
+    }
+
     void Rescan() {
         const IwadList iwads = RescanGameData(platform_, actions_, folders_);
         if (static_cast<std::size_t>(iwads.selected) < iwads.titles.size())
@@ -105,8 +118,8 @@ class LaunchFileReader {
 
     // The console script's name when the response file gives one that exists.
     std::optional<std::string> ReadResponseFile(const std::string& name) {
-        const std::string bytes = platform_.ReadFile(name);
-        LaunchFileLines lines(bytes);
+        const std::string text = ResponseFileText(platform_, platform_.ReadFile(name));
+        LaunchFileLines lines(text);
         std::optional<std::string> consoleScript;
         while (const std::optional<std::string> line = lines.Next()) {
             if (lines.LastBeganWithEndOfFile()) break;

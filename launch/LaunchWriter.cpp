@@ -7,6 +7,7 @@
 #include "LaunchKeywords.h"
 #include "LaunchQuoting.h"
 #include "NumberText.h"
+#include "PathRules.h"
 #include "SettingsTables.h"
 
 #include <algorithm>
@@ -112,11 +113,13 @@ LaunchFileSet FormatLaunchFiles(const LaunchSettings& settings, const std::strin
     if (!resources.empty()) AppendLine(rsp, kFile, JoinFileList(resources));
     if (!patches.empty()) AppendLine(rsp, kDeh, JoinFileList(patches));
 
-    if (!settings.recordDemo.empty()) AppendLine(rsp, kRecord, QuotedIfBlank(settings.recordDemo));
+    if (!settings.recordDemo.empty())
+        AppendLine(rsp, kRecord, QuotedWhereSplit(settings.recordDemo));
     if (fileExists(settings.playDemo))
         AppendLine(rsp, settings.fastDemo ? kTimeDemo : kPlayDemo,
-                   QuotedIfBlank(settings.playDemo));
-    if (fileExists(settings.loadGame)) AppendLine(rsp, kLoadGame, QuotedIfBlank(settings.loadGame));
+                   QuotedWhereSplit(settings.playDemo));
+    if (fileExists(settings.loadGame))
+        AppendLine(rsp, kLoadGame, QuotedWhereSplit(settings.loadGame));
 
     if (settings.players == kJoiningPlayers)
         AppendLine(rsp, kJoin, settings.remoteHost);
@@ -138,35 +141,36 @@ LaunchFileSet FormatLaunchFiles(const LaunchSettings& settings, const std::strin
 }
 
 void RefuseUnsavableValues(const LaunchSettings& settings, const std::string& wadDir) {
+    enum class Kind { Text, File, Folder };
     struct Value {
         std::string_view field;
         const std::string& text;
-        bool path;
+        Kind kind;
     };
     std::vector<Value> values{
-        {"The WAD directory", wadDir, true},
-        {"The field \"Record Demo\"", settings.recordDemo, true},
-        {"The field \"Play Demo\"", settings.playDemo, true},
-        {"The field \"Load Game\"", settings.loadGame, true},
-        {"The field \"Player class\"", settings.playerClass, false},
-        {"The field \"Start on map\"", settings.startMap, false},
-        {"The field \"Parameters\"", settings.parameters, false},
-        {"The field \"Gravity\"", settings.gravity, false},
+        {"The WAD directory", wadDir, Kind::Folder},
+        {"The field \"Record Demo\"", settings.recordDemo, Kind::File},
+        {"The field \"Play Demo\"", settings.playDemo, Kind::File},
+        {"The field \"Load Game\"", settings.loadGame, Kind::File},
+        {"The field \"Player class\"", settings.playerClass, Kind::Text},
+        {"The field \"Start on map\"", settings.startMap, Kind::Text},
+        {"The field \"Parameters\"", settings.parameters, Kind::Text},
+        {"The field \"Gravity\"", settings.gravity, Kind::Text},
     };
     // The values that only some settings write are looked at only then.
     if (!LookupIwadByTitle(settings.iwad))
-        values.push_back({"The custom IWAD", settings.customIwad, true});
+        values.push_back({"The custom IWAD", settings.customIwad, Kind::File});
     if (!IsKnownSourcePort(settings.sourcePort))
-        values.push_back({"The custom source port", settings.customExecutable, true});
+        values.push_back({"The custom source port", settings.customExecutable, Kind::File});
     if (settings.players == kJoiningPlayers)
-        values.push_back({"The field \"Remote host\"", settings.remoteHost, false});
+        values.push_back({"The field \"Remote host\"", settings.remoteHost, Kind::Text});
     if (settings.players != kSinglePlayer)
-        values.push_back({"The field \"Local Port\"", settings.localPort, false});
+        values.push_back({"The field \"Local Port\"", settings.localPort, Kind::Text});
     for (const std::string& entry : settings.files)
-        values.push_back({"An entry of the list \"Files\"", entry, true});
+        values.push_back({"An entry of the list \"Files\"", entry, Kind::File});
 
     for (const Value& value : values) {
-        if (value.path && Contains(value.text, '"'))
+        if (value.kind != Kind::Text && Contains(value.text, '"'))
             throw UnsavableValueError(std::string(value.field) +
                                       " holds a double quote, which no Windows path can hold:\n" +
                                       Shown(value.text) + "\nNothing was saved.");
@@ -176,17 +180,62 @@ void RefuseUnsavableValues(const LaunchSettings& settings, const std::string& wa
                 " holds a control character (shown as its code in angle brackets), "
                 "which no line of the launch files can hold:\n" +
                 Shown(value.text) + "\nNothing was saved.");
+        const std::optional<std::string> problem =
+            value.kind == Kind::Folder ? FolderProblem(value.field, value.text)
+            : value.kind == Kind::File ? FilePathProblem(value.field, value.text)
+                                       : std::nullopt;
+        if (problem) throw UnsavableValueError(*problem + "\nNothing was saved.");
     }
+}
+
+namespace {
+
+std::string Encoded(Platform& platform, std::string_view text, TextEncoding encoding) {
+    std::optional<std::string> encoded = platform.FromAnsi(text, encoding);
+    // The values were refused before when their characters have no form there.
+    if (!encoded) throw UnsavableValueError("A launch file cannot be written in its code page.");
+    return std::move(*encoded);
+}
+
+} // namespace
+
+LaunchFileSet EncodeLaunchFiles(Platform& platform, const LaunchSettings& settings,
+                                const std::string& wadDir, LaunchFileSet set) {
+    // cmd reads the batch file in the OEM code page: its two values must have
+    // a form there, or cmd would set another folder and run another program.
+    const std::pair<std::string_view, std::string> values[] = {
+        {"The WAD directory", wadDir},
+        {"The custom source port", Executable(settings)},
+    };
+    for (const auto& [field, text] : values)
+        if (!platform.FromAnsi(text, TextEncoding::Oem))
+            throw UnsavableValueError(
+                std::string(field) +
+                " holds a character that the batch file cannot carry: cmd reads it in the "
+                "system's console code page (OEM), which lacks that character:\n" +
+                Shown(text) + "\nChoose a folder or a file whose name has no such character." +
+                "\nNothing was saved.");
+    const std::size_t port = static_cast<std::size_t>(
+        IsKnownSourcePort(settings.sourcePort) ? settings.sourcePort : kCustomSourcePort);
+    set.responseFile = Encoded(platform, set.responseFile, kSourcePorts[port].responseFileEncoding);
+    set.batchFile = Encoded(platform, set.batchFile, TextEncoding::Oem);
+    return set;
 }
 
 void WriteLaunchFiles(Platform& platform, const LaunchSettings& settings, const std::string& wadDir,
                       const std::string& startDir) {
     RefuseUnsavableValues(settings, wadDir);
+    if (HasLostCharacter(startDir))
+        throw UnsavableValueError(*FolderProblem("The folder the launcher was started in, where "
+                                                 "it writes the launch files,",
+                                                 startDir) +
+                                  "\nNothing was saved.");
     platform.ChangeDirectory(startDir);
     const LaunchFileSet set =
-        FormatLaunchFiles(settings, wadDir, [&platform](const std::string& name) {
-            return platform.FileExists(name);
-        });
+        EncodeLaunchFiles(platform, settings, wadDir,
+                          FormatLaunchFiles(settings, wadDir, [&platform](const std::string& name) {
+                              return platform.FileExists(name);
+                          }));
     const std::array<NewFile, 3> files{{
         {kResponseFileName, set.responseFile},
         {kConsoleScriptName, set.consoleScript},

@@ -25,14 +25,24 @@ LaunchFileSet FormatLaunchFiles(const LaunchSettings& settings, const std::strin
 // the launch files cannot carry whole: a path (the WAD directory, the custom
 // IWAD and executable, a resource file, the demos, the saved game) with a
 // double quote, which no Windows path holds and which would end its quoting;
-// any written value with a control character. Values that a save leaves out
-// are not looked at.
+// any written value with a control character; a path with a character lost
+// on its way in (shown as "?") or too long for the ports (PathRules). Values
+// that a save leaves out are not looked at.
 void RefuseUnsavableValues(const LaunchSettings& settings, const std::string& wadDir);
 
-// Refuses unsavable values before anything else, then makes startDir the
+// The bytes of the files as they go to disk: the batch file in the OEM code
+// page that cmd reads it in, the response file in the encoding the chosen
+// port reads (SourcePortItem). Raises UnsavableValueError, naming the value,
+// for a WAD directory or an executable that the OEM code page lacks a
+// character of.
+LaunchFileSet EncodeLaunchFiles(Platform& platform, const LaunchSettings& settings,
+                                const std::string& wadDir, LaunchFileSet set);
+
+// Refuses unsavable values before anything else (also a WAD directory or an
+// executable that the batch file's code page lacks), then makes startDir the
 // current directory and replaces the three files there by renames
-// (ReplaceFileSet): on any failure the earlier files are put back and IoError
-// is raised.
+// (ReplaceFileSet), encoded by EncodeLaunchFiles: on any failure the earlier
+// files are put back and IoError is raised.
 void WriteLaunchFiles(Platform& platform, const LaunchSettings& settings, const std::string& wadDir,
                       const std::string& startDir);
 

@@ -4,7 +4,10 @@
 // natively.
 #pragma once
 
+#include "TextEncoding.h"
+
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -39,6 +42,14 @@ class Platform {
     // Empty both when the variable is unset and when it is empty.
     virtual std::string GetEnvironment(const std::string& name) = 0;
     virtual void SetEnvironment(const std::string& name, const std::string& value) = 0;
+
+    // ANSI text in another encoding; nothing when one of its characters has no
+    // form there (no look-alike stands in for it).
+    virtual std::optional<std::string> FromAnsi(std::string_view text, TextEncoding to) = 0;
+    // Text of an encoding as ANSI, with "?" for each character that the ANSI
+    // code page lacks, as the system's own 8-bit functions give it; lost tells
+    // whether any did.
+    virtual std::string ToAnsi(std::string_view text, TextEncoding from, bool& lost) = 0;
 
     // Starts a command line with no visible window, without waiting for it.
     // Raises IoError when it cannot be started.

@@ -2,6 +2,8 @@
 // shows the same lists.
 #pragma once
 
+#include "TextEncoding.h"
+
 #include <array>
 #include <string_view>
 
@@ -10,13 +12,17 @@ namespace tarnwick {
 struct SourcePortItem {
     std::string_view caption;
     std::string_view executable; // empty for the custom entry
+    // What the port reads a response file in: GZDoom takes its arguments as
+    // UTF-8, ZDoom and SkullTag in the ANSI code page; every maintained port
+    // reads UTF-8, so a custom one gets it too.
+    TextEncoding responseFileEncoding;
 };
 
 inline constexpr std::array<SourcePortItem, 4> kSourcePorts{{
-    {"GZDoom", "gzdoom.exe"},
-    {"ZDoom", "zdoom.exe"},
-    {"SkullTag", "skulltag.exe"},
-    {"Custom...", ""},
+    {"GZDoom", "gzdoom.exe", TextEncoding::Utf8},
+    {"ZDoom", "zdoom.exe", TextEncoding::Ansi},
+    {"SkullTag", "skulltag.exe", TextEncoding::Ansi},
+    {"Custom...", "", TextEncoding::Utf8},
 }};
 inline constexpr int kCustomSourcePort = 3;
 

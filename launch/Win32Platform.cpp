@@ -45,6 +45,47 @@ class FindHandle {
     HANDLE handle_;
 };
 
+UINT CodePageOf(TextEncoding encoding) {
+    switch (encoding) {
+    case TextEncoding::Oem:
+        return CP_OEMCP;
+    case TextEncoding::Utf8:
+        return CP_UTF8;
+    case TextEncoding::Ansi:
+        break;
+    }
+    return CP_ACP;
+}
+
+std::wstring WideFrom(std::string_view text, UINT codePage) {
+    if (text.empty()) return {};
+    const int size = static_cast<int>(text.size());
+    const int length = MultiByteToWideChar(codePage, 0, text.data(), size, nullptr, 0);
+    if (length == 0) throw LastError();
+    std::wstring wide(static_cast<std::size_t>(length), L'\0');
+    MultiByteToWideChar(codePage, 0, text.data(), size, wide.data(), length);
+    return wide;
+}
+
+// Without best fit: a character the code page lacks becomes its default
+// character and sets lost, rather than turning into a look-alike.
+std::string NarrowFrom(std::wstring_view wide, UINT codePage, bool& lost) {
+    lost = false;
+    if (wide.empty()) return {};
+    const int size = static_cast<int>(wide.size());
+    const DWORD flags = codePage == CP_UTF8 ? 0 : WC_NO_BEST_FIT_CHARS;
+    BOOL usedDefault = FALSE;
+    BOOL* usedDefaultAnswer = codePage == CP_UTF8 ? nullptr : &usedDefault;
+    const int length = WideCharToMultiByte(codePage, flags, wide.data(), size, nullptr, 0, nullptr,
+                                           usedDefaultAnswer);
+    if (length == 0) throw LastError();
+    std::string text(static_cast<std::size_t>(length), '\0');
+    WideCharToMultiByte(codePage, flags, wide.data(), size, text.data(), length, nullptr,
+                        usedDefaultAnswer);
+    lost = usedDefault != FALSE;
+    return text;
+}
+
 // WinExec reports failures as small numbers, most of them system error codes.
 std::uint32_t WinExecErrorCode(UINT result) {
     return result == 0 ? ERROR_NOT_ENOUGH_MEMORY : static_cast<std::uint32_t>(result);
@@ -68,14 +109,24 @@ std::string SystemMessage(std::uint32_t code) {
 
 IoError SystemError(std::uint32_t code) { return IoError(code, SystemMessage(code)); }
 
+std::string AnsiFromWide(std::wstring_view text) {
+    bool lost = false;
+    return NarrowFrom(text, CP_ACP, lost);
+}
+
+std::wstring WideFromAnsi(std::string_view text) { return WideFrom(text, CP_ACP); }
+
+// Names that come in from the system are read wide and narrowed here, so
+// that a character the ANSI code page lacks shows as "?" on every Windows
+// version, never as a look-alike.
 std::string Win32Platform::CurrentDirectory() {
-    std::string path(MAX_PATH, '\0');
+    std::wstring path(MAX_PATH, L'\0');
     for (;;) {
-        const DWORD length = GetCurrentDirectoryA(static_cast<DWORD>(path.size()), path.data());
+        const DWORD length = GetCurrentDirectoryW(static_cast<DWORD>(path.size()), path.data());
         if (length == 0) throw LastError();
         if (length < path.size()) {
             path.resize(length);
-            return path;
+            return AnsiFromWide(path);
         }
         path.resize(length);
     }
@@ -92,12 +143,12 @@ bool Win32Platform::FileExists(const std::string& path) {
 
 void Win32Platform::ListMatches(const std::string& pattern,
                                 const std::function<void(std::string_view name)>& onName) {
-    WIN32_FIND_DATAA entry;
-    FindHandle find(FindFirstFileA(pattern.c_str(), &entry));
+    WIN32_FIND_DATAW entry;
+    FindHandle find(FindFirstFileW(WideFromAnsi(pattern).c_str(), &entry));
     if (!find.valid()) return;
     do {
-        onName(entry.cFileName);
-    } while (FindNextFileA(find.get(), &entry));
+        onName(AnsiFromWide(entry.cFileName));
+    } while (FindNextFileW(find.get(), &entry));
 }
 
 std::string Win32Platform::ReadFile(const std::string& path) {
@@ -138,15 +189,15 @@ void Win32Platform::RemoveFile(const std::string& path) {
 }
 
 std::string Win32Platform::GetEnvironment(const std::string& name) {
-    std::string value(256, '\0');
+    const std::wstring wideName = WideFromAnsi(name);
+    std::wstring value(256, L'\0');
     for (;;) {
-        SetLastError(ERROR_SUCCESS);
-        const DWORD length =
-            GetEnvironmentVariableA(name.c_str(), value.data(), static_cast<DWORD>(value.size()));
+        const DWORD length = GetEnvironmentVariableW(wideName.c_str(), value.data(),
+                                                     static_cast<DWORD>(value.size()));
         if (length == 0) return {}; // unset, or set to the empty text
         if (length < value.size()) {
             value.resize(length);
-            return value;
+            return AnsiFromWide(value);
         }
         value.resize(length);
     }
@@ -154,6 +205,20 @@ std::string Win32Platform::GetEnvironment(const std::string& name) {
 
 void Win32Platform::SetEnvironment(const std::string& name, const std::string& value) {
     if (!SetEnvironmentVariableA(name.c_str(), value.c_str())) throw LastError();
+}
+
+std::optional<std::string> Win32Platform::FromAnsi(std::string_view text, TextEncoding to) {
+    if (to == TextEncoding::Ansi) return std::string(text);
+    bool lost = false;
+    std::string converted = NarrowFrom(WideFrom(text, CP_ACP), CodePageOf(to), lost);
+    if (lost) return std::nullopt;
+    return converted;
+}
+
+std::string Win32Platform::ToAnsi(std::string_view text, TextEncoding from, bool& lost) {
+    lost = false;
+    if (from == TextEncoding::Ansi) return std::string(text);
+    return NarrowFrom(WideFrom(text, CodePageOf(from)), CP_ACP, lost);
 }
 
 void Win32Platform::StartHidden(const std::string& commandLine) {

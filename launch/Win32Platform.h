@@ -5,6 +5,7 @@
 #include "Platform.h"
 
 #include <cstdint>
+#include <string_view>
 
 namespace tarnwick {
 
@@ -13,6 +14,13 @@ std::string SystemMessage(std::uint32_t code);
 
 // IoError for an error code, with the system's message text.
 IoError SystemError(std::uint32_t code);
+
+// A name from the system's wide functions as this program's ANSI text: "?"
+// for each character that the ANSI code page lacks (never a look-alike, which
+// could name another file), as the system's own 8-bit functions show it.
+std::string AnsiFromWide(std::wstring_view text);
+// ANSI text for the system's wide functions.
+std::wstring WideFromAnsi(std::string_view text);
 
 class Win32Platform final : public Platform {
   public:
@@ -27,6 +35,8 @@ class Win32Platform final : public Platform {
     void RemoveFile(const std::string& path) override;
     std::string GetEnvironment(const std::string& name) override;
     void SetEnvironment(const std::string& name, const std::string& value) override;
+    std::optional<std::string> FromAnsi(std::string_view text, TextEncoding to) override;
+    std::string ToAnsi(std::string_view text, TextEncoding from, bool& lost) override;
     void StartHidden(const std::string& commandLine) override;
 };
 

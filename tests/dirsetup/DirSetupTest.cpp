@@ -51,7 +51,9 @@ bool Contains(const std::vector<std::string>& list, const std::string& item) {
 
 struct DirSetupFixture {
     DirSetupFixture() : tree("dirsetup") {
-        application.SetPrompts(std::make_unique<ScriptedPrompts>());
+        auto scripted = std::make_unique<ScriptedPrompts>();
+        prompts = scripted.get();
+        application.SetPrompts(std::move(scripted));
         oldWads = tree.AddFolder("Old WADs");
         tree.AddFile("Old WADs\\TNT.WAD");
         tree.AddFile("Old WADs\\old.pk3");
@@ -86,6 +88,7 @@ struct DirSetupFixture {
 
     FolderTestTree tree;
     forms::Application application{"Tarnwick"};
+    ScriptedPrompts* prompts = nullptr;
     Win32Platform platform;
     RecordedLists lists;
     std::string oldWads, newWads;
@@ -196,6 +199,33 @@ TEST(DirSetup, OkStoresTheTypedDirectoryAndRescansBothLists) {
     EXPECT_EQ(f.folders.WadDir, f.oldWads);
     EXPECT_EQ(Environment("DOOMWADDIR"), f.oldWads);
     EXPECT_EQ(f.lists.resources.size(), 1u);
+
+    // A folder that the scans could not list (a letter lost to the code
+    // page, or too long) is refused out loud; the dialog stays open with it.
+    const std::string tooLong = f.tree.Root() + "\\" + std::string(257 - f.tree.Root().size(), 'w');
+    ASSERT_EQ(tooLong.size(), 258u);
+    for (const std::string& unusable : {std::string("C:\\Jeux\\????"), tooLong}) {
+        f.lists = {};
+        f.prompts->messages.clear();
+        std::string textAfterOk;
+        result = f.ShowModal([&] {
+            f.Type(unusable);
+            PostClick(f.Control(DirSetupId::btnOk));
+            f.prompts->whileMessageShown = [&] {
+                textAfterOk = TextOf(f.Control(DirSetupId::leWADDIR));
+                PostClick(f.Control(DirSetupId::btnCancel));
+            };
+        });
+        f.prompts->whileMessageShown = nullptr;
+        EXPECT_EQ(result, forms::ModalResult::Cancel) << unusable;
+        ASSERT_EQ(f.prompts->messages.size(), 1u) << unusable;
+        EXPECT_EQ(f.prompts->messages[0].text.rfind("The folder\n" + unusable + "\n", 0), 0u)
+            << f.prompts->messages[0].text;
+        EXPECT_EQ(textAfterOk, unusable);
+        EXPECT_EQ(f.folders.WadDir, f.oldWads);
+        EXPECT_EQ(Environment("DOOMWADDIR"), f.oldWads);
+        EXPECT_TRUE(f.lists.resources.empty());
+    }
 }
 
 TEST(DirSetup, CancelAndCloseKeepTheDirectory) {

@@ -47,15 +47,32 @@ class DecimalComma {
     bool had_ = false;
 };
 
+// Text from one code page in another.
+std::string Recoded(const std::string& text, UINT from, UINT to) {
+    std::wstring wide(text.size(), L'\0');
+    wide.resize(static_cast<std::size_t>(MultiByteToWideChar(
+        from, 0, text.data(), static_cast<int>(text.size()), wide.data(), int(wide.size()))));
+    std::string recoded(wide.size() * 4, '\0');
+    recoded.resize(static_cast<std::size_t>(
+        WideCharToMultiByte(to, 0, wide.data(), int(wide.size()), recoded.data(),
+                            int(recoded.size()), nullptr, nullptr)));
+    return recoded;
+}
+
+// The port and the WAD folder have accented names; cmd reads the batch file
+// in the OEM code page, and the port gets both names exactly.
 TEST(End, RunSavesStartsThePortThroughTheBatchFileAndEnds) {
     ScenarioFolders folders;
     folders.AddToStart("DOOM2.WAD");
     // The port lies in a folder of its own, named in full by the saved set.
-    const std::string port = folders.root.AddFolder("port") + "\\recording_port.exe";
+    const std::string port = folders.root.AddFolder("Port\xE9s") + "\\recording_port.exe";
     ASSERT_TRUE(CopyFileA(RecordingPortPath().c_str(), port.c_str(), FALSE))
         << "cannot copy the recording port from RECORDING_PORT";
-    LaunchFileSet saved = DefaultExample(folders.wads);
-    saved.bat = CrLfLines({"set DOOMWADDIR=" + folders.wads, port + " @qorvex.rsp"});
+    const std::string wads = folders.root.AddFolder("Donn\xE9"
+                                                    "es");
+    // Saved in ANSI, as earlier versions did: read back all the same.
+    LaunchFileSet saved = DefaultExample(wads);
+    saved.bat = CrLfLines({"set DOOMWADDIR=" + wads, port + " @qorvex.rsp"});
     WriteLaunchFileSet(folders.start, saved);
 
     // Regional settings whose decimal separator is a comma, as the port sees
@@ -71,6 +88,7 @@ TEST(End, RunSavesStartsThePortThroughTheBatchFileAndEnds) {
     ASSERT_TRUE(launcher.process().WaitForExit()) << "the launcher did not end after Run";
     EXPECT_EQ(launcher.process().ExitCode(), 0u);
     LaunchFileSet written = saved;
+    written.bat = Recoded(saved.bat, CP_ACP, CP_OEMCP);
     written.rsp = CrLfLines({"-iwad \"doom2.wad\"", "+exec qorvex.cfg", "+map MAP03"});
     written.cfg = CrLfLines({"skill 3", "fraglimit 0", "timelimit 0", "sv_gravity 800.00",
                              "sv_aircontrol 0.00390625", "teamdamage 0.5"});
@@ -81,8 +99,9 @@ TEST(End, RunSavesStartsThePortThroughTheBatchFileAndEnds) {
         return testing::FileText(record).find("console=") != std::string::npos;
     })) << "the port was not started";
     EXPECT_EQ(testing::FileText(record),
-              CrLfLines({"folder=" + folders.start, "DOOMWADDIR=" + folders.wads,
-                         "console=not visible", "decimal=,", "argument=@qorvex.rsp"}));
+              CrLfLines({"program=" + Recoded(port, CP_ACP, CP_UTF8), "folder=" + folders.start,
+                         "DOOMWADDIR=" + Recoded(wads, CP_ACP, CP_UTF8), "console=not visible",
+                         "decimal=,", "argument=@qorvex.rsp"}));
 }
 
 TEST(End, ResetDeletesTheThreeFilesAndEnds) {

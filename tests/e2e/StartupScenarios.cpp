@@ -283,6 +283,9 @@ TEST(Startup, HostileLaunchFilesShowAtMostOneErrorBoxAndChangeNothing) {
         int errorBoxes; // -1: none or one
         int listed = 0; // the entries the file list shows afterwards
         bool holdResponseFile = false;
+        // Whether the saved WAD folder cannot be listed, which the launcher
+        // says and asks about (answered No here); -1: may.
+        int folderQuestions = 0;
     };
     std::mt19937 random(11);
     const auto batchFile = [](const ScenarioFolders& folders) {
@@ -305,7 +308,7 @@ TEST(Startup, HostileLaunchFilesShowAtMostOneErrorBoxAndChangeNothing) {
                                  RandomBytes(random, 4096),
                                  "set DOOMWADDIR=" + RandomBytes(random, 300) + "\r\n" + kRunLine});
          },
-         -1},
+         -1, 0, false, -1},
         {"a response file of 4 MB with a line of 1 MB",
          [&](const ScenarioFolders& folders) {
              WriteLaunchFileSet(folders.start, {fourMegabytes, kConsoleScript, batchFile(folders)});
@@ -318,7 +321,7 @@ TEST(Startup, HostileLaunchFilesShowAtMostOneErrorBoxAndChangeNothing) {
                  {CrLfLines({"+exec qorvex.cfg"}), kConsoleScript,
                   CrLfLines({"set DOOMWADDIR=" + std::string(1024 * 1024, 'w'), kRunLine})});
          },
-         -1},
+         -1, 0, false, 1},
         {"50,000 names on one -file line",
          [&](const ScenarioFolders& folders) {
              WriteLaunchFileSet(folders.start, {CrLfLines({fiftyThousandNames, "+exec qorvex.cfg"}),
@@ -349,10 +352,22 @@ TEST(Startup, HostileLaunchFilesShowAtMostOneErrorBoxAndChangeNothing) {
         // with an error box.
         const HWND source = launcher[MainId::cbSource].hwnd();
         HWND box = nullptr;
+        int questions = 0;
         ASSERT_TRUE(WaitUntil([&] {
+            if (const HWND question = launcher.WaitForOwnWindow("Warning", milliseconds(0))) {
+                EXPECT_EQ(
+                    MessageBoxText(question).rfind("The WAD directory of the saved settings,", 0),
+                    0u);
+                PressDialogButton(question, IDNO);
+                ++questions;
+                WaitUntil([&] { return launcher.CountWindows("Warning") == 0; });
+            }
             box = launcher.WaitForOwnWindow("Tarnwick", milliseconds(0));
             return box != nullptr || FocusOf(launcher.window()) == source;
         })) << kNotReady;
+        EXPECT_TRUE(hostile.folderQuestions < 0 ? questions <= 1
+                                                : questions == hostile.folderQuestions)
+            << questions;
         int boxes = 0;
         if (box != nullptr) {
             boxes = launcher.CountWindows("Tarnwick");

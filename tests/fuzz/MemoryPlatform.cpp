@@ -53,4 +53,43 @@ std::string MemoryPlatform::GetEnvironment(const std::string& name) {
     return variable == environment.end() ? std::string() : variable->second;
 }
 
+std::optional<std::string> MemoryPlatform::FromAnsi(std::string_view text, TextEncoding to) {
+    std::string result;
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x80 || to == TextEncoding::Ansi) {
+            result += c;
+        } else if (to == TextEncoding::Oem) {
+            return std::nullopt;
+        } else {
+            result += static_cast<char>(0xC0 | (byte >> 6));
+            result += static_cast<char>(0x80 | (byte & 0x3F));
+        }
+    }
+    return result;
+}
+
+std::string MemoryPlatform::ToAnsi(std::string_view text, TextEncoding from, bool& lost) {
+    lost = false;
+    if (from != TextEncoding::Utf8) return std::string(text);
+    std::string result;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        if (byte < 0x80) {
+            result += text[i];
+            continue;
+        }
+        const bool latin1 = (byte == 0xC2 || byte == 0xC3) && i + 1 < text.size();
+        if (latin1) {
+            result += static_cast<char>(((byte & 0x03) << 6) | (text[++i] & 0x3F));
+            continue;
+        }
+        if ((byte & 0xC0) != 0x80) {
+            result += '?'; // one character beyond Latin-1, whatever its length
+            lost = true;
+        }
+    }
+    return result;
+}
+
 } // namespace tarnwick

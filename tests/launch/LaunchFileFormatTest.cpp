@@ -162,16 +162,18 @@ TEST(LaunchFileFormat, WritesDemoAndSavedGameOnlyWhenTheyExist) {
     EXPECT_EQ(rsp, "-iwad \"\"\r\n-record new.lmp\r\n+exec qorvex.cfg\r\n");
 }
 
-TEST(LaunchFileFormat, QuotesValuesWithBlanks) {
+// A byte above 127 ends an unquoted argument for the ports of the ZDoom line
+// (they read it as a signed char, below the blank), so it is quoted too.
+TEST(LaunchFileFormat, QuotesValuesWithBlanksOrBytesAbove127) {
     LaunchSettings s;
-    s.files = {"C:\\My Wads\\x.wad", "plain.wad", "C:\\My Wads\\fix.deh"};
+    s.files = {"C:\\My Wads\\x.wad", "plain.wad", "C:\\My Wads\\fix.deh", "carte\xE9.wad"};
     s.recordDemo = "my demo.lmp";
     s.playDemo = "old demo.lmp";
     s.loadGame = "save game.zds";
     s.parameters = "-nomusic -width 640";
     const auto exists = [](const std::string&) { return true; };
     EXPECT_EQ(FormatLaunchFiles(s, "", exists).responseFile,
-              "-iwad \"\"\r\n-file \"C:\\My Wads\\x.wad\" plain.wad\r\n"
+              "-iwad \"\"\r\n-file \"C:\\My Wads\\x.wad\" plain.wad \"carte\xE9.wad\"\r\n"
               "-deh \"C:\\My Wads\\fix.deh\"\r\n-record \"my demo.lmp\"\r\n"
               "-playdemo \"old demo.lmp\"\r\n-loadgame \"save game.zds\"\r\n"
               "+exec qorvex.cfg\r\n-nomusic -width 640\r\n");
@@ -273,6 +275,27 @@ TEST(LaunchFileFormat, RefusesValuesThatWouldNotComeThroughWhole) {
     unwritten.customExecutable = "a\"b";
     unwritten.remoteHost = unwritten.localPort = "\x01";
     EXPECT_EQ(Refusal(unwritten, "W"), "");
+
+    // A path with a character lost on its way in, or longer than the ports
+    // take: a folder must leave room for an 8.3 name.
+    LaunchSettings lost;
+    lost.files.push_back("C:\\Jeux\\?????.wad");
+    EXPECT_TRUE(
+        Refusal(lost, "W").starts_with("An entry of the list \"Files\"\nC:\\Jeux\\?????"
+                                       ".wad\nholds characters that the system's code page"))
+        << Refusal(lost, "W");
+    EXPECT_EQ(Refusal(s, "\\\\?\\C:\\WADS"), ""); // the system's long-path form loses nothing
+    EXPECT_EQ(Refusal(s, "C:\\" + std::string(244, 'w')), "");
+    EXPECT_NE(Refusal(s, "C:\\" + std::string(245, 'w'))
+                  .find("\nis 248 characters long; this "
+                        "program and most source ports take "
+                        "at most 247 characters here."),
+              std::string::npos);
+    LaunchSettings longPath;
+    longPath.playDemo = "C:\\" + std::string(252, 'd') + ".lmp";
+    EXPECT_EQ(Refusal(longPath, "W"), "");
+    longPath.playDemo.insert(3, "d");
+    EXPECT_TRUE(Refusal(longPath, "W").starts_with("The field \"Play Demo\"\nC:\\ddd"));
 
     // A long value is shown shortened.
     const std::string shown = Refusal(s, std::string(100000, 'w') + "\"");

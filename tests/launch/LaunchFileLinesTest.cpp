@@ -1,3 +1,4 @@
+#include "LaunchFileEncoding.h"
 #include "LaunchFileLines.h"
 
 #include <gtest/gtest.h>
@@ -41,6 +42,24 @@ TEST(LaunchFileLines, LineEndsCarriageReturnsAndCtrlZ) {
               (Lines{"a"}));
     EXPECT_EQ(AllLines("a\r\n\r\x1A\r\nc\r\n", true), (Lines{"a"}));
     EXPECT_EQ(AllLines(std::string("a\0b\r\n", 5)), (Lines{std::string("a\0b", 3)}));
+}
+
+// A response file is read as UTF-8 only when it is valid UTF-8 that goes
+// beyond ASCII; text in an 8-bit code page almost never is.
+TEST(LaunchFileEncoding, TellsUtf8FromAnsiText) {
+    EXPECT_FALSE(IsUtf8BeyondAscii(""));
+    EXPECT_FALSE(IsUtf8BeyondAscii("-file maps.wad\r\n"));
+    EXPECT_TRUE(IsUtf8BeyondAscii("-file \"carte \xC3\xA9.wad\"\r\n"));
+    EXPECT_TRUE(IsUtf8BeyondAscii("\xD0\xBA\xD0\xB0\xD1\x80\xD1\x82\xD0\xB0")); // Cyrillic
+    EXPECT_TRUE(IsUtf8BeyondAscii("\xE2\x82\xAC \xF0\x9F\x98\x80")); // three and four bytes
+    EXPECT_FALSE(IsUtf8BeyondAscii("carte \xE9.wad"));               // é in ANSI
+    EXPECT_FALSE(IsUtf8BeyondAscii("Donn\xC3\xA9"
+                                   "es \xE9"));          // one stray byte
+    EXPECT_FALSE(IsUtf8BeyondAscii("\xC3"));             // cut short
+    EXPECT_FALSE(IsUtf8BeyondAscii("\xC0\xAF"));         // overlong "/"
+    EXPECT_FALSE(IsUtf8BeyondAscii("\xED\xA0\x80"));     // a surrogate
+    EXPECT_FALSE(IsUtf8BeyondAscii("\xF4\x90\x80\x80")); // above U+10FFFF
+    EXPECT_FALSE(IsUtf8BeyondAscii("\xC3\xA9\x80"));     // a lone continuation
 }
 
 } // namespace

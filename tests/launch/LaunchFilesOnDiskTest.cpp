@@ -96,6 +96,12 @@ TEST(Scans, ListResourceCandidatesByPatternAndFolder) {
     start.AddFile("readme.txt");
     start.AddFolder("folder.pk3");
     wads.AddFile("extra.wad");
+    // A name that the ANSI code page cannot hold is not offered: it would
+    // come as "?????.wad", which names no file.
+    const std::wstring cyrillic =
+        WideFromAnsi(wads.path()) + L"\\\x043A\x0430\x0440\x0442\x0430.wad";
+    CloseHandle(CreateFileW(cyrillic.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr));
+    ASSERT_NE(GetFileAttributesW(cyrillic.c_str()), INVALID_FILE_ATTRIBUTES);
 
     std::vector<std::string> names = ScanResourceCandidates(platform, start.path(), wads.path());
     ASSERT_EQ(names.size(), 6u);
@@ -196,6 +202,12 @@ class FailingPlatform final : public Platform {
     }
     void SetEnvironment(const std::string& name, const std::string& value) override {
         real_.SetEnvironment(name, value);
+    }
+    std::optional<std::string> FromAnsi(std::string_view text, TextEncoding to) override {
+        return real_.FromAnsi(text, to);
+    }
+    std::string ToAnsi(std::string_view text, TextEncoding from, bool& lost) override {
+        return real_.ToAnsi(text, from, lost);
     }
     void StartHidden(const std::string& commandLine) override { real_.StartHidden(commandLine); }
 
@@ -437,7 +449,8 @@ std::vector<std::string> NamesTaken(const std::string& output) {
 }
 
 // Debian's Chocolate Doom and Crispy Doom, started on a response file that
-// Save wrote, with a custom IWAD and resource files whose names hold blanks.
+// Save wrote for a custom port (in UTF-8, which Linux names are in), with a
+// custom IWAD and resource files whose names hold blanks and an accent.
 TEST(RealPorts, TakeTheResourceFilesOfOurResponseFileWholeAndInOrder) {
     if (!UnderWine()) GTEST_SKIP() << "the ports run on the Unix side";
     Win32Platform platform;
@@ -447,9 +460,11 @@ TEST(RealPorts, TakeTheResourceFilesOfOurResponseFileWholeAndInOrder) {
     start.AddFile("test iwad.wad",
                   WadBytes("IWAD", {"MAP01", "F_START", "F_END", "S_START", "S_END"}));
     LaunchSettings s;
+    s.sourcePort = 3;
+    s.customExecutable = "port.exe";
     s.iwad = "Custom...";
     s.customIwad = "test iwad.wad";
-    s.files = {"my map.wad", "plain.wad", "second level.wad"};
+    s.files = {"my map.wad", "plain.wad", "second level.wad", "carte \xE9.wad"};
     for (const std::string& name : s.files)
         start.AddFile(name, WadBytes("PWAD", {}));
     WriteLaunchFiles(platform, s, start.path(), start.path());
@@ -471,7 +486,8 @@ TEST(RealPorts, TakeTheResourceFilesOfOurResponseFileWholeAndInOrder) {
         // "-". The resource names reach them whole, in order.
         EXPECT_EQ(NamesTaken(FileText(start / (port + ".txt"))),
                   (std::vector<std::string>{"test iwad.wad", "my map.wad", "plain.wad",
-                                            "second level.wad", "+exec", "qorvex.cfg"}))
+                                            "second level.wad", "carte \xC3\xA9.wad", "+exec",
+                                            "qorvex.cfg"}))
             << FileText(start / (port + ".txt"));
     }
 }

@@ -44,7 +44,7 @@ TEST(LaunchQuoting, EachReadingGivesBackWhatItsWritingWasGiven) {
     for (int i = 0; i < 5000 && !HasFailure(); ++i) {
         const std::string value = draw.Value(12);
         EXPECT_EQ(BetweenQuotes(Quoted(value)), value);
-        EXPECT_EQ(Unquoted(QuotedIfBlank(value)), value);
+        EXPECT_EQ(Unquoted(QuotedWhereSplit(value)), value);
         EXPECT_EQ(ParseSetLine(FormatSetLine(value)), value) << FormatSetLine(value);
         const RunLine run{value, draw.Value(12)};
         EXPECT_EQ(ParseRunLine(FormatRunLine(run)), run) << FormatRunLine(run);

@@ -1,6 +1,7 @@
 // Reading the launch files back from real files.
 #include "LaunchErrors.h"
 #include "LaunchReader.h"
+#include "LaunchWriter.h"
 #include "ScriptedReaderActions.h"
 #include "TempFolder.h"
 #include "Win32Platform.h"
@@ -449,6 +450,105 @@ TEST(ReadLaunchFiles, FileThatCannotBeOpenedRaisesIoErrorAfterWhatWasRead) {
     EXPECT_EQ(reading.settings.startMap, "");
     EXPECT_EQ(reading.settings.skill, 3);
     SetEnvironmentVariableA("DOOMWADDIR", nullptr);
+}
+
+// Names with letters beyond ASCII, in a fresh en-US prefix (ANSI code page
+// 1252, OEM 437): the batch file is written in the OEM code page that cmd
+// reads it in, the response file in the encoding of the chosen port, and each
+// comes back whole. Files that an earlier version wrote in ANSI do too.
+TEST(ReadLaunchFiles, EachEncodingComesBackWhole) {
+    ASSERT_EQ(GetACP(), 1252u);
+    ASSERT_EQ(GetOEMCP(), 437u);
+    const std::string wadDir = "C:\\Jeux\\Donn\xE9"
+                               "es";
+    const std::string oemWadDir = "C:\\Jeux\\Donn\x82"
+                                  "es";
+    LaunchSettings s;
+    s.files = {"carte \xE9.wad", "x\xFF.deh"};
+    struct Port {
+        int sourcePort;
+        std::string customExecutable;
+        std::string fileLines; // the response file's "-file " and "-deh " lines
+        std::string runLine;   // the batch file's second line
+    };
+    const std::string utf8Lines = "-file \"carte \xC3\xA9.wad\"\r\n-deh \"x\xC3\xBF.deh\"\r\n";
+    const Port ports[] = {
+        {0, "", utf8Lines, "gzdoom.exe @qorvex.rsp"},
+        {1, "", "-file \"carte \xE9.wad\"\r\n-deh \"x\xFF.deh\"\r\n", "zdoom.exe @qorvex.rsp"},
+        {3, "C:\\Jeux\\Port\xE9s\\port.exe", utf8Lines,
+         "C:\\Jeux\\Port\x82s\\port.exe @qorvex.rsp"},
+    };
+    for (const Port& port : ports) {
+        SCOPED_TRACE(port.sourcePort);
+        TempFolder start;
+        s.sourcePort = port.sourcePort;
+        s.customExecutable = port.customExecutable;
+        Win32Platform platform;
+        WriteLaunchFiles(platform, s, wadDir, start.path());
+        EXPECT_EQ(testing::FileText(start / "qorvex.bat"),
+                  "set DOOMWADDIR=" + oemWadDir + "\r\n" + port.runLine + "\r\n");
+        EXPECT_EQ(testing::FileText(start / "qorvex.rsp"),
+                  "-iwad \"\"\r\n" + port.fileLines + "+exec qorvex.cfg\r\n");
+
+        Reading reading(start);
+        EXPECT_EQ(reading.Run(), "");
+        EXPECT_EQ(reading.folders.WadDir, wadDir);
+        EXPECT_EQ(Environment("DOOMWADDIR"), wadDir);
+        EXPECT_EQ(reading.settings.sourcePort, port.sourcePort);
+        EXPECT_EQ(reading.settings.customExecutable, port.customExecutable);
+        EXPECT_EQ(reading.settings.files, s.files);
+    }
+
+    // Written in ANSI by an earlier version: read as ANSI, since the OEM
+    // reading of its bytes has letters that ANSI lacks.
+    TempFolder start;
+    start.AddFile("qorvex.bat",
+                  "set DOOMWADDIR=" + wadDir + "\r\nC:\\Port\xE9s\\p.exe @qorvex.rsp\r\n");
+    start.AddFile("qorvex.rsp", "-iwad \"\"\r\n-file \"carte \xE9.wad\"\r\n");
+    Reading earlier(start);
+    EXPECT_EQ(earlier.Run(), "");
+    EXPECT_EQ(earlier.folders.WadDir, wadDir);
+    EXPECT_EQ(earlier.settings.customExecutable, "C:\\Port\xE9s\\p.exe");
+    EXPECT_EQ(earlier.settings.files, Names{"carte \xE9.wad"});
+
+    // UTF-8 that the ANSI code page cannot hold comes back with "?" for each
+    // lost letter, which Save then refuses.
+    start.AddFile("qorvex.rsp",
+                  "-iwad \"\"\r\n-file \"\xD0\xBA\xD0\xB0\xD1\x80\xD1\x82\xD0\xB0.wad\"\r\n");
+    Reading cyrillic(start);
+    EXPECT_EQ(cyrillic.Run(), "");
+    EXPECT_EQ(cyrillic.settings.files, Names{"?????.wad"});
+    try {
+        Win32Platform platform;
+        WriteLaunchFiles(platform, cyrillic.settings, wadDir, start.path());
+        ADD_FAILURE() << "a lost character was saved";
+    } catch (const UnsavableValueError& error) {
+        EXPECT_NE(std::string(error.what()).find("\n?????.wad\nholds characters"),
+                  std::string::npos)
+            << error.what();
+    }
+    EXPECT_EQ(testing::FileText(start / "qorvex.rsp"),
+              "-iwad \"\"\r\n-file \"\xD0\xBA\xD0\xB0\xD1\x80\xD1\x82\xD0\xB0.wad\"\r\n");
+
+    // A folder or a program that cmd's code page lacks is refused, and the
+    // earlier files stay.
+    LaunchSettings euro;
+    euro.sourcePort = 3;
+    euro.customExecutable = "C:\\\x80\\port.exe";
+    try {
+        Win32Platform platform;
+        WriteLaunchFiles(platform, euro, "C:\\WADS", start.path());
+        ADD_FAILURE() << "a character outside the OEM code page was saved";
+    } catch (const UnsavableValueError& error) {
+        EXPECT_EQ(
+            std::string(error.what()),
+            "The custom source port holds a character that the batch file cannot carry: "
+            "cmd reads it in the system's console code page (OEM), which lacks that "
+            "character:\nC:\\\x80\\port.exe\nChoose a folder or a file whose name has no such "
+            "character.\nNothing was saved.");
+    }
+    EXPECT_EQ(testing::FileText(start / "qorvex.bat"),
+              "set DOOMWADDIR=" + wadDir + "\r\nC:\\Port\xE9s\\p.exe @qorvex.rsp\r\n");
 }
 
 } // namespace

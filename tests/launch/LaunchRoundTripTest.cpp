@@ -2,6 +2,7 @@
 // files: the second save equals the first, and every field comes back except
 // where the reading is intentionally not the writer's inverse.
 #include "IwadCatalogue.h"
+#include "LaunchErrors.h"
 #include "LaunchKeywords.h"
 #include "LaunchReader.h"
 #include "LaunchWriter.h"
@@ -216,9 +217,21 @@ TEST(LaunchRoundTrip, RandomSettingsSurviveASaveAndARead) {
         // scans stay quick.
         const std::string savedWadDir = start / draw.Text(20);
         const LaunchFileSet first = FormatLaunchFiles(saved, savedWadDir, DemoExists);
-        start.AddFile("qorvex.rsp", first.responseFile);
-        start.AddFile("qorvex.cfg", first.consoleScript);
-        start.AddFile("qorvex.bat", first.batchFile);
+        LaunchFileSet onDisk;
+        try {
+            onDisk = EncodeLaunchFiles(platform, saved, savedWadDir, first);
+        } catch (const UnsavableValueError&) {
+            // The euro sign has no form in the OEM code page that cmd reads.
+            const auto hasEuro = [](const std::string& text) {
+                return text.find('\x80') != std::string::npos;
+            };
+            EXPECT_TRUE(hasEuro(savedWadDir) ||
+                        (saved.sourcePort == 3 && hasEuro(saved.customExecutable)));
+            continue;
+        }
+        start.AddFile("qorvex.rsp", onDisk.responseFile);
+        start.AddFile("qorvex.cfg", onDisk.consoleScript);
+        start.AddFile("qorvex.bat", onDisk.batchFile);
 
         LaunchSettings read;
         LaunchFolders folders{"C:\\BEFORE", start.path()};

@@ -329,16 +329,20 @@ TEST_F(FormsTest, TheInputBoxGivesTheTypedTextOnOkAndTheInitialTextOnCancel) {
 }
 
 TEST_F(FormsTest, FileDialogsRememberTheLastFileAndReadTheDialogsAnswer) {
-    constexpr char kFilter[] = "Demo files (*.lmp)\0*.lmp\0All files (*.*)\0*.*\0\0";
-    EXPECT_EQ(DialogFilter("Demo files (*.lmp)|*.lmp|All files (*.*)|*.*"),
-              std::string(kFilter, sizeof(kFilter) - 1));
-    EXPECT_EQ(ChosenFiles(std::string_view("C:\\games\\doom2.wad\0\0", 20)),
-              std::vector<std::string>{"C:\\games\\doom2.wad"});
-    EXPECT_EQ(ChosenFiles(std::string_view("C:\\my wads\0a b.wad\0c.pk3\0\0", 26)),
-              (std::vector<std::string>{"C:\\my wads\\a b.wad", "C:\\my wads\\c.pk3"}));
-    EXPECT_EQ(ChosenFiles(std::string_view("C:\\\0a.wad\0b.deh\0\0", 17)),
-              (std::vector<std::string>{"C:\\a.wad", "C:\\b.deh"}));
-    EXPECT_TRUE(ChosenFiles(std::string_view("\0\0", 2)).empty());
+    constexpr wchar_t kFilter[] = L"Demo files (*.lmp)\0*.lmp\0All files (*.*)\0*.*\0\0";
+    EXPECT_EQ(DialogFilter(L"Demo files (*.lmp)|*.lmp|All files (*.*)|*.*"),
+              std::wstring(kFilter, std::size(kFilter) - 1));
+    using Paths = std::vector<std::wstring>;
+    // A shorter name written over a longer one: the tail after its NUL is
+    // not a second file, in a single- or a multiple-choice dialog.
+    constexpr std::wstring_view kOverLonger(L"C:\\tw\\d.lmp\0mo1.lmp\0", 20);
+    EXPECT_EQ(ChosenFiles(kOverLonger, 6, false), Paths{L"C:\\tw\\d.lmp"});
+    EXPECT_EQ(ChosenFiles(kOverLonger, 6, true), Paths{L"C:\\tw\\d.lmp"});
+    EXPECT_EQ(ChosenFiles(std::wstring_view(L"C:\\my wads\0a b.wad\0c.pk3\0\0", 26), 11, true),
+              (Paths{L"C:\\my wads\\a b.wad", L"C:\\my wads\\c.pk3"}));
+    EXPECT_EQ(ChosenFiles(std::wstring_view(L"C:\\\0a.wad\0b.deh\0\0", 17), 4, true),
+              (Paths{L"C:\\a.wad", L"C:\\b.deh"}));
+    EXPECT_TRUE(ChosenFiles(std::wstring_view(L"\0\0", 2), 0, true).empty());
 
     Form form(app, {"Main", 300, 200});
     FileDialog dialog(form, {false, "Select a demo to play", "Demo files (*.lmp)|*.lmp", "lmp", ".",

@@ -17,9 +17,9 @@ inline PIDLIST_ABSOLUTE BrowseForFolder(LPBROWSEINFOA info) {
     return function(info);
 }
 
-inline BOOL GetPathFromIDList(LPCITEMIDLIST item, LPSTR path) {
-    static const auto function = forms::SystemFunction<decltype(&SHGetPathFromIDListA)>(
-        "shell32.dll", "SHGetPathFromIDListA");
+inline BOOL GetPathFromIDList(LPCITEMIDLIST item, LPWSTR path) {
+    static const auto function = forms::SystemFunction<decltype(&SHGetPathFromIDListW)>(
+        "shell32.dll", "SHGetPathFromIDListW");
     return function(item, path);
 }
 

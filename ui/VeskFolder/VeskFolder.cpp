@@ -25,10 +25,12 @@ namespace {
 
 constexpr std::size_t kStatusLineLimit = 50;
 
+// Read wide: a character the ANSI code page lacks shows as "?", never as a
+// look-alike that could name another folder.
 std::string PathOf(LPCITEMIDLIST item) {
-    char path[MAX_PATH] = {};
+    wchar_t path[MAX_PATH] = {};
     if (item == nullptr || !shell::GetPathFromIDList(item, path)) return {};
-    return path;
+    return AnsiFromWide(path);
 }
 
 // The item's parsing name, when the shell gives it as 8-bit text.

@@ -4,7 +4,9 @@
 #include "StockGlyphs.h"
 
 #include "GameDataLists.h"
+#include "LaunchErrors.h"
 #include "LaunchFolders.h"
+#include "PathRules.h"
 #include "Platform.h"
 
 namespace tarnwick {
@@ -42,12 +44,26 @@ void TfrmDirSetup::FormActivate() {
     browser_.SetFolder(folders_.WadDir);
 }
 
+namespace {
+
+// A folder that the scans and the ports could not use is refused out loud;
+// the dialog stays open with it.
+void RefuseUnusableFolder(const std::string& folder) {
+    if (const std::optional<std::string> problem = FolderProblem("The folder", folder))
+        throw UnusablePathError(*problem);
+}
+
+} // namespace
+
 void TfrmDirSetup::btnChWadDirClick() {
-    if (browser_.Execute()) leWADDIR.SetText(browser_.Folder());
+    if (!browser_.Execute()) return;
+    RefuseUnusableFolder(browser_.Folder());
+    leWADDIR.SetText(browser_.Folder());
 }
 
 void TfrmDirSetup::btnOkClick() {
     // Taken as typed: an empty text or a missing folder is accepted.
+    RefuseUnusableFolder(leWADDIR.Text());
     folders_.WadDir = leWADDIR.Text();
     platform_.SetEnvironment("DOOMWADDIR", folders_.WadDir);
     RescanGameData(platform_, lists_, folders_);

@@ -4,6 +4,7 @@
 #include "ItemAppender.h"
 #include "RedrawSuspension.h"
 #include "SystemFunction.h"
+#include "Win32Platform.h"
 
 #include <shellapi.h>
 
@@ -31,15 +32,17 @@ class DroppedFiles {
         finish(drop_);
     }
 
+    // Read wide: a character the ANSI code page lacks shows as "?", never as
+    // a look-alike that could name another file.
     std::vector<std::string> Paths() const {
         static const auto query =
-            SystemFunction<decltype(&DragQueryFileA)>("shell32.dll", "DragQueryFileA");
+            SystemFunction<decltype(&DragQueryFileW)>("shell32.dll", "DragQueryFileW");
         std::vector<std::string> paths;
         const UINT count = query(drop_, 0xFFFFFFFF, nullptr, 0);
         for (UINT i = 0; i < count; ++i) {
-            std::string path(query(drop_, i, nullptr, 0) + 1, '\0');
+            std::wstring path(query(drop_, i, nullptr, 0) + 1, L'\0');
             path.resize(query(drop_, i, path.data(), UINT(path.size())));
-            paths.push_back(path);
+            paths.push_back(AnsiFromWide(path));
         }
         return paths;
     }

@@ -4,6 +4,7 @@
 #include "InputBoxForm.h"
 #include "QuestionBox.h"
 #include "SystemFunction.h"
+#include "Win32Platform.h"
 
 #include <commdlg.h>
 
@@ -17,14 +18,14 @@ constexpr std::size_t kNameBufferSize = 64 * 1024;
 
 // "%DOOMWADDIR%" and the like are expanded; a folder that does not exist
 // leaves the choice to the dialog, so that it opens in any case.
-std::string InitialFolder(const std::string& folder) {
+std::wstring InitialFolder(const std::string& folder) {
     if (folder.empty()) return {};
-    std::string expanded(MAX_PATH * 4, '\0');
-    const DWORD length =
-        ExpandEnvironmentStringsA(folder.c_str(), expanded.data(), DWORD(expanded.size()));
+    std::wstring expanded(MAX_PATH * 4, L'\0');
+    const DWORD length = ExpandEnvironmentStringsW(WideFromAnsi(folder).c_str(), expanded.data(),
+                                                   DWORD(expanded.size()));
     if (length == 0 || length > expanded.size()) return {};
     expanded.resize(length - 1);
-    const DWORD attributes = GetFileAttributesA(expanded.c_str());
+    const DWORD attributes = GetFileAttributesW(expanded.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY))
         return {};
     return expanded;
@@ -51,13 +52,19 @@ std::string Win32Prompts::InputBox(HWND owner, const std::string& title, const s
     return box.Ask();
 }
 
+// The dialog is asked in wide text, so that a name the ANSI code page lacks
+// comes back with "?" where that character stands (AnsiFromWide), never as a
+// look-alike that could name another file.
 std::vector<std::string> Win32Prompts::ChooseFiles(HWND owner, const FileDialogRequest& request) {
-    const std::string filter = DialogFilter(request.filter);
-    const std::string folder = InitialFolder(request.initialDir);
-    std::string names(kNameBufferSize, '\0');
-    names.replace(0, std::min(request.fileName.size(), kNameBufferSize - 2), request.fileName);
+    const std::wstring filter = DialogFilter(WideFromAnsi(request.filter));
+    const std::wstring folder = InitialFolder(request.initialDir);
+    const std::wstring title = WideFromAnsi(request.title);
+    const std::wstring defaultExt = WideFromAnsi(request.defaultExt);
+    const std::wstring fileName = WideFromAnsi(request.fileName);
+    std::wstring names(kNameBufferSize, L'\0');
+    names.replace(0, std::min(fileName.size(), kNameBufferSize - 2), fileName);
 
-    OPENFILENAMEA dialog{};
+    OPENFILENAMEW dialog{};
     dialog.lStructSize = sizeof(dialog);
     dialog.hwndOwner = owner;
     dialog.lpstrFilter = filter.c_str();
@@ -65,8 +72,8 @@ std::vector<std::string> Win32Prompts::ChooseFiles(HWND owner, const FileDialogR
     dialog.lpstrFile = names.data();
     dialog.nMaxFile = DWORD(names.size());
     dialog.lpstrInitialDir = folder.empty() ? nullptr : folder.c_str();
-    dialog.lpstrTitle = request.title.c_str();
-    dialog.lpstrDefExt = request.defaultExt.empty() ? nullptr : request.defaultExt.c_str();
+    dialog.lpstrTitle = title.c_str();
+    dialog.lpstrDefExt = defaultExt.empty() ? nullptr : defaultExt.c_str();
     // OFN_EXPLORER always: without it a multi-select dialog is the old kind,
     // whose blank-separated names break on names with blanks.
     dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY;
@@ -79,9 +86,9 @@ std::vector<std::string> Win32Prompts::ChooseFiles(HWND owner, const FileDialogR
     }
 
     static const auto openDialog =
-        SystemFunction<decltype(&GetOpenFileNameA)>("comdlg32.dll", "GetOpenFileNameA");
+        SystemFunction<decltype(&GetOpenFileNameW)>("comdlg32.dll", "GetOpenFileNameW");
     static const auto saveDialog =
-        SystemFunction<decltype(&GetSaveFileNameA)>("comdlg32.dll", "GetSaveFileNameA");
+        SystemFunction<decltype(&GetSaveFileNameW)>("comdlg32.dll", "GetSaveFileNameW");
     static const auto dialogError =
         SystemFunction<decltype(&CommDlgExtendedError)>("comdlg32.dll", "CommDlgExtendedError");
     const BOOL confirmed = request.save ? saveDialog(&dialog) : openDialog(&dialog);
@@ -90,7 +97,10 @@ std::vector<std::string> Win32Prompts::ChooseFiles(HWND owner, const FileDialogR
             throw std::runtime_error("The file dialog failed with error " + std::to_string(error));
         return {};
     }
-    return ChosenFiles(std::string_view(names.data(), names.size()));
+    std::vector<std::string> paths;
+    for (const std::wstring& path : ChosenFiles(names, dialog.nFileOffset, request.multiSelect))
+        paths.push_back(AnsiFromWide(path));
+    return paths;
 }
 
 void Win32Prompts::PlaySound(UINT type) { MessageBeep(type); }

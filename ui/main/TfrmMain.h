@@ -78,6 +78,14 @@ class TfrmMain : public forms::Form, public ReaderActions {
     void btnResetClick();
     void btnLoadClick();
 
+    // Adds the files that can be used; raises UnusablePathError naming the
+    // others, after the rest are in.
+    void AddFiles(const std::vector<std::string>& paths);
+    // Runs a single-choice file dialog: true when a usable file was chosen. A
+    // path that cannot be used raises UnusablePathError, and the dialog
+    // keeps the file it had before.
+    static bool ChooseFile(forms::FileDialog& dialog, std::string_view what);
+
     Platform& platform_;
     LaunchFolders& folders_;
     MainDialogs& dialogs_;

@@ -5,8 +5,10 @@
 #include "Application.h"
 #include "GameDataLists.h"
 #include "IwadCatalogue.h"
+#include "LaunchErrors.h"
 #include "LaunchReader.h"
 #include "LaunchWriter.h"
+#include "PathRules.h"
 #include "SettingsTables.h"
 #include "UserPrompts.h"
 
@@ -77,7 +79,10 @@ void TfrmMain::FormCreate() { folders_.StartDir = platform_.CurrentDirectory(); 
 // activation once per showing, and the main window is shown once.
 void TfrmMain::FormActivate() {
     folders_.WadDir = ReadWadDirFromEnvironment(platform_);
-    if (!folders_.WadDir.empty())
+    const std::optional<std::string> problem =
+        FolderProblem("The WAD directory that DOOMWADDIR gives,", folders_.WadDir);
+    if (problem) App().Prompts().ShowMessage(Handle(), *problem, "Warning", MB_OK | MB_ICONWARNING);
+    if (!folders_.WadDir.empty() && !problem)
         RescanIwads(platform_, *this, folders_.WadDir);
     else
         btnWaddirClick(); // its OK and Cancel rescan
@@ -89,7 +94,7 @@ void TfrmMain::FormActivate() {
 void TfrmMain::btnWaddirClick() { dialogs_.ShowDirSetup(); }
 
 void TfrmMain::cbIWADChange() {
-    if (SelectedIwad() == kCustomIwadTitle) odIWAD.Execute();
+    if (SelectedIwad() == kCustomIwadTitle) ChooseFile(odIWAD, "The custom IWAD");
 }
 
 void TfrmMain::cbPWADSKeyDown(WORD key) {
@@ -98,8 +103,14 @@ void TfrmMain::cbPWADSKeyDown(WORD key) {
 
 void TfrmMain::btnPwadsClick() {
     const std::string name = cbPWADS.Text();
-    if (platform_.FileExists(folders_.WadDir + "\\" + name) || platform_.FileExists(name))
+    if (HasLostCharacter(name)) throw UnusablePathError(*FilePathProblem("The file", name));
+    const std::string inWadDir = folders_.WadDir + "\\" + name;
+    if (platform_.FileExists(inWadDir) || platform_.FileExists(name)) {
         lbPwads.Add(name);
+    } else if (!name.empty() && inWadDir.size() > kLongestPath) {
+        // The system cannot look there: say so rather than pass over it.
+        throw UnusablePathError(*FilePathProblem("The file in the WAD directory", inWadDir));
+    }
     // No item stays selected. Clearing the selection also empties the field,
     // which is right for a picked item; text typed by hand must stay.
     const int picked = cbPWADS.SelectedIndex();
@@ -109,9 +120,7 @@ void TfrmMain::btnPwadsClick() {
 }
 
 void TfrmMain::btnOdWadsClick() {
-    if (!odPWAD.Execute()) return;
-    for (const std::string& path : odPWAD.Files())
-        lbPwads.Add(path);
+    if (odPWAD.Execute()) AddFiles(odPWAD.Files());
 }
 
 void TfrmMain::btnClrPwadsClick() {
@@ -130,9 +139,35 @@ void TfrmMain::lbPwadsKeyDown(WORD key) {
     if (key == kDeleteKey) btnRmWADClick();
 }
 
-void TfrmMain::lbPwadsFilesDropped(const std::vector<std::string>& paths) {
-    for (const std::string& path : paths)
-        lbPwads.Add(path);
+void TfrmMain::lbPwadsFilesDropped(const std::vector<std::string>& paths) { AddFiles(paths); }
+
+void TfrmMain::AddFiles(const std::vector<std::string>& paths) {
+    constexpr int kShownAtMost = 3; // a box for a drop of hundreds still fits the screen
+    std::string refused;
+    int count = 0;
+    for (const std::string& path : paths) {
+        const std::optional<std::string> problem = FilePathProblem("The file", path);
+        if (!problem) {
+            lbPwads.Add(path);
+        } else if (++count <= kShownAtMost) {
+            refused += (count > 1 ? "\n\n" : "") + *problem;
+        }
+    }
+    if (count == 0) return;
+    if (count > kShownAtMost)
+        refused += "\n\n... and " + std::to_string(count - kShownAtMost) + " more such files.";
+    throw UnusablePathError(refused +
+                            (count == 1 ? "\nIt was not added." : "\nThey were not added."));
+}
+
+bool TfrmMain::ChooseFile(forms::FileDialog& dialog, std::string_view what) {
+    const std::string earlier = dialog.FileName();
+    if (!dialog.Execute()) return false;
+    if (const std::optional<std::string> problem = FilePathProblem(what, dialog.FileName())) {
+        dialog.SetFileName(earlier);
+        throw UnusablePathError(*problem);
+    }
+    return true;
 }
 
 void TfrmMain::sbUpClick() {
@@ -154,19 +189,20 @@ void TfrmMain::sbDownClick() {
 }
 
 void TfrmMain::sbRecordClick() {
-    if (sdRecord.Execute()) edtDemo.SetText(sdRecord.FileName());
+    if (ChooseFile(sdRecord, "The demo to record")) edtDemo.SetText(sdRecord.FileName());
 }
 
 void TfrmMain::sbDemoClick() {
-    if (odDemo.Execute()) edtPlay.SetText(odDemo.FileName());
+    if (ChooseFile(odDemo, "The demo to play")) edtPlay.SetText(odDemo.FileName());
 }
 
 void TfrmMain::sbSaveClick() {
-    if (odSave.Execute()) edtSave.SetText(odSave.FileName());
+    if (ChooseFile(odSave, "The saved game")) edtSave.SetText(odSave.FileName());
 }
 
 void TfrmMain::cbSourceChange() {
-    if (cbSource.SelectedIndex() == kCustomSourcePort) odExecutable.Execute();
+    if (cbSource.SelectedIndex() == kCustomSourcePort)
+        ChooseFile(odExecutable, "The custom source port");
 }
 
 void TfrmMain::cbTeamChange() {

@@ -1,0 +1,69 @@
+#include "LaunchFileEncoding.h"
+
+#include <algorithm>
+
+namespace tarnwick {
+namespace {
+
+bool IsAscii(std::string_view bytes) {
+    return std::all_of(bytes.begin(), bytes.end(),
+                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
+// The length of the UTF-8 sequence that begins at the byte, by the rules of
+// RFC 3629 (no overlong forms, no surrogates, nothing above U+10FFFF); 0 for
+// a byte that begins none.
+std::size_t SequenceLength(std::string_view bytes, std::size_t at) {
+    const auto byte = [&bytes](std::size_t i) { return static_cast<unsigned char>(bytes[i]); };
+    const auto lead = byte(at);
+    std::size_t length = 0;
+    unsigned char low = 0x80;
+    unsigned char high = 0xBF; // the range of the byte after the lead
+    if (lead < 0x80) return 1;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        if (lead == 0xE0) low = 0xA0;
+        if (lead == 0xED) high = 0x9F;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        if (lead == 0xF0) low = 0x90;
+        if (lead == 0xF4) high = 0x8F;
+    } else {
+        return 0;
+    }
+    if (at + length > bytes.size()) return 0;
+    if (byte(at + 1) < low || byte(at + 1) > high) return 0;
+    for (std::size_t i = at + 2; i < at + length; ++i)
+        if (byte(i) < 0x80 || byte(i) > 0xBF) return 0;
+    return length;
+}
+
+} // namespace
+
+bool IsUtf8BeyondAscii(std::string_view bytes) {
+    bool beyondAscii = false;
+    for (std::size_t at = 0; at < bytes.size();) {
+        const std::size_t length = SequenceLength(bytes, at);
+        if (length == 0) return false;
+        beyondAscii = beyondAscii || length > 1;
+        at += length;
+    }
+    return beyondAscii;
+}
+
+std::string ResponseFileText(Platform& platform, std::string_view bytes) {
+    if (!IsUtf8BeyondAscii(bytes)) return std::string(bytes);
+    bool lost = false;
+    return platform.ToAnsi(bytes, TextEncoding::Utf8, lost);
+}
+
+std::string BatchFileText(Platform& platform, std::string_view bytes) {
+    if (IsAscii(bytes)) return std::string(bytes);
+    bool lost = false;
+    std::string text = platform.ToAnsi(bytes, TextEncoding::Oem, lost);
+    return lost ? std::string(bytes) : text;
+}
+
+} // namespace tarnwick

@@ -1,0 +1,34 @@
+// What a path must be for this 8-bit program and for the ports it starts: every
+// character within the ANSI code page, and short enough for programs that are
+// not long-path aware.
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace tarnwick {
+
+// MAX_PATH less its terminating NUL: the longest path that the 8-bit file
+// functions, cmd and most ports take.
+inline constexpr std::size_t kLongestPath = 259;
+// A folder must leave room for an 8.3 file name after its separator, as
+// Windows asks of a folder it creates (MAX_PATH - 12).
+inline constexpr std::size_t kLongestFolder = kLongestPath - 12;
+
+// Whether a character of the path was lost on its way in: the system hands a
+// character that the ANSI code page lacks over as "?", which no Windows name
+// holds. The "\\?\" prefix of the system's long-path form is not such a loss.
+bool HasLostCharacter(std::string_view path);
+
+// Why the file path cannot be used, as one message that names `what` ("The
+// file", "The field \"Play Demo\"") and shows the path; nothing when it can.
+std::optional<std::string> FilePathProblem(std::string_view what, std::string_view path);
+// The same for a folder, which must leave room for the names in it.
+std::optional<std::string> FolderProblem(std::string_view what, std::string_view folder);
+
+// The path as a message box can show it: no longer than a box can hold.
+std::string ShownPath(std::string_view path);
+
+} // namespace tarnwick
