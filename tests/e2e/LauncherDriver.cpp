@@ -307,15 +307,20 @@ void PressKeyOn(HWND target, WORD virtualKey) {
 
 DroppedFiles::DroppedFiles(HANDLE process, HWND target, const std::vector<std::string>& paths)
     : process_(process) {
-    std::string names;
-    for (const std::string& path : paths)
-        names += path + '\0';
-    names += '\0';
+    // Wide, as the shell hands a drop over.
+    std::wstring names;
+    for (const std::string& path : paths) {
+        std::wstring wide(path.size(), L'\0');
+        wide.resize(static_cast<std::size_t>(MultiByteToWideChar(
+            CP_UTF8, 0, path.data(), int(path.size()), wide.data(), int(wide.size()))));
+        names += wide + L'\0';
+    }
+    names += L'\0';
     DROPFILES header{};
     header.pFiles = sizeof header;
-    header.fWide = FALSE;
+    header.fWide = TRUE;
     std::string block(reinterpret_cast<const char*>(&header), sizeof header);
-    block += names;
+    block.append(reinterpret_cast<const char*>(names.data()), names.size() * sizeof(wchar_t));
     block_ =
         VirtualAllocEx(process_, nullptr, block.size(), MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
     if (block_ == nullptr ||

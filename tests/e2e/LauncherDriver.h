@@ -117,7 +117,7 @@ void PressKeyOn(HWND target, WORD virtualKey);
 // that process's memory and the message posted with its address; the
 // receiver's DragQueryFile reads a fixed block through its address. The
 // returned block is released when the object goes, once the drop has been
-// handled.
+// handled. The paths are given in UTF-8.
 class DroppedFiles {
   public:
     DroppedFiles(HANDLE process, HWND target, const std::vector<std::string>& paths);

@@ -102,12 +102,23 @@ TEST_F(ResourceList, MovesTheSelectedItemUpAndDown) {
         CrLfLines({"-iwad \"doom2.wad\"", "-file a.wad b.pk3", "-deh c.deh", "+exec qorvex.cfg"}));
 }
 
+// A dropped name that the ANSI code page cannot hold is refused out loud;
+// the others of the drop are added.
 TEST_F(ResourceList, FilesDroppedFromAFileManagerAreAppendedWithTheirPaths) {
     Add("a.wad");
     const std::vector<std::string> paths = {folders_.wads + "\\b.pk3", folders_.wads + "\\c.deh"};
+    const std::string cyrillic = folders_.wads + "\\\xD0\xBA\xD0\xB0\xD1\x80\xD1\x82\xD0\xB0.wad";
     {
         const DroppedFiles drop(launcher_->process().handle(), (*this)[MainId::lbPwads].hwnd(),
-                                paths);
+                                {paths[0], cyrillic, paths[1]});
+        const HWND box = launcher_->WaitForOwnWindow("Tarnwick");
+        ASSERT_NE(box, nullptr) << "the name was passed over without a word";
+        const std::string text = MessageBoxText(box);
+        EXPECT_TRUE(text.starts_with("The file\n" + folders_.wads +
+                                     "\\?????.wad\nholds characters that the system's code page"))
+            << text;
+        EXPECT_TRUE(text.ends_with("\nIt was not added.")) << text;
+        PressDialogButton(box, IDOK);
         Settle();
     }
     EXPECT_EQ(List(), (Items{"a.wad", paths[0], paths[1]}));

@@ -3,6 +3,7 @@
 #include "DirSetupControlIds.h"
 #include "ErrorText.h"
 #include "Examples.h"
+#include "RealInput.h"
 #include "RunningLauncher.h"
 #include "ScenarioFolders.h"
 #include "Win32Platform.h"
@@ -29,6 +30,34 @@ TEST(Save, WithTheDefaultsWritesTheFirstExample) {
     ASSERT_TRUE(launcher.Settle());
     ExpectLaunchFiles(folders.start, DefaultExample(folders.wads));
     EXPECT_EQ(launcher.CountWindows("Tarnwick Pro"), 1) << "Save leaves the window open";
+}
+
+// A second, shorter choice in a file dialog is taken whole: the dialog
+// writes it over the first one in its buffer, and what an earlier, longer
+// name left after it is not read as a second file.
+TEST(Save, AShorterSecondChoiceInAFileDialogIsTakenWhole) {
+    ScenarioFolders folders;
+    folders.AddToStart("DOOM2.WAD");
+    const std::string demos = folders.root.AddFolder("demos");
+    ScenarioFolders::AddFile(demos, "longdemo1.lmp");
+    ScenarioFolders::AddFile(demos, "d.lmp");
+    RunningLauncher launcher(folders.start, {{"DOOMWADDIR", folders.wads}});
+    ASSERT_TRUE(launcher.WaitReady()) << kNotReady;
+    constexpr char kCaption[] = "Select a demo to play";
+    for (const std::string name : {"longdemo1.lmp", "d.lmp"}) {
+        ClickOn(launcher[MainId::sbDemo].hwnd());
+        ASSERT_NE(launcher.WaitForOwnWindow(kCaption), nullptr) << "the dialog did not open";
+        // The name field has the focus and offers the last choice, selected.
+        TypeText(demos + "\\" + name);
+        PressKeys("Return");
+        ASSERT_TRUE(WaitUntil([&] { return launcher.CountWindows(kCaption) == 0; }));
+        ASSERT_TRUE(launcher.Settle());
+        EXPECT_EQ(launcher[MainId::edtPlay].Text(), demos + "\\" + name);
+    }
+    launcher[MainId::btnSave].Click();
+    ASSERT_TRUE(launcher.Settle());
+    const std::string rsp = testing::FileText(folders.start + "\\qorvex.rsp");
+    EXPECT_NE(rsp.find("\r\n-playdemo " + demos + "\\d.lmp\r\n"), std::string::npos) << rsp;
 }
 
 TEST(Save, TabFromTheLastControlWrapsToTheFirstAndNeverReachesLoad) {

@@ -66,33 +66,48 @@ TEST(Startup, RestoresEveryValueOfTheSavedSet) {
     ExpectLaunchFiles(folders.start, saved);
 }
 
-TEST(Startup, WithoutDoomWadDirAsksForTheFolderBeforeFillingTheLists) {
-    ScenarioFolders folders;
-    folders.AddToStart("DOOM2.WAD");
-    folders.AddToWads("maps.wad");
-    RunningLauncher launcher(folders.start, {{"DOOMWADDIR", std::nullopt}});
-    ASSERT_NE(launcher.window(), nullptr);
-    const HWND dialog = launcher.WaitForOwnWindow("Directory Setup");
-    ASSERT_NE(dialog, nullptr) << "no WAD directory dialog";
-    EXPECT_EQ(GetWindow(dialog, GW_OWNER), launcher.window()) << "shown over the main window";
-    EXPECT_TRUE(IsWindowVisible(launcher.window()));
-    EXPECT_EQ(RemoteControl(dialog, DirSetupId::leWADDIR).Text(), "");
-    // The lists wait for the dialog.
-    EXPECT_EQ(launcher[MainId::cbIWAD].Items(), (Items{"Custom..."}));
-    EXPECT_EQ(launcher[MainId::cbIWAD].Selected(), -1);
-    EXPECT_EQ(launcher[MainId::cbPWADS].Items(), Items{});
+// DOOMWADDIR unset, or naming a folder too long to list: the WAD directory
+// dialog comes first, after a word about the folder that cannot be used.
+TEST(Startup, WithoutAUsableDoomWadDirAsksForTheFolderBeforeFillingTheLists) {
+    for (const bool tooLong : {false, true}) {
+        SCOPED_TRACE(tooLong ? "DOOMWADDIR of 258 characters" : "DOOMWADDIR unset");
+        ScenarioFolders folders;
+        folders.AddToStart("DOOM2.WAD");
+        folders.AddToWads("maps.wad");
+        const std::string longFolder =
+            folders.wads + "\\" + std::string(257 - folders.wads.size(), 'w');
+        RunningLauncher launcher(
+            folders.start, {{"DOOMWADDIR", tooLong ? std::optional(longFolder) : std::nullopt}});
+        ASSERT_NE(launcher.window(), nullptr);
+        if (tooLong) {
+            const HWND warning = launcher.WaitForOwnWindow("Warning");
+            ASSERT_NE(warning, nullptr) << "the folder was passed over without a word";
+            EXPECT_NE(MessageBoxText(warning).find("\nis 258 characters long;"), std::string::npos)
+                << MessageBoxText(warning);
+            PressDialogButton(warning, IDOK);
+        }
+        const HWND dialog = launcher.WaitForOwnWindow("Directory Setup");
+        ASSERT_NE(dialog, nullptr) << "no WAD directory dialog";
+        EXPECT_EQ(GetWindow(dialog, GW_OWNER), launcher.window()) << "shown over the main window";
+        EXPECT_TRUE(IsWindowVisible(launcher.window()));
+        EXPECT_EQ(RemoteControl(dialog, DirSetupId::leWADDIR).Text(), tooLong ? longFolder : "");
+        // The lists wait for the dialog.
+        EXPECT_EQ(launcher[MainId::cbIWAD].Items(), (Items{"Custom..."}));
+        EXPECT_EQ(launcher[MainId::cbIWAD].Selected(), -1);
+        EXPECT_EQ(launcher[MainId::cbPWADS].Items(), Items{});
 
-    RemoteControl(dialog, DirSetupId::leWADDIR).Type(folders.wads);
-    PressDialogButton(dialog, DirSetupId::btnOk);
-    ASSERT_TRUE(launcher.WaitReady()) << kNotReady;
-    EXPECT_EQ(launcher.CountWindows("Directory Setup"), 0);
-    EXPECT_EQ(launcher[MainId::cbIWAD].Items(), (Items{"DOOM 2: Hell on Earth", "Custom..."}));
-    EXPECT_EQ(launcher[MainId::cbIWAD].Selected(), 0);
-    EXPECT_EQ(launcher[MainId::cbPWADS].Items(), (Items{"DOOM2.WAD", "maps.wad"}));
+        RemoteControl(dialog, DirSetupId::leWADDIR).Type(folders.wads);
+        PressDialogButton(dialog, DirSetupId::btnOk);
+        ASSERT_TRUE(launcher.WaitReady()) << kNotReady;
+        EXPECT_EQ(launcher.CountWindows("Directory Setup"), 0);
+        EXPECT_EQ(launcher[MainId::cbIWAD].Items(), (Items{"DOOM 2: Hell on Earth", "Custom..."}));
+        EXPECT_EQ(launcher[MainId::cbIWAD].Selected(), 0);
+        EXPECT_EQ(launcher[MainId::cbPWADS].Items(), (Items{"DOOM2.WAD", "maps.wad"}));
 
-    launcher[MainId::btnSave].Click();
-    ASSERT_TRUE(launcher.Settle());
-    ExpectLaunchFiles(folders.start, DefaultExample(folders.wads));
+        launcher[MainId::btnSave].Click();
+        ASSERT_TRUE(launcher.Settle());
+        ExpectLaunchFiles(folders.start, DefaultExample(folders.wads));
+    }
 }
 
 // A saved set whose IWAD lies in neither folder; the WAD folder holds another
