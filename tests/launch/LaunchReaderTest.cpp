@@ -549,6 +549,15 @@ TEST(ReadLaunchFiles, EachEncodingComesBackWhole) {
     }
     EXPECT_EQ(testing::FileText(start / "qorvex.bat"),
               "set DOOMWADDIR=" + wadDir + "\r\nC:\\Port\xE9s\\p.exe @qorvex.rsp\r\n");
+
+    // Nor can the files be written in a start folder whose name lost letters.
+    try {
+        Win32Platform platform;
+        WriteLaunchFiles(platform, LaunchSettings{}, "C:\\WADS", "C:\\?????");
+        ADD_FAILURE() << "a start folder with lost letters was taken";
+    } catch (const UnsavableValueError& error) {
+        EXPECT_EQ(std::string(error.what()).rfind("The folder the launcher was started in", 0), 0u);
+    }
 }
 
 } // namespace
