@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace tarnwick::e2e {
 namespace {
 
@@ -79,6 +81,11 @@ TEST(Focus, EveryFileDialogGivesItBackAndOnlyTheResourceDialogResizes) {
         OpenAndEscape(launcher, caption, false);
         EXPECT_TRUE(FocusReaches(map, box)) << caption;
         EXPECT_EQ(launcher[list].Text(), "Custom...");
+        // At the end of the list an arrow changes nothing, and opens nothing.
+        PressKeys("Down");
+        Sleep(300);
+        ASSERT_TRUE(launcher.Settle());
+        EXPECT_EQ(launcher.CountWindows(caption), 0) << "opened again without a change";
     }
 }
 
@@ -155,9 +162,13 @@ TEST(Focus, TheDialogsAndBoxesGiveItBackAndTheNewFolderBoxHoldsTheBrowser) {
     EXPECT_TRUE(FocusReaches(any, save));
 }
 
-TEST(Keys, AltWithEnterAddsWithDeleteRemovesAndAltF4Closes) {
+// The keys that stand in for buttons that take no focus: Ctrl with an arrow
+// moves a file as the up and down buttons do, F4 and Alt+Down open the
+// dialog of a field's "..." button.
+TEST(Keys, AltWithEnterAddsWithDeleteRemovesCtrlArrowsMoveF4OpensAndAltF4Closes) {
     ScenarioFolders folders;
     folders.AddToWads("maps.wad");
+    folders.AddToWads("a.wad");
     RunningLauncher launcher(folders.start, {{"DOOMWADDIR", folders.wads}});
     ASSERT_TRUE(launcher.WaitReady()) << kNotReady;
     const RemoteControl files = launcher[MainId::lbPwads];
@@ -173,6 +184,35 @@ TEST(Keys, AltWithEnterAddsWithDeleteRemovesAndAltF4Closes) {
     ASSERT_TRUE(WaitUntil([&] { return files.ListSelected() == 0; }));
     PressKeys("alt+Delete");
     ASSERT_TRUE(WaitUntil([&] { return files.Items().size() == 1; })) << "Alt+Del removed nothing";
+
+    ClickOn(launcher[MainId::cbPWADS].hwnd());
+    launcher[MainId::cbPWADS].Type("a.wad");
+    PressKeys("Return");
+    ASSERT_TRUE(WaitUntil([&] { return files.Items().size() == 2; }));
+    ClickAt(files.hwnd(), 20, 5);
+    ASSERT_TRUE(WaitUntil([&] { return files.ListSelected() == 0; }));
+    using Items = std::vector<std::string>;
+    for (const auto& [keys, items, selected] :
+         {std::tuple{"ctrl+Down", Items{"a.wad", "maps.wad"}, 1},
+          std::tuple{"ctrl+Down", Items{"a.wad", "maps.wad"}, 1}, // at the end: nothing moves
+          std::tuple{"ctrl+Up", Items{"maps.wad", "a.wad"}, 0}}) {
+        PressKeys(keys);
+        Sleep(200);
+        ASSERT_TRUE(launcher.Settle());
+        EXPECT_EQ(files.Items(), items) << keys;
+        EXPECT_EQ(files.ListSelected(), selected) << keys;
+    }
+
+    for (const auto& [field, keys, caption] :
+         {std::tuple{MainId::edtDemo, "F4", "Record a demo..."},
+          std::tuple{MainId::edtPlay, "alt+Down", "Select a demo to play"},
+          std::tuple{MainId::edtSave, "F4", "Load a saved game"}}) {
+        ClickOn(launcher[field].hwnd());
+        PressKeys(keys);
+        ASSERT_NE(launcher.WaitForOwnWindow(caption), nullptr) << keys << " opened nothing";
+        PressKeys("Escape");
+        ASSERT_TRUE(WaitUntil([&] { return launcher.CountWindows(caption) == 0; }));
+    }
 
     PressKeys("alt+F4");
     EXPECT_TRUE(launcher.process().WaitForExit()) << "Alt+F4 no longer closes the window";

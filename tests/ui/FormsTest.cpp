@@ -130,7 +130,10 @@ TEST_F(FormsTest, ChangeEventsFollowTheUserNotTheCode) {
     // Enter in an editable box reaches its key-down event; the dialog
     // manager does not take it away.
     std::vector<WORD> keys;
-    editable.onKeyDown = [&](WORD key) { keys.push_back(key); };
+    editable.onKeyDown = [&](WORD key) {
+        keys.push_back(key);
+        return false;
+    };
     COMBOBOXINFO parts{};
     parts.cbSize = sizeof(parts);
     ASSERT_TRUE(GetComboBoxInfo(editable.Handle(), &parts));
@@ -140,7 +143,10 @@ TEST_F(FormsTest, ChangeEventsFollowTheUserNotTheCode) {
     EXPECT_EQ(keys, std::vector<WORD>{VK_RETURN});
 
     std::vector<WORD> listKeys;
-    files.onKeyDown = [&](WORD key) { listKeys.push_back(key); };
+    files.onKeyDown = [&](WORD key) {
+        listKeys.push_back(key);
+        return false;
+    };
     files.SetItems({"a.wad", "b.wad"});
     files.Focus();
     PostMessageA(files.Handle(), WM_KEYDOWN, VK_DELETE, 0);

@@ -86,6 +86,7 @@ void ComboBox::SetItems(std::span<const std::string> items) {
 void ComboBox::SetItems(std::span<const std::string_view> items) {
     const RedrawSuspension quiet(Handle());
     SendMessageA(Handle(), CB_RESETCONTENT, 0, 0);
+    selected_ = -1;
     // Inserting never sorts, not even in a sorted box: the order is ours.
     const ItemAppender append(Handle(), CB_INSERTSTRING);
     if (sorting_ == Sorting::None) {
@@ -102,10 +103,17 @@ int ComboBox::SelectedIndex() const { return int(SendMessageA(Handle(), CB_GETCU
 
 void ComboBox::SetSelectedIndex(int index) {
     SendMessageA(Handle(), CB_SETCURSEL, WPARAM(index), 0);
+    selected_ = SelectedIndex();
 }
 
 void ComboBox::Command(WORD code) {
-    if (code == CBN_SELCHANGE && onChange) onChange();
+    if (code != CBN_SELCHANGE) return;
+    // Wine also notifies an arrow key at either end of the list, where the
+    // selection stays: only a real change is the user's choice.
+    const int selected = SelectedIndex();
+    if (selected == selected_) return;
+    selected_ = selected;
+    if (onChange) onChange();
 }
 
 } // namespace tarnwick::forms

@@ -38,17 +38,18 @@ class ComboBox : public Control {
     int SelectedIndex() const;
     void SetSelectedIndex(int index);
 
-    // Raised only by the user's choice of an item, never by SetSelectedIndex:
-    // the system notifies only what the user does, and code that fills or
-    // selects must not start what a choice starts.
+    // Raised only by the user's choice of another item, never by
+    // SetSelectedIndex: the system notifies only what the user does, and code
+    // that fills or selects must not start what a choice starts.
     std::function<void()> onChange;
-    // Raised for every key pressed in the box, with its virtual-key code.
-    std::function<void(WORD key)> onKeyDown;
+    // Raised for every key pressed in the box (KeyDownEvent).
+    KeyDownEvent onKeyDown;
 
   private:
     void Command(WORD code) override;
 
     Sorting sorting_;
+    int selected_ = -1; // as the last choice or SetSelectedIndex left it
     KeyDownHandler keys_;
 };
 

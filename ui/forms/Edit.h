@@ -2,6 +2,9 @@
 #pragma once
 
 #include "Control.h"
+#include "KeyDownHandler.h"
+
+#include <memory>
 
 namespace tarnwick::forms {
 
@@ -21,6 +24,14 @@ class Edit : public Control {
         SendMessageA(Handle(), EM_LIMITTEXT, WPARAM(characters), 0);
     }
     int MaxLength() const { return int(SendMessageA(Handle(), EM_GETLIMITTEXT, 0, 0)); }
+
+    // Keys pressed in the field raise onKeyDown from now on; a field that
+    // needs no keys of its own is left without the subclass.
+    void ReportKeys();
+    KeyDownEvent onKeyDown;
+
+  private:
+    std::unique_ptr<KeyDownHandler> keys_;
 };
 
 } // namespace tarnwick::forms

@@ -9,13 +9,18 @@ namespace tarnwick::forms {
 
 class Application;
 
+// A key pressed in a control, with its virtual-key code (the modifier keys
+// are read with GetKeyState). Returns true when it acted on the key: the
+// control then does not see it.
+using KeyDownEvent = std::function<bool(WORD key)>;
+
 // Raises *onKeyDown for every key pressed in window, whatever modifier keys
-// are held. Enter is asked for too, so that the dialog manager does not take
-// it for the default button.
+// are held. With wantsEnter, Enter is asked for too, so that the dialog
+// manager does not take it for the default button.
 class KeyDownHandler {
   public:
-    KeyDownHandler(Application& application, HWND window,
-                   const std::function<void(WORD)>& onKeyDown);
+    KeyDownHandler(Application& application, HWND window, const KeyDownEvent& onKeyDown,
+                   bool wantsEnter = true);
 
   private:
     WindowSubclass subclass_;

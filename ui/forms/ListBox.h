@@ -30,8 +30,8 @@ class ListBox : public Control {
     int SelectedIndex() const;
     void SetSelectedIndex(int index);
 
-    // Raised for every key pressed in the list, with its virtual-key code.
-    std::function<void(WORD key)> onKeyDown;
+    // Raised for every key pressed in the list (KeyDownEvent).
+    KeyDownEvent onKeyDown;
 
     // Lets files be dropped on the list from a file manager; each drop raises
     // onFilesDropped with their full paths, in the order the drop lists them.

@@ -56,12 +56,12 @@ class TfrmMain : public forms::Form, public ReaderActions {
     void FormActivate();
     void btnWaddirClick();
     void cbIWADChange();
-    void cbPWADSKeyDown(WORD key);
+    bool cbPWADSKeyDown(WORD key);
     void btnPwadsClick();
     void btnOdWadsClick();
     void btnClrPwadsClick();
     void btnRmWADClick();
-    void lbPwadsKeyDown(WORD key);
+    bool lbPwadsKeyDown(WORD key);
     void lbPwadsFilesDropped(const std::vector<std::string>& paths);
     void sbUpClick();
     void sbDownClick();

@@ -18,6 +18,14 @@ namespace {
 constexpr WORD kEnterKey = VK_RETURN;
 constexpr WORD kDeleteKey = VK_DELETE;
 
+bool Held(int modifierKey) { return GetKeyState(modifierKey) < 0; }
+
+// The keys that open a field's drop-down in Windows, F4 and Alt+Down, open
+// the dialog of a field's "..." button; Alt+F4 stays the window's.
+bool OpensDialog(WORD key) {
+    return (key == VK_F4 && !Held(VK_MENU)) || (key == VK_DOWN && Held(VK_MENU));
+}
+
 // Runs an action when the scope ends, also when an error ends it.
 template <class Action> class AtScopeEnd {
   public:
@@ -47,12 +55,12 @@ void TfrmMain::BindHandlers() {
     onActivate = [this] { FormActivate(); };
     btnWaddir.onClick = [this] { btnWaddirClick(); };
     cbIWAD.onChange = [this] { cbIWADChange(); };
-    cbPWADS.onKeyDown = [this](WORD key) { cbPWADSKeyDown(key); };
+    cbPWADS.onKeyDown = [this](WORD key) { return cbPWADSKeyDown(key); };
     btnPwads.onClick = [this] { btnPwadsClick(); };
     btnOdWads.onClick = [this] { btnOdWadsClick(); };
     btnClrPwads.onClick = [this] { btnClrPwadsClick(); };
     btnRmWAD.onClick = [this] { btnRmWADClick(); };
-    lbPwads.onKeyDown = [this](WORD key) { lbPwadsKeyDown(key); };
+    lbPwads.onKeyDown = [this](WORD key) { return lbPwadsKeyDown(key); };
     lbPwads.onFilesDropped = [this](const std::vector<std::string>& paths) {
         lbPwadsFilesDropped(paths);
     };
@@ -62,6 +70,16 @@ void TfrmMain::BindHandlers() {
     sbRecord.onClick = [this] { sbRecordClick(); };
     sbDemo.onClick = [this] { sbDemoClick(); };
     sbSave.onClick = [this] { sbSaveClick(); };
+    // The "..." buttons take no focus, so their fields open them by key.
+    for (auto [field, button] : {std::pair{&edtDemo, &sbRecord}, std::pair{&edtPlay, &sbDemo},
+                                 std::pair{&edtSave, &sbSave}}) {
+        field->ReportKeys();
+        field->onKeyDown = [button](WORD key) {
+            if (!OpensDialog(key)) return false;
+            button->Click();
+            return true;
+        };
+    }
     cbSource.onChange = [this] { cbSourceChange(); };
     cbTeam.onChange = [this] { cbTeamChange(); };
     sbAircontrol.onChange = [this] { sbAircontrolChange(); };
@@ -97,8 +115,9 @@ void TfrmMain::cbIWADChange() {
     if (SelectedIwad() == kCustomIwadTitle) ChooseFile(odIWAD, "The custom IWAD");
 }
 
-void TfrmMain::cbPWADSKeyDown(WORD key) {
+bool TfrmMain::cbPWADSKeyDown(WORD key) {
     if (key == kEnterKey) btnPwads.Click();
+    return false;
 }
 
 void TfrmMain::btnPwadsClick() {
@@ -135,8 +154,14 @@ void TfrmMain::btnRmWADClick() {
     lbPwads.SetSelectedIndex(-1);
 }
 
-void TfrmMain::lbPwadsKeyDown(WORD key) {
+bool TfrmMain::lbPwadsKeyDown(WORD key) {
     if (key == kDeleteKey) btnRmWADClick();
+    // The up and down buttons take no focus: Ctrl with an arrow does what
+    // they do, and the list does not move its selection as well.
+    if (!Held(VK_CONTROL) || Held(VK_MENU)) return false;
+    if (key == VK_UP) sbUpClick();
+    if (key == VK_DOWN) sbDownClick();
+    return key == VK_UP || key == VK_DOWN;
 }
 
 void TfrmMain::lbPwadsFilesDropped(const std::vector<std::string>& paths) { AddFiles(paths); }
