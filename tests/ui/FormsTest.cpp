@@ -260,6 +260,18 @@ TEST_F(FormsTest, SubclassesSeeMessagesNewestFirstAndLeaveInAnyOrder) {
 
 TEST_F(FormsTest, ActivationIsRaisedOncePerShowing) {
     Form main(app, {"Main", 300, 200});
+    // A window appears in the middle of the screen; one larger than the work
+    // area (a large scale on a small screen) at its top left, title bar and all.
+    Form large(app, {"Large", 4000, 3000});
+    large.Show();
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoA(MonitorFromWindow(large.Handle(), MONITOR_DEFAULTTOPRIMARY), &monitor);
+    RECT frame{};
+    GetWindowRect(large.Handle(), &frame);
+    EXPECT_EQ(frame.left, monitor.rcWork.left);
+    EXPECT_EQ(frame.top, monitor.rcWork.top);
+    large.Hide();
     Form dialog(app, {"Dialog", 200, 100, FrameKind::Dialog});
     Edit field(dialog, 101, {8, 8, 150, 21});
     Button ok(dialog, 102, "OK", {8, 60, 75, 25});
@@ -274,6 +286,9 @@ TEST_F(FormsTest, ActivationIsRaisedOncePerShowing) {
     main.Show();
     app.ProcessMessages();
     EXPECT_EQ(mainActivations, 1);
+    GetWindowRect(main.Handle(), &frame);
+    EXPECT_EQ(frame.left, GetSystemMetrics(SM_CXSCREEN) / 2 - (frame.right - frame.left) / 2);
+    EXPECT_EQ(frame.top, GetSystemMetrics(SM_CYSCREEN) / 2 - (frame.bottom - frame.top) / 2);
 
     // The dialog's activation shows a box; dismissing it does not raise the
     // activation again, and closing the dialog does not raise the main form's.
