@@ -38,11 +38,12 @@ tarnwick_session_start() {
         wineserver -w
     fi
     wineserver -p
-    # Wine's own "MS Sans Serif" and Marlett, as Windows has them: without
-    # them the host's wider fonts cut labels short and caption buttons show
-    # as letters. Wine does not look for them where Debian puts them.
+    # Wine's own "MS Sans Serif" (the 96-dpi and the 120-dpi sizes) and
+    # Marlett, as Windows has them: without them the host's wider fonts cut
+    # labels short and caption buttons show as letters. Wine does not look for
+    # them where Debian puts them.
     local font
-    for font in sserife.fon marlett.ttf; do
+    for font in sserife.fon sseriff.fon marlett.ttf; do
         if [ ! -f "$WINEPREFIX/drive_c/windows/Fonts/$font" ]; then
             cp "/usr/share/wine/fonts/$font" "$WINEPREFIX/drive_c/windows/Fonts/"
         fi

@@ -46,14 +46,29 @@ inline std::string Describe(const RECT& rect) {
            std::to_string(rect.right - rect.left) + "x" + std::to_string(rect.bottom - rect.top);
 }
 
-// Whether a static text's caption shows whole in its window, in its own font:
-// on one line, or word-wrapped when the control wraps.
+// Whether the window shows a caption that must fit it: a label or static
+// text, a check box or a push button (not a group box's frame title).
+inline bool HoldsCaption(HWND window) {
+    if (TextOf(window).empty()) return false;
+    if (ClassOf(window) == "Static") return true;
+    const LONG type = GetWindowLongA(window, GWL_STYLE) & BS_TYPEMASK;
+    return ClassOf(window) == "Button" && type != BS_GROUPBOX;
+}
+
+// Whether a caption shows whole in its window, in its own font: on one line,
+// or word-wrapped when a static text wraps; beside a check box's box, or
+// inside a push button's edges.
 inline bool CaptionFits(HWND window) {
     const std::string text = TextOf(window);
     RECT client{};
     GetClientRect(window, &client);
-    RECT needed = client;
-    const bool wraps = (GetWindowLongA(window, GWL_STYLE) & SS_TYPEMASK) == SS_LEFT;
+    const LONG style = GetWindowLongA(window, GWL_STYLE);
+    const bool isStatic = ClassOf(window) == "Static";
+    const bool wraps = isStatic && (style & SS_TYPEMASK) == SS_LEFT;
+    const bool checkBox = !isStatic && (style & BS_TYPEMASK) == BS_AUTOCHECKBOX;
+    if (checkBox) client.right -= GetSystemMetrics(SM_CXMENUCHECK);
+    if (!isStatic && !checkBox) InflateRect(&client, -2, -2); // a push button's edges
+    RECT needed{0, 0, client.right - client.left, 0};
     HDC dc = GetDC(window);
     const HGDIOBJ previous =
         SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(window, WM_GETFONT, 0, 0)));
@@ -61,7 +76,8 @@ inline bool CaptionFits(HWND window) {
               DT_CALCRECT | DT_NOPREFIX | (wraps ? DT_WORDBREAK : DT_SINGLELINE));
     SelectObject(dc, previous);
     ReleaseDC(window, dc);
-    return needed.right <= client.right && needed.bottom <= client.bottom;
+    return needed.right <= client.right - client.left &&
+           needed.bottom <= client.bottom - client.top;
 }
 
 // The identifiers of the window's controls in the order Tab visits them,

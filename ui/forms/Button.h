@@ -30,7 +30,9 @@ class Button : public Control {
 
   protected:
     Button(Container& parent, int id, std::string_view caption, Bounds bounds, DWORD style)
-        : Control(parent, id, caption, bounds, {"BUTTON", BS_PUSHBUTTON | style}) {}
+        : Control(parent, id, caption, bounds, {"BUTTON", BS_PUSHBUTTON | style}) {
+        FitCaption({kEdgeRoom, kEdgeRoom}, Growth::BothWays);
+    }
 
     virtual void Clicked() {
         if (onClick) onClick();
@@ -38,6 +40,9 @@ class Button : public Control {
     }
 
   private:
+    // The raised edges and the focus frame around the caption.
+    static constexpr LONG kEdgeRoom = 8;
+
     void Command(WORD code) override {
         if (code == BN_CLICKED) Clicked();
     }

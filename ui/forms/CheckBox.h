@@ -10,7 +10,9 @@ namespace tarnwick::forms {
 class CheckBox : public Control {
   public:
     CheckBox(Container& parent, int id, std::string_view caption, Bounds bounds)
-        : Control(parent, id, caption, bounds, {"BUTTON", WS_TABSTOP | BS_AUTOCHECKBOX}) {}
+        : Control(parent, id, caption, bounds, {"BUTTON", WS_TABSTOP | BS_AUTOCHECKBOX}) {
+        FitCaption({kBoxRoom, 0}, Growth::Right);
+    }
 
     bool Checked() const { return SendMessageA(Handle(), BM_GETCHECK, 0, 0) == BST_CHECKED; }
     // Raises no click event.
@@ -23,6 +25,9 @@ class CheckBox : public Control {
     std::function<void()> onClick;
 
   private:
+    // The box, 13 pixels at 96 dpi, and the gap before the caption.
+    static constexpr LONG kBoxRoom = 19;
+
     void Command(WORD code) override {
         if (code == BN_CLICKED && onClick) onClick();
     }

@@ -3,6 +3,8 @@
 #include "Form.h"
 #include "Win32Error.h"
 
+#include <algorithm>
+
 namespace tarnwick::forms {
 
 Control::Control(Container& parent, int id, std::string_view text, Bounds bounds, WindowKind kind)
@@ -25,6 +27,35 @@ Control::Control(Container& parent, int id, std::string_view text, Bounds bounds
 }
 
 Control::~Control() { form_.Release(*this); }
+
+void Control::FitCaption(SIZE room, Growth growth, bool wraps) {
+    const std::string text = Text();
+    if (text.empty()) return;
+    const Dpi& dpi = form_.Resolution();
+    const int roomWidth = dpi.Scale(room.cx);
+    const int roomHeight = dpi.Scale(room.cy);
+    RECT place{};
+    GetWindowRect(window_, &place);
+    MapWindowPoints(nullptr, GetParent(window_), reinterpret_cast<POINT*>(&place), 2);
+    const int width = place.right - place.left;
+    const int height = place.bottom - place.top;
+
+    RECT needed{0, 0, std::max(width - roomWidth, 1), 0};
+    if (HDC dc = GetDC(window_)) {
+        const HGDIOBJ previous =
+            SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(window_, WM_GETFONT, 0, 0)));
+        DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &needed,
+                  DT_CALCRECT | DT_NOPREFIX | (wraps ? DT_WORDBREAK : DT_SINGLELINE));
+        SelectObject(dc, previous);
+        ReleaseDC(window_, dc);
+    }
+    const int fitWidth = std::max(width, static_cast<int>(needed.right) + roomWidth);
+    const int fitHeight = std::max(height, static_cast<int>(needed.bottom) + roomHeight);
+    if (fitWidth == width && fitHeight == height) return;
+    const int left = growth == Growth::BothWays ? place.left - (fitWidth - width) / 2 : place.left;
+    const int top = growth == Growth::BothWays ? place.top - (fitHeight - height) / 2 : place.top;
+    SetWindowPos(window_, nullptr, left, top, fitWidth, fitHeight, SWP_NOZORDER | SWP_NOACTIVATE);
+}
 
 std::string Control::Text() const {
     std::string text(static_cast<std::size_t>(GetWindowTextLengthA(window_)) + 1, '\0');

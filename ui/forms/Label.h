@@ -13,7 +13,9 @@ class Label : public Control {
           Wrap wrap = Wrap::None)
         : Control(parent, id, caption, bounds,
                   {"STATIC",
-                   DWORD(SS_NOPREFIX | (wrap == Wrap::Words ? SS_LEFT : SS_LEFTNOWORDWRAP))}) {}
+                   DWORD(SS_NOPREFIX | (wrap == Wrap::Words ? SS_LEFT : SS_LEFTNOWORDWRAP))}) {
+        FitCaption({0, 0}, Growth::Right, wrap == Wrap::Words);
+    }
 };
 
 } // namespace tarnwick::forms

@@ -16,6 +16,7 @@ StaticText::StaticText(Container& parent, int id, std::string_view text, Bounds 
                        Sizing sizing)
     : Control(parent, id, text, bounds, {"STATIC", DWORD(SS_NOPREFIX | SS_LEFTNOWORDWRAP)}),
       sizing_(sizing) {
+    if (sizing == Sizing::Fixed) FitCaption({0, 0}, Growth::Right);
     TextChanged();
 }
 
