@@ -229,6 +229,67 @@ TEST_F(MainWindowTest, HasTheDesignedLayoutAndEveryCaptionFitsAt96120And144Dpi) 
     }
 }
 
+// A glyph's first image as its button draws it, on a background of one colour:
+// how many of its pixels match a test.
+template <class PixelTest> int GlyphPixels(HWND button, COLORREF background, PixelTest test) {
+    BUTTON_IMAGELIST images{};
+    SendMessageA(button, BCM_GETIMAGELIST, 0, reinterpret_cast<LPARAM>(&images));
+    int width = 0, height = 0;
+    if (!images.himl || !ImageList_GetIconSize(images.himl, &width, &height)) return -1;
+    BITMAPINFO format{};
+    format.bmiHeader = {sizeof format.bmiHeader, width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    HBITMAP canvas = CreateDIBSection(nullptr, &format, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HDC dc = CreateCompatibleDC(nullptr);
+    const HGDIOBJ previous = SelectObject(dc, canvas);
+    HBRUSH brush = CreateSolidBrush(background);
+    const RECT all{0, 0, width, height};
+    FillRect(dc, &all, brush);
+    ImageList_Draw(images.himl, 0, dc, 0, 0, ILD_TRANSPARENT);
+    GdiFlush();
+    int count = 0;
+    for (int i = 0; i < width * height; ++i) {
+        const DWORD pixel = static_cast<const DWORD*>(bits)[i];
+        if (test(int((pixel >> 16) & 0xFF), int((pixel >> 8) & 0xFF), int(pixel & 0xFF))) ++count;
+    }
+    SelectObject(dc, previous);
+    DeleteObject(brush);
+    DeleteDC(dc);
+    DeleteObject(canvas);
+    return count;
+}
+
+// Scaled, a glyph shows none of its transparent magenta (a smoothing stretch
+// blends it into the edges); the arrows, drawn where "Wingdings" is missing,
+// take the button text colour and so show on a black button face too.
+TEST_F(MainWindowTest, GlyphsScaleWithoutTheirTransparentColourAndShowOnAnyFace) {
+    const auto magenta = [](int r, int g, int b) { return r > g + 64 && b > g + 64; };
+    for (const int dotsPerInch : {96, 120, 144, 192}) {
+        TfrmMain frmMain(app, platform, folders, dialogs, Dpi(dotsPerInch));
+        for (const int id : {MainId::btnRun, MainId::btnSave, MainId::btnReset, MainId::btnExit,
+                             MainId::sbUp, MainId::btnOdWads}) {
+            const int pixels =
+                GlyphPixels(GetDlgItem(frmMain.Handle(), id), RGB(255, 255, 255), magenta);
+            EXPECT_TRUE(pixels <= 0)
+                << pixels << " magenta pixels in glyph " << id << " at " << dotsPerInch << " dpi";
+        }
+    }
+    if (forms::FontFamilyExists("Wingdings")) GTEST_SKIP() << "the arrows are font characters";
+
+    const int elements[] = {COLOR_BTNFACE, COLOR_BTNTEXT};
+    const COLORREF earlier[] = {GetSysColor(COLOR_BTNFACE), GetSysColor(COLOR_BTNTEXT)};
+    const COLORREF highContrast[] = {RGB(0, 0, 0), RGB(255, 255, 255)};
+    SetSysColors(2, elements, highContrast);
+    {
+        TfrmMain frmMain(app, platform, folders, dialogs, Dpi(144));
+        const auto white = [](int r, int g, int b) { return r == 255 && g == 255 && b == 255; };
+        for (const int id : {MainId::sbUp, MainId::sbDown})
+            EXPECT_GT(GlyphPixels(GetDlgItem(frmMain.Handle(), id), RGB(0, 0, 0), white), 20)
+                << "the arrow of " << id << " does not show on a black face";
+    }
+    SetSysColors(2, elements, earlier);
+}
+
 TEST_F(MainWindowTest, StartsWithTheDefaultsAndTheDesignedLimits) {
     SetCurrentDirectoryA("C:\\windows");
     TfrmMain frmMain(app, platform, folders, dialogs, Dpi(96));

@@ -1,12 +1,11 @@
 #include "Button.h"
 
-#include "GdiObject.h"
+#include "GlyphStrip.h"
 #include "Win32Error.h"
 
 namespace tarnwick::forms {
 namespace {
 
-constexpr COLORREF kTransparent = RGB(255, 0, 255);
 // The image list of a button holds one image per state, in the order normal,
 // hot, pressed, disabled, defaulted, stylus hot.
 constexpr int kButtonStates = 6;
@@ -18,16 +17,13 @@ constexpr int kDisabled = 3;
 void Button::SetGlyph(const Glyph& glyph) {
     const Dpi& dpi = OwnerForm().Resolution();
     const int size = dpi.Scale(glyph.size);
-    GdiObject<HBITMAP> strip(static_cast<HBITMAP>(
-        LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(glyph.resourceId), IMAGE_BITMAP,
-                   size * glyph.states, size, LR_CREATEDIBSECTION)));
-    if (!strip) ThrowLastError("LoadImage glyph " + std::to_string(glyph.resourceId));
+    const GdiObject<HBITMAP> strip = GlyphStrip(glyph, size);
 
     // One image per button state; a glyph of two states gives its second
     // image to the disabled state and its first to every other.
     ImageList list(ImageList_Create(size, size, ILC_COLOR24 | ILC_MASK, kButtonStates, 0));
     if (!list.Get()) ThrowLastError("ImageList_Create");
-    ImageList_AddMasked(list.Get(), strip.Get(), kTransparent);
+    ImageList_AddMasked(list.Get(), strip.Get(), kGlyphTransparent);
     if (glyph.states > 1) {
         ImageList_SetImageCount(list.Get(), kButtonStates);
         ImageList_Copy(list.Get(), kDisabled, list.Get(), 1, ILCF_MOVE);

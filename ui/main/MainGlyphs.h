@@ -19,8 +19,8 @@ inline constexpr forms::Glyph kRunGlyph{TARNWICK_GLYPH_RUN};
 inline constexpr forms::Glyph kSaveGlyph{TARNWICK_GLYPH_SAVE};
 inline constexpr forms::Glyph kResetGlyph{TARNWICK_GLYPH_RESET, 16, 2}; // normal, disabled
 inline constexpr forms::Glyph kLoadGlyph{TARNWICK_GLYPH_LOAD};
-inline constexpr forms::Glyph kUpGlyph{TARNWICK_GLYPH_UP, 12};
-inline constexpr forms::Glyph kDownGlyph{TARNWICK_GLYPH_DOWN, 12};
+inline constexpr forms::Glyph kUpGlyph{TARNWICK_GLYPH_UP, 12, 1, true};
+inline constexpr forms::Glyph kDownGlyph{TARNWICK_GLYPH_DOWN, 12, 1, true};
 inline constexpr forms::Glyph kFolderGlyph{TARNWICK_GLYPH_FOLDER, 20};
 
 } // namespace tarnwick
