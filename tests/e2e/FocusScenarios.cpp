@@ -4,6 +4,7 @@
 // holds the folder browser, and Alt with Enter or Delete still acts.
 #include "DirSetupControlIds.h"
 #include "FlagsControlIds.h"
+#include "LayoutProbe.h"
 #include "UnixCommand.h"
 #include "RealInput.h"
 #include "RunningLauncher.h"
@@ -213,6 +214,13 @@ TEST(Keys, AltWithEnterAddsWithDeleteRemovesCtrlArrowsMoveF4OpensAndAltF4Closes)
         PressKeys("Escape");
         ASSERT_TRUE(WaitUntil([&] { return launcher.CountWindows(caption) == 0; }));
     }
+
+    // A screen reader, another process, hears the names of the buttons that
+    // stand in for those keys.
+    ASSERT_TRUE(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)));
+    EXPECT_EQ(forms::AccessibleNameOf(launcher[MainId::sbUp].hwnd()), "Move the selected file up");
+    EXPECT_EQ(forms::AccessibleNameOf(launcher[MainId::sbDemo].hwnd()), "Select a demo to play");
+    CoUninitialize();
 
     PressKeys("alt+F4");
     EXPECT_TRUE(launcher.process().WaitForExit()) << "Alt+F4 no longer closes the window";

@@ -4,6 +4,7 @@
 #include "Dpi.h"
 
 #include <windows.h>
+#include <oleacc.h>
 
 #include <string>
 #include <vector>
@@ -91,6 +92,33 @@ inline std::vector<int> TabOrderOf(HWND window) {
         if (item == first) break;
     }
     return order;
+}
+
+// What a screen reader hears for a control: the name of its accessible
+// object, asked for as a screen reader asks (the window's WM_GETOBJECT); the
+// caller has initialised COM. "<no role>" is added when the object gives no
+// role.
+inline std::string AccessibleNameOf(HWND window) {
+    IAccessible* object = nullptr;
+    if (FAILED(AccessibleObjectFromWindow(window, OBJID_CLIENT, IID_IAccessible,
+                                          reinterpret_cast<void**>(&object))))
+        return "<no object>";
+    VARIANT self{};
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    BSTR name = nullptr;
+    std::string text = "<no name>";
+    if (SUCCEEDED(object->get_accName(self, &name)) && name != nullptr) {
+        char narrow[256] = {};
+        WideCharToMultiByte(CP_ACP, 0, name, -1, narrow, sizeof narrow, nullptr, nullptr);
+        text = narrow;
+        SysFreeString(name);
+    }
+    // Everything else still comes from the system's own object: here, the role.
+    VARIANT role{};
+    if (FAILED(object->get_accRole(self, &role)) || role.vt != VT_I4) text += " <no role>";
+    object->Release();
+    return text;
 }
 
 } // namespace tarnwick::forms

@@ -290,6 +290,32 @@ TEST_F(MainWindowTest, GlyphsScaleWithoutTheirTransparentColourAndShowOnAnyFace)
     SetSysColors(2, elements, earlier);
 }
 
+// The controls whose caption is a symbol, or whose label by the system's rule
+// (the static text just before it in z-order) is another control's, name
+// themselves; their captions stay as they are.
+TEST_F(MainWindowTest, ControlsWithoutTheirOwnLabelTellScreenReadersTheirNames) {
+    ASSERT_TRUE(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)));
+    {
+        TfrmMain frmMain(app, platform, folders, dialogs, Dpi(96));
+        const std::pair<int, const char*> names[] = {
+            {MainId::lbPwads, "Files to load, in order"},
+            {MainId::btnOdWads, "Select files to use"},
+            {MainId::sbUp, "Move the selected file up"},
+            {MainId::sbDown, "Move the selected file down"},
+            {MainId::sbRecord, "Record a demo..."},
+            {MainId::sbDemo, "Select a demo to play"},
+            {MainId::sbSave, "Load a saved game"},
+            {MainId::sbAircontrol, "AirControl"},
+            {MainId::sbTeamDamage, "FriendlyFire"},
+            {MainId::sbDup, "Network traffic factor"},
+        };
+        for (const auto& [id, name] : names)
+            EXPECT_EQ(forms::AccessibleNameOf(GetDlgItem(frmMain.Handle(), id)), name) << id;
+        EXPECT_EQ(forms::TextOf(GetDlgItem(frmMain.Handle(), MainId::sbRecord)), "...");
+    }
+    CoUninitialize();
+}
+
 TEST_F(MainWindowTest, StartsWithTheDefaultsAndTheDesignedLimits) {
     SetCurrentDirectoryA("C:\\windows");
     TfrmMain frmMain(app, platform, folders, dialogs, Dpi(96));

@@ -1,5 +1,6 @@
 #include "Control.h"
 
+#include "AccessibleName.h"
 #include "Form.h"
 #include "Win32Error.h"
 
@@ -27,6 +28,10 @@ Control::Control(Container& parent, int id, std::string_view text, Bounds bounds
 }
 
 Control::~Control() { form_.Release(*this); }
+
+void Control::SetAccessibleName(std::string name) {
+    accessibleName_ = std::make_unique<AccessibleName>(form_.App(), window_, std::move(name));
+}
 
 void Control::FitCaption(SIZE room, Growth growth, bool wraps) {
     const std::string text = Text();

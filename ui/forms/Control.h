@@ -8,11 +8,13 @@
 
 #include <windows.h>
 
+#include <memory>
 #include <string>
 #include <string_view>
 
 namespace tarnwick::forms {
 
+class AccessibleName;
 class Form;
 
 class Control {
@@ -34,6 +36,9 @@ class Control {
     void Focus() { SetFocus(window_); }
     // A font other than the form's; the caller keeps it alive.
     void SetFont(HFONT font) { SendMessageA(window_, WM_SETFONT, WPARAM(font), TRUE); }
+    // The name a screen reader gives the control where neither its caption
+    // nor the label before it says what it is. The caption stays.
+    void SetAccessibleName(std::string name);
 
   protected:
     // How a control grows to fit its caption: to the right (left-aligned
@@ -65,6 +70,7 @@ class Control {
 
     Form& form_;
     HWND window_ = nullptr;
+    std::unique_ptr<AccessibleName> accessibleName_;
 };
 
 } // namespace tarnwick::forms

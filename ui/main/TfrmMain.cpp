@@ -160,6 +160,20 @@ TfrmMain::TfrmMain(forms::Application& application, Platform& platform, LaunchFo
         sbDown.SetGlyph(kDownGlyph);
     }
 
+    // What a screen reader says for the controls whose caption is a symbol
+    // or whose label, by the system's rule (the label just before it), is
+    // another control's.
+    lbPwads.SetAccessibleName("Files to load, in order");
+    btnOdWads.SetAccessibleName("Select files to use");
+    sbUp.SetAccessibleName("Move the selected file up");
+    sbDown.SetAccessibleName("Move the selected file down");
+    sbRecord.SetAccessibleName("Record a demo...");
+    sbDemo.SetAccessibleName("Select a demo to play");
+    sbSave.SetAccessibleName("Load a saved game");
+    sbAircontrol.SetAccessibleName("AirControl");
+    sbTeamDamage.SetAccessibleName("FriendlyFire");
+    sbDup.SetAccessibleName("Network traffic factor");
+
     BindHandlers();
     // The controls are made empty, their scroll bars at the low end; what the
     // choices start as is said once, by the default record. Shown after

@@ -1,0 +1,181 @@
+#include "AccessibleName.h"
+
+#include "SystemFunction.h"
+#include "Win32Platform.h"
+
+#include <objbase.h>
+#include <oleacc.h>
+
+namespace tarnwick::forms {
+namespace {
+
+// oleacc, ole32 and oleaut32 are loaded when a screen reader first asks, not
+// when the program starts.
+BSTR NewString(const std::wstring& text) {
+    static const auto allocate =
+        SystemFunction<decltype(&SysAllocString)>("oleaut32.dll", "SysAllocString");
+    return allocate(text.c_str());
+}
+
+// COM objects are deleted by their own Release, never through the interface.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wnon-virtual-dtor"
+
+// The system's accessible object for a window, with every answer its own but
+// the name of the window itself.
+class NamedAccessible final : public IAccessible {
+  public:
+    NamedAccessible(IAccessible* system, std::wstring name)
+        : system_(system), name_(std::move(name)) {}
+    NamedAccessible(const NamedAccessible&) = delete;
+    NamedAccessible& operator=(const NamedAccessible&) = delete;
+
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID id, void** object) override {
+        if (object == nullptr) return E_POINTER;
+        if (id == IID_IUnknown || id == IID_IDispatch || id == IID_IAccessible) {
+            *object = static_cast<IAccessible*>(this);
+            AddRef();
+            return S_OK;
+        }
+        *object = nullptr;
+        return E_NOINTERFACE;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return ULONG(InterlockedIncrement(&references_)); }
+    ULONG STDMETHODCALLTYPE Release() override {
+        const LONG left = InterlockedDecrement(&references_);
+        if (left == 0) delete this;
+        return ULONG(left);
+    }
+
+    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
+        return system_->GetTypeInfoCount(count);
+    }
+    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT index, LCID locale, ITypeInfo** info) override {
+        return system_->GetTypeInfo(index, locale, info);
+    }
+    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID id, LPOLESTR* names, UINT count, LCID locale,
+                                            DISPID* ids) override {
+        return system_->GetIDsOfNames(id, names, count, locale, ids);
+    }
+    HRESULT STDMETHODCALLTYPE Invoke(DISPID member, REFIID id, LCID locale, WORD flags,
+                                     DISPPARAMS* parameters, VARIANT* result, EXCEPINFO* exception,
+                                     UINT* wrongArgument) override {
+        return system_->Invoke(member, id, locale, flags, parameters, result, exception,
+                               wrongArgument);
+    }
+
+    HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override {
+        if (name == nullptr) return E_POINTER;
+        if (child.vt != VT_I4 || child.lVal != CHILDID_SELF)
+            return system_->get_accName(child, name);
+        *name = NewString(name_);
+        return *name ? S_OK : E_OUTOFMEMORY;
+    }
+
+    HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** parent) override {
+        return system_->get_accParent(parent);
+    }
+    HRESULT STDMETHODCALLTYPE get_accChildCount(long* count) override {
+        return system_->get_accChildCount(count);
+    }
+    HRESULT STDMETHODCALLTYPE get_accChild(VARIANT child, IDispatch** object) override {
+        return system_->get_accChild(child, object);
+    }
+    HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR* value) override {
+        return system_->get_accValue(child, value);
+    }
+    HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* text) override {
+        return system_->get_accDescription(child, text);
+    }
+    HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override {
+        return system_->get_accRole(child, role);
+    }
+    HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* state) override {
+        return system_->get_accState(child, state);
+    }
+    HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT child, BSTR* help) override {
+        return system_->get_accHelp(child, help);
+    }
+    HRESULT STDMETHODCALLTYPE get_accHelpTopic(BSTR* file, VARIANT child, long* topic) override {
+        return system_->get_accHelpTopic(file, child, topic);
+    }
+    HRESULT STDMETHODCALLTYPE get_accKeyboardShortcut(VARIANT child, BSTR* shortcut) override {
+        return system_->get_accKeyboardShortcut(child, shortcut);
+    }
+    HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT* child) override {
+        return system_->get_accFocus(child);
+    }
+    HRESULT STDMETHODCALLTYPE get_accSelection(VARIANT* children) override {
+        return system_->get_accSelection(children);
+    }
+    HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT child, BSTR* action) override {
+        return system_->get_accDefaultAction(child, action);
+    }
+    HRESULT STDMETHODCALLTYPE accSelect(long flags, VARIANT child) override {
+        return system_->accSelect(flags, child);
+    }
+    HRESULT STDMETHODCALLTYPE accLocation(long* left, long* top, long* width, long* height,
+                                          VARIANT child) override {
+        return system_->accLocation(left, top, width, height, child);
+    }
+    HRESULT STDMETHODCALLTYPE accNavigate(long direction, VARIANT start, VARIANT* end) override {
+        return system_->accNavigate(direction, start, end);
+    }
+    HRESULT STDMETHODCALLTYPE accHitTest(long left, long top, VARIANT* child) override {
+        return system_->accHitTest(left, top, child);
+    }
+    HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) override {
+        return system_->accDoDefaultAction(child);
+    }
+    HRESULT STDMETHODCALLTYPE put_accName(VARIANT child, BSTR name) override {
+        return system_->put_accName(child, name);
+    }
+    HRESULT STDMETHODCALLTYPE put_accValue(VARIANT child, BSTR value) override {
+        return system_->put_accValue(child, value);
+    }
+
+  private:
+    ~NamedAccessible() { system_->Release(); }
+
+    IAccessible* system_; // one reference, ours
+    std::wstring name_;
+    LONG references_ = 1;
+};
+
+#pragma GCC diagnostic pop
+
+} // namespace
+
+AccessibleName::AccessibleName(Application& application, HWND window, std::string name)
+    : window_(window), name_(std::move(name)),
+      subclass_(application, window, [this](UINT message, WPARAM wParam, LPARAM lParam) {
+          return message == WM_GETOBJECT ? Answer(wParam, lParam) : std::nullopt;
+      }) {}
+
+std::optional<LRESULT> AccessibleName::Answer(WPARAM flags, LPARAM objectId) {
+    if (static_cast<LONG>(objectId) != OBJID_CLIENT) return std::nullopt;
+    // A screen reader's question must never end in an error box: whatever
+    // fails here leaves the answer to the system.
+    try {
+        static const auto initialize =
+            SystemFunction<decltype(&CoInitializeEx)>("ole32.dll", "CoInitializeEx");
+        static const auto standardObject = SystemFunction<decltype(&CreateStdAccessibleObject)>(
+            "oleacc.dll", "CreateStdAccessibleObject");
+        static const auto resultFromObject =
+            SystemFunction<decltype(&LresultFromObject)>("oleacc.dll", "LresultFromObject");
+        if (!comReady_) comReady_ = SUCCEEDED(initialize(nullptr, COINIT_APARTMENTTHREADED));
+        IAccessible* system = nullptr;
+        if (FAILED(standardObject(window_, OBJID_CLIENT, IID_IAccessible,
+                                  reinterpret_cast<void**>(&system))))
+            return std::nullopt;
+        auto* named = new NamedAccessible(system, WideFromAnsi(name_));
+        const LRESULT result = resultFromObject(IID_IAccessible, flags, named);
+        named->Release(); // the result holds its own reference
+        if (FAILED(static_cast<HRESULT>(result))) return std::nullopt;
+        return result;
+    } catch (...) {
+        return std::nullopt;
+    }
+}
+
+} // namespace tarnwick::forms
