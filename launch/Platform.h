@@ -32,9 +32,12 @@ class Platform {
 
     // The whole file as bytes. Raises IoError.
     virtual std::string ReadFile(const std::string& path) = 0;
-    // Creates or truncates the file and writes the bytes. Raises IoError.
+    // Creates or truncates the file, writes the bytes and has them on the disk
+    // before it returns, so that a rename after it never outlives the data on
+    // a power cut. Raises IoError.
     virtual void WriteFile(const std::string& path, std::string_view bytes) = 0;
-    // Moves a file over another, replacing it. Raises IoError.
+    // Moves a file over another, replacing it, on the disk before it returns.
+    // Raises IoError.
     virtual void MoveReplacing(const std::string& from, const std::string& to) = 0;
     // Deletes a file. Raises IoError.
     virtual void RemoveFile(const std::string& path) = 0;

@@ -177,11 +177,13 @@ void Win32Platform::WriteFile(const std::string& path, std::string_view bytes) {
         if (!::WriteFile(file.get(), bytes.data(), size, &written, nullptr)) throw LastError();
         bytes.remove_prefix(written);
     }
+    if (!FlushFileBuffers(file.get())) throw LastError();
     file.Close();
 }
 
 void Win32Platform::MoveReplacing(const std::string& from, const std::string& to) {
-    if (!MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING)) throw LastError();
+    if (!MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        throw LastError();
 }
 
 void Win32Platform::RemoveFile(const std::string& path) {
