@@ -1,6 +1,7 @@
 #include "FileSetReplacement.h"
 
 #include "LaunchErrors.h"
+#include "PathRules.h"
 
 #include <optional>
 #include <stdexcept>
@@ -12,13 +13,8 @@ namespace {
 // One file of the set, and where its earlier and new versions are now.
 struct Slot {
     Slot(const std::string& folder, std::string_view bareName)
-        : name(bareName), path(Join(folder, name)), newPath(path + std::string(kNewFileSuffix)),
+        : name(bareName), path(InFolder(folder, name)), newPath(path + std::string(kNewFileSuffix)),
           earlierPath(path + std::string(kEarlierFileSuffix)) {}
-
-    static std::string Join(const std::string& folder, const std::string& name) {
-        if (folder.empty() || folder.back() == '\\' || folder.back() == '/') return folder + name;
-        return folder + "\\" + name;
-    }
 
     std::string name;
     std::string path;

@@ -1,5 +1,7 @@
 #include "GameDataLists.h"
 
+#include "LaunchFileNames.h"
+
 namespace tarnwick {
 
 IwadList RescanIwads(Platform& platform, GameDataLists& lists, const std::string& wadDir) {
@@ -18,6 +20,13 @@ IwadList RescanGameData(Platform& platform, GameDataLists& lists, const LaunchFo
     IwadList iwads = RescanIwads(platform, lists, folders.WadDir);
     RescanResourceCandidates(platform, lists, folders);
     return iwads;
+}
+
+IwadList SetWadDir(Platform& platform, GameDataLists& lists, LaunchFolders& folders,
+                   std::string wadDir) {
+    folders.WadDir = std::move(wadDir);
+    platform.SetEnvironment(std::string(kWadDirVariable), folders.WadDir);
+    return RescanGameData(platform, lists, folders);
 }
 
 } // namespace tarnwick

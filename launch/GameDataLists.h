@@ -33,4 +33,10 @@ void RescanResourceCandidates(Platform& platform, GameDataLists& lists,
 // Both of the above; returns what the IWAD list now holds.
 IwadList RescanGameData(Platform& platform, GameDataLists& lists, const LaunchFolders& folders);
 
+// Makes wadDir the WAD directory and the process's DOOMWADDIR, as the WAD
+// directory dialog's OK and the saved batch file do, then rescans both lists;
+// returns what the IWAD list now holds.
+IwadList SetWadDir(Platform& platform, GameDataLists& lists, LaunchFolders& folders,
+                   std::string wadDir);
+
 } // namespace tarnwick

@@ -17,10 +17,13 @@ std::string UpperAsciiLetters(std::string_view name) {
     return upper;
 }
 
-constexpr std::array<std::string_view, 4> kResourcePatterns{"\\*.wad", "\\*.pk3", "\\*.deh",
-                                                            "\\*.bex"};
+constexpr std::array<std::string_view, 4> kResourcePatterns{"*.wad", "*.pk3", "*.deh", "*.bex"};
 
 } // namespace
+
+bool FileInCurrentOrWadDir(Platform& platform, const std::string& wadDir, const std::string& name) {
+    return platform.FileExists(name) || platform.FileExists(InFolder(wadDir, name));
+}
 
 std::string ReadWadDirFromEnvironment(Platform& platform) {
     return platform.GetEnvironment(std::string(kWadDirVariable));
@@ -39,7 +42,7 @@ IwadList ScanIwads(Platform& platform, const std::string& wadDir) {
     };
     platform.ListMatches("*.wad", markFound);
     // An empty WAD directory makes this "\*.wad": the root of the current drive.
-    platform.ListMatches(wadDir + "\\*.wad", markFound);
+    platform.ListMatches(InFolder(wadDir, "*.wad"), markFound);
 
     IwadList list;
     for (std::size_t i = 0; i < IwadCatalogue.size(); ++i)
@@ -59,7 +62,7 @@ std::vector<std::string> ScanResourceCandidates(Platform& platform, const std::s
     };
     for (const std::string* folder : {&startDir, &wadDir})
         for (std::string_view pattern : kResourcePatterns)
-            platform.ListMatches(*folder + std::string(pattern), append);
+            platform.ListMatches(InFolder(*folder, pattern), append);
     return names;
 }
 

@@ -16,6 +16,11 @@ struct IwadList {
     int selected = 0;
 };
 
+// Whether the name (bare, relative or full) is a file of the current
+// directory or of the WAD directory: where the saved IWAD is looked for, and
+// a resource file typed for Add.
+bool FileInCurrentOrWadDir(Platform& platform, const std::string& wadDir, const std::string& name);
+
 // The value of DOOMWADDIR; empty when it is unset or empty.
 std::string ReadWadDirFromEnvironment(Platform& platform);
 

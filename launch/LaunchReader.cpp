@@ -89,8 +89,9 @@ class LaunchFileReader {
 
         wadDir_ = ParseSetLine(lines.Next().value_or(std::string()));
         AskAboutUnusableWadDir();
-        platform_.SetEnvironment(std::string(kWadDirVariable), wadDir_);
-        Rescan();
+        const IwadList iwads = SetWadDir(platform_, actions_, folders_, wadDir_);
+        if (static_cast<std::size_t>(iwads.selected) < iwads.titles.size())
+            settings_.iwad = iwads.titles[static_cast<std::size_t>(iwads.selected)];
 
         const RunLine run = ParseRunLine(lines.Next().value_or(std::string()));
         settings_.sourcePort = SourcePortOf(run.executable);
@@ -108,12 +109,6 @@ class LaunchFileReader {
         if (problem && actions_.AskForNewWadDir(*problem + "\nDo you want to enter a new WAD "
                                                            "directory?") == WadDirAnswer::Yes)
             actions_.ShowWadDirDialog();
-    }
-
-    void Rescan() {
-        const IwadList iwads = RescanGameData(platform_, actions_, folders_);
-        if (static_cast<std::size_t>(iwads.selected) < iwads.titles.size())
-            settings_.iwad = iwads.titles[static_cast<std::size_t>(iwads.selected)];
     }
 
     // The console script's name when the response file gives one that exists.
@@ -175,7 +170,7 @@ class LaunchFileReader {
     }
 
     void ReadIwad(const std::string& name) {
-        if (platform_.FileExists(name) || platform_.FileExists(wadDir_ + "\\" + name)) {
+        if (FileInCurrentOrWadDir(platform_, wadDir_, name)) {
             TakeCustomIwad(name);
             return;
         }

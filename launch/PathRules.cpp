@@ -21,6 +21,13 @@ std::optional<std::string> Problem(std::string_view what, std::string_view path,
 
 } // namespace
 
+std::string InFolder(std::string_view folder, std::string_view name) {
+    std::string path(folder);
+    if (path.empty() || (path.back() != '\\' && path.back() != '/')) path += '\\';
+    path += name;
+    return path;
+}
+
 bool HasLostCharacter(std::string_view path) {
     if (path.starts_with(kLongPathPrefix)) path.remove_prefix(kLongPathPrefix.size());
     return path.find('?') != std::string_view::npos;

@@ -17,6 +17,12 @@ inline constexpr std::size_t kLongestPath = 259;
 // Windows asks of a folder it creates (MAX_PATH - 12).
 inline constexpr std::size_t kLongestFolder = kLongestPath - 12;
 
+// A name in a folder, as the scans, the reader, Add and the launch files form
+// it: the folder as stored, one "\", the name. A folder that ends in a
+// separator gets no second one; the empty folder gives "\name", the root of
+// the current drive.
+std::string InFolder(std::string_view folder, std::string_view name);
+
 // Whether a character of the path was lost on its way in: the system hands a
 // character that the ANSI code page lacks over as "?", which no Windows name
 // holds. The "\\?\" prefix of the system's long-path form is not such a loss.

@@ -64,9 +64,7 @@ void TfrmDirSetup::btnChWadDirClick() {
 void TfrmDirSetup::btnOkClick() {
     // Taken as typed: an empty text or a missing folder is accepted.
     RefuseUnusableFolder(leWADDIR.Text());
-    folders_.WadDir = leWADDIR.Text();
-    platform_.SetEnvironment("DOOMWADDIR", folders_.WadDir);
-    RescanGameData(platform_, lists_, folders_);
+    SetWadDir(platform_, lists_, folders_, leWADDIR.Text());
 }
 
 void TfrmDirSetup::btnCancelClick() { RescanIwads(platform_, lists_, folders_.WadDir); }

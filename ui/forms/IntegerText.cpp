@@ -4,7 +4,7 @@
 
 namespace tarnwick::forms {
 
-std::optional<int> ParseInteger(std::string_view text) {
+std::optional<int> ParseTypedInteger(std::string_view text) {
     while (!text.empty() && text.front() == ' ')
         text.remove_prefix(1);
     if (!text.empty() && text.front() == '+') {

@@ -8,6 +8,6 @@ namespace tarnwick::forms {
 
 // Leading blanks, an optional sign and decimal digits that fit 32 bits;
 // anything else is not an integer.
-std::optional<int> ParseInteger(std::string_view text);
+std::optional<int> ParseTypedInteger(std::string_view text);
 
 } // namespace tarnwick::forms

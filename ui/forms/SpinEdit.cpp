@@ -54,7 +54,7 @@ void SpinEdit::FitArrowsInside() {
 }
 
 int SpinEdit::Value() const {
-    const std::optional<int> typed = ParseInteger(Text());
+    const std::optional<int> typed = ParseTypedInteger(Text());
     return typed ? std::clamp(*typed, range_.min, range_.max) : range_.min;
 }
 

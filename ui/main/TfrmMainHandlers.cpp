@@ -123,8 +123,8 @@ bool TfrmMain::cbPWADSKeyDown(WORD key) {
 void TfrmMain::btnPwadsClick() {
     const std::string name = cbPWADS.Text();
     if (HasLostCharacter(name)) throw UnusablePathError(*FilePathProblem("The file", name));
-    const std::string inWadDir = folders_.WadDir + "\\" + name;
-    if (platform_.FileExists(inWadDir) || platform_.FileExists(name)) {
+    const std::string inWadDir = InFolder(folders_.WadDir, name);
+    if (FileInCurrentOrWadDir(platform_, folders_.WadDir, name)) {
         lbPwads.Add(name);
     } else if (!name.empty() && inWadDir.size() > kLongestPath) {
         // The system cannot look there: say so rather than pass over it.
