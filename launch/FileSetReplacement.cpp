@@ -3,6 +3,7 @@
 #include "LaunchErrors.h"
 #include "PathRules.h"
 
+#include <algorithm>
 #include <optional>
 #include <stdexcept>
 #include <vector>
@@ -149,6 +150,62 @@ void RemoveFileSet(Platform& platform, const std::string& folder,
         RethrowWith(PutBack(platform, folder, slots));
     }
     DeleteSetAside(platform, folder, slots, "The files are removed");
+}
+
+Recovery RecoverFileSet(Platform& platform, const std::string& folder,
+                        std::span<const std::string_view> names) {
+    struct Found {
+        Slot slot;
+        bool isNew, isAside, inPlace;
+    };
+    std::vector<Found> found;
+    bool anyNew = false;
+    bool anyAside = false;
+    for (std::string_view name : names) {
+        Slot slot(folder, name);
+        const bool isNew = platform.FileExists(slot.newPath);
+        const bool isAside = platform.FileExists(slot.earlierPath);
+        const bool inPlace = platform.FileExists(slot.path);
+        anyNew = anyNew || isNew;
+        anyAside = anyAside || isAside;
+        found.push_back({std::move(slot), isNew, isAside, inPlace});
+    }
+    if (!anyNew && !anyAside) return Recovery::None;
+
+    // The new files are written in order, then moved in in the same order:
+    // until the first move they are a leading run of the names, after it a
+    // trailing one.
+    bool leadingRun = true;
+    for (std::size_t i = 1; i < found.size(); ++i)
+        if (found[i].isNew && !found[i - 1].isNew) leadingRun = false;
+    const bool movesBegan = anyAside || !leadingRun;
+    // A removal sets every file aside, then deletes them; one cut short
+    // while it set them aside has some in place and some aside without.
+    const auto anyOf = [&found](auto test) {
+        return std::any_of(found.begin(), found.end(), test);
+    };
+    const bool removalCut = !anyNew &&
+                            anyOf([](const Found& f) { return f.isAside && !f.inPlace; }) &&
+                            anyOf([](const Found& f) { return f.inPlace; });
+
+    if (anyNew && !movesBegan) {
+        for (const Found& f : found)
+            if (f.isNew) platform.RemoveFile(f.slot.newPath);
+        return Recovery::EarlierSetKept;
+    }
+    if (removalCut) {
+        for (const Found& f : found)
+            if (f.isAside) platform.MoveReplacing(f.slot.earlierPath, f.slot.path);
+        return Recovery::EarlierSetKept;
+    }
+    for (const Found& f : found) {
+        if (!f.isNew) continue;
+        if (f.inPlace && !f.isAside) platform.MoveReplacing(f.slot.path, f.slot.earlierPath);
+        platform.MoveReplacing(f.slot.newPath, f.slot.path);
+    }
+    for (const Found& f : found)
+        if (platform.FileExists(f.slot.earlierPath)) platform.RemoveFile(f.slot.earlierPath);
+    return Recovery::NewSetKept;
 }
 
 } // namespace tarnwick

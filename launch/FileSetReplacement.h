@@ -34,4 +34,20 @@ void ReplaceFileSet(Platform& platform, const std::string& folder, std::span<con
 void RemoveFileSet(Platform& platform, const std::string& folder,
                    std::span<const std::string_view> names);
 
+enum class Recovery {
+    None,           // nothing was left over
+    NewSetKept,     // the new set was complete: it is in place, the rest gone
+    EarlierSetKept, // the new set was not: the earlier one is back in place
+};
+
+// Resolves what a ReplaceFileSet or RemoveFileSet cut short by a crash left
+// in the folder (names in the order ReplaceFileSet was given them). New files
+// are on the disk before the first rename, so a set whose renames began is
+// complete and is finished; one whose renames had not begun gives way to the
+// earlier set. A removal that had set every file aside is finished; one cut
+// short before that puts them back. Afterwards no file with either suffix is
+// left. Raises IoError.
+Recovery RecoverFileSet(Platform& platform, const std::string& folder,
+                        std::span<const std::string_view> names);
+
 } // namespace tarnwick

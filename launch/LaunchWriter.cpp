@@ -236,12 +236,17 @@ void WriteLaunchFiles(Platform& platform, const LaunchSettings& settings, const 
                           FormatLaunchFiles(settings, wadDir, [&platform](const std::string& name) {
                               return platform.FileExists(name);
                           }));
-    const std::array<NewFile, 3> files{{
-        {kResponseFileName, set.responseFile},
-        {kConsoleScriptName, set.consoleScript},
-        {kBatchFileName, set.batchFile},
+    const std::array<NewFile, kLaunchFilesInSaveOrder.size()> files{{
+        {kLaunchFilesInSaveOrder[0], set.responseFile},
+        {kLaunchFilesInSaveOrder[1], set.consoleScript},
+        {kLaunchFilesInSaveOrder[2], set.batchFile},
     }};
+    RecoverLaunchFiles(platform, startDir);
     ReplaceFileSet(platform, startDir, files);
+}
+
+Recovery RecoverLaunchFiles(Platform& platform, const std::string& startDir) {
+    return RecoverFileSet(platform, startDir, kLaunchFilesInSaveOrder);
 }
 
 void StartLaunchFiles(Platform& platform) { platform.StartHidden(std::string(kBatchFileName)); }
@@ -250,6 +255,7 @@ void DeleteLaunchFiles(Platform& platform, const std::string& startDir) {
     // By full path: a file dialog may have moved the current directory away.
     constexpr std::array<std::string_view, 3> names{kConsoleScriptName, kResponseFileName,
                                                     kBatchFileName};
+    RecoverLaunchFiles(platform, startDir);
     RemoveFileSet(platform, startDir, names);
 }
 

@@ -1,6 +1,7 @@
 // Writing the launch file set, starting it, and removing it.
 #pragma once
 
+#include "FileSetReplacement.h"
 #include "LaunchSettings.h"
 #include "Platform.h"
 
@@ -45,6 +46,10 @@ LaunchFileSet EncodeLaunchFiles(Platform& platform, const LaunchSettings& settin
 // files are put back and IoError is raised.
 void WriteLaunchFiles(Platform& platform, const LaunchSettings& settings, const std::string& wadDir,
                       const std::string& startDir);
+
+// Resolves what a save or a Reset cut short by a crash left in startDir
+// (RecoverFileSet); Save and Reset do it first. Raises IoError.
+Recovery RecoverLaunchFiles(Platform& platform, const std::string& startDir);
 
 // Starts qorvex.bat of the current directory with no visible window; Run
 // calls it right after WriteLaunchFiles, which made the start folder current.

@@ -263,6 +263,9 @@ bool SameLaunchFiles(const Folder& a, const Folder& b) {
 // one (none after Reset), and nothing but what the error names. Always: until
 // the new set is complete no earlier file is lost, and the error names every
 // file that is not as it was, or not as the completed operation leaves it.
+// With the disk gone it is as if the system stopped there: when it is back,
+// the recovery of the next start leaves the one set or the other, whole, and
+// says so when it is the earlier one.
 TEST(FileSetReplacement, AFailureAtAnyStepLosesNothingAndHidesNothing) {
     Win32Platform real;
     TempFolder start;
@@ -344,6 +347,14 @@ TEST(FileSetReplacement, AFailureAtAnyStepLosesNothingAndHidesNothing) {
                             << error;
                     }
                 }
+
+                const Recovery recovery = RecoverLaunchFiles(real, start.path());
+                const Folder recovered = FilesOf(start);
+                EXPECT_TRUE(recovered == operation.before || recovered == operation.after)
+                    << "a mixed set after the recovery";
+                EXPECT_EQ(recovery == Recovery::None, recovered == result);
+                EXPECT_EQ(recovery == Recovery::EarlierSetKept,
+                          recovered == operation.before && result != operation.before);
             }
             EXPECT_GT(failAt, 1) << operation.what << ": no operation failed";
         }
