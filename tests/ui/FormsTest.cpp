@@ -256,6 +256,48 @@ TEST_F(FormsTest, SubclassesSeeMessagesNewestFirstAndLeaveInAnyOrder) {
         DestroyWindow(other);
     }
     EXPECT_EQ(prompts->messages.size(), 1u);
+
+    // As Wine's own subclass tests do it: a handler sends to its window again
+    // (nested), ends the subclass below it and its own, or destroys the window;
+    // the window and the rest of the chain go on, and nothing freed is read
+    // (the test runs with the heap checked).
+    const HWND target = CreateWindowExA(0, "EDIT", "", WS_CHILD, 0, 0, 10, 10, main.Handle(),
+                                        nullptr, nullptr, nullptr);
+    std::optional<WindowSubclass> below;
+    std::optional<WindowSubclass> self;
+    int belowSeen = 0;
+    int depth = 0;
+    below.emplace(app, target, [&](UINT message, WPARAM, LPARAM) {
+        if (message == WM_SETTEXT) ++belowSeen;
+        return std::optional<LRESULT>{};
+    });
+    self.emplace(app, target, [&](UINT message, WPARAM, LPARAM) -> std::optional<LRESULT> {
+        if (message == WM_USER + 1 && depth++ < 3) SendMessageA(target, WM_USER + 1, 0, 0);
+        if (message == WM_USER + 2) {
+            below.reset();
+            self.reset();
+            SetWindowTextA(target, "inside"); // on its way past both
+        }
+        return std::nullopt;
+    });
+    SendMessageA(target, WM_USER + 1, 0, 0);
+    EXPECT_EQ(depth, 4);
+    SendMessageA(target, WM_USER + 2, 0, 0);
+    EXPECT_EQ(belowSeen, 0);
+    SetWindowTextA(target, "after");
+    EXPECT_EQ(belowSeen, 0) << "an ended subclass still sees messages";
+    char text[16] = "";
+    GetWindowTextA(target, text, sizeof text);
+    EXPECT_STREQ(text, "after");
+    std::optional<WindowSubclass> destroyer;
+    destroyer.emplace(app, target, [&](UINT message, WPARAM, LPARAM) {
+        if (message == WM_USER + 3) DestroyWindow(target);
+        return std::optional<LRESULT>{};
+    });
+    SendMessageA(target, WM_USER + 3, 0, 0);
+    EXPECT_FALSE(IsWindow(target));
+    destroyer.reset();
+    EXPECT_EQ(prompts->messages.size(), 1u);
 }
 
 TEST_F(FormsTest, ActivationIsRaisedOncePerShowing) {

@@ -1,6 +1,8 @@
 // Sees a control's own messages before the control does, for as long as the
 // object lives. Exceptions from the handler go to the application's error box.
-// A window may carry several, each passing on what it does not answer.
+// A window may carry several, each passing on what it does not answer, and
+// they may be removed in any order; a handler may even remove its own
+// subclass or destroy its window.
 #pragma once
 
 #include "ProcedureThunk.h"
@@ -18,7 +20,6 @@ class Application;
 class WindowSubclass {
   public:
     // Returns a result to answer the message itself, or nothing to pass it on.
-    // A handler never ends its own subclass.
     using Handler = std::function<std::optional<LRESULT>(UINT, WPARAM, LPARAM)>;
 
     WindowSubclass(Application& application, HWND window, Handler handler);
@@ -30,22 +31,28 @@ class WindowSubclass {
     LRESULT CallNext(UINT message, WPARAM wParam, LPARAM lParam) const;
 
   private:
-    // What the window's procedure needs; it outlives the object when another
-    // subclass still sits above this one (see the destructor).
+    // What the window's procedure needs. It outlives the object while a
+    // message is still in its procedure, and while another subclass that came
+    // later still calls it; it frees itself when nothing can call it any more.
     struct Link {
         Application& application;
         HWND window;  // none once the window is gone
         bool unicode; // the window's character set, which a subclass keeps
-        WNDPROC next;
-        Handler handler; // none once the object is gone
+        WNDPROC next = nullptr;
+        Handler handler;
+        std::unique_ptr<ProcedureThunk> thunk;
+        int calls = 0;          // messages in its procedure now, nested ones too
+        bool ownerGone = false; // the object is destroyed
 
         LRESULT CallNext(HWND to, UINT message, WPARAM wParam, LPARAM lParam) const;
+        // Once its owner is gone and no message is in its procedure: leaves
+        // the chain and frees itself where it can, else only passes on.
+        static void Release(Link* link);
     };
 
     static LRESULT CALLBACK Procedure(HWND link, UINT message, WPARAM wParam, LPARAM lParam);
 
-    std::unique_ptr<Link> link_;
-    std::unique_ptr<ProcedureThunk> thunk_;
+    Link* link_; // see Link
 };
 
 } // namespace tarnwick::forms
