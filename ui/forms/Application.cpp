@@ -11,7 +11,7 @@
 namespace tarnwick::forms {
 
 Application::Application(std::string title)
-    : title_(std::move(title)), window_(title_,
+    : title_(std::move(title)), window_(*this, title_,
                                         [this] {
                                             if (Form* main = MainForm()) main->Close();
                                         }),

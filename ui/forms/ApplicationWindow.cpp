@@ -1,5 +1,7 @@
 #include "ApplicationWindow.h"
 
+#include "Application.h"
+
 #include "ThreadWindows.h"
 #include "Win32Error.h"
 #include "WindowClass.h"
@@ -19,8 +21,9 @@ void RegisterApplicationClass(WNDPROC windowProc) {
 
 } // namespace
 
-ApplicationWindow::ApplicationWindow(const std::string& title, std::function<void()> onClose)
-    : onClose_(std::move(onClose)) {
+ApplicationWindow::ApplicationWindow(Application& application, const std::string& title,
+                                     std::function<void()> onClose)
+    : application_(application), onClose_(std::move(onClose)) {
     RegisterApplicationClass(WindowProc);
     // No size, in the middle of the screen: minimizing and restoring are
     // animated from there.
@@ -54,7 +57,8 @@ LRESULT CALLBACK ApplicationWindow::WindowProc(HWND window, UINT message, WPARAM
     }
     auto* self = reinterpret_cast<ApplicationWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
     if (!self) return DefWindowProcA(window, message, wParam, lParam);
-    return self->HandleMessage(message, wParam, lParam);
+    return self->application_.Guarded([&] { return self->HandleMessage(message, wParam, lParam); },
+                                      LRESULT{0});
 }
 
 LRESULT ApplicationWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -13,10 +13,14 @@
 
 namespace tarnwick::forms {
 
+class Application;
+
 class ApplicationWindow {
   public:
     // onClose: what closing from the taskbar does (closing the main form).
-    ApplicationWindow(const std::string& title, std::function<void()> onClose);
+    // Its messages go through the application's guard.
+    ApplicationWindow(Application& application, const std::string& title,
+                      std::function<void()> onClose);
     ApplicationWindow(const ApplicationWindow&) = delete;
     ApplicationWindow& operator=(const ApplicationWindow&) = delete;
     ~ApplicationWindow();
@@ -36,6 +40,7 @@ class ApplicationWindow {
     // window is open.
     HWND WindowInFront() const;
 
+    Application& application_;
     std::function<void()> onClose_;
     HWND window_ = nullptr;
 };

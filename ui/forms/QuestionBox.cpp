@@ -1,5 +1,6 @@
 #include "QuestionBox.h"
 
+#include "Application.h"
 #include "WindowSubclass.h"
 
 #include <optional>
@@ -41,20 +42,27 @@ struct Watch {
 };
 thread_local Watch* watch = nullptr;
 
+void WatchActivation(HWND box) {
+    char className[16] = "";
+    GetClassNameA(box, className, sizeof className);
+    if (lstrcmpA(className, "#32770") != 0) return;
+    watch->subclass.emplace(*watch->application, box, [box](UINT message, WPARAM command, LPARAM) {
+        return QuestionMessage(box, message, command);
+    });
+    EnableMenuItem(GetSystemMenu(box, FALSE), SC_CLOSE, MF_BYCOMMAND | MF_ENABLED);
+}
+
+// A hook is called by Windows: an error goes to the error box, never
+// through the system's frames, and the next hook is called all the same.
 LRESULT CALLBACK WatchForTheBox(int code, WPARAM wParam, LPARAM lParam) {
     const HHOOK hook = watch->hook;
-    if (code == HCBT_ACTIVATE && !watch->subclass) {
-        const HWND box = reinterpret_cast<HWND>(wParam);
-        char className[16] = "";
-        GetClassNameA(box, className, sizeof className);
-        if (lstrcmpA(className, "#32770") == 0) {
-            watch->subclass.emplace(*watch->application, box,
-                                    [box](UINT message, WPARAM command, LPARAM) {
-                                        return QuestionMessage(box, message, command);
-                                    });
-            EnableMenuItem(GetSystemMenu(box, FALSE), SC_CLOSE, MF_BYCOMMAND | MF_ENABLED);
-        }
-    }
+    if (code == HCBT_ACTIVATE && !watch->subclass)
+        watch->application->Guarded(
+            [&] {
+                WatchActivation(reinterpret_cast<HWND>(wParam));
+                return true;
+            },
+            false);
     return CallNextHookEx(hook, code, wParam, lParam);
 }
 
