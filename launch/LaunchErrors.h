@@ -2,24 +2,12 @@
 // messages.
 #pragma once
 
-#include <cstdint>
+#include "SystemError.h"
+
 #include <stdexcept>
 #include <string>
 
 namespace tarnwick {
-
-// A failed operation of the operating system (a file, a folder, a process, a
-// window), with the system's error code and its own message text: the one
-// error type for such failures, in the launch logic and the windows alike.
-class IoError : public std::runtime_error {
-  public:
-    IoError(std::uint32_t code, const std::string& systemMessage)
-        : std::runtime_error(systemMessage), code_(code) {}
-    std::uint32_t code() const noexcept { return code_; }
-
-  private:
-    std::uint32_t code_;
-};
 
 // A text read back from a launch file that is not the number its line needs.
 class ConversionError : public std::runtime_error {

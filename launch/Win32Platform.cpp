@@ -1,5 +1,7 @@
 #include "Win32Platform.h"
 
+#include "AnsiText.h"
+
 #include <windows.h>
 
 #include <utility>
@@ -57,64 +59,12 @@ UINT CodePageOf(TextEncoding encoding) {
     return CP_ACP;
 }
 
-std::wstring WideFrom(std::string_view text, UINT codePage) {
-    if (text.empty()) return {};
-    const int size = static_cast<int>(text.size());
-    const int length = MultiByteToWideChar(codePage, 0, text.data(), size, nullptr, 0);
-    if (length == 0) throw LastError();
-    std::wstring wide(static_cast<std::size_t>(length), L'\0');
-    MultiByteToWideChar(codePage, 0, text.data(), size, wide.data(), length);
-    return wide;
-}
-
-// Without best fit: a character the code page lacks becomes its default
-// character and sets lost, rather than turning into a look-alike.
-std::string NarrowFrom(std::wstring_view wide, UINT codePage, bool& lost) {
-    lost = false;
-    if (wide.empty()) return {};
-    const int size = static_cast<int>(wide.size());
-    const DWORD flags = codePage == CP_UTF8 ? 0 : WC_NO_BEST_FIT_CHARS;
-    BOOL usedDefault = FALSE;
-    BOOL* usedDefaultAnswer = codePage == CP_UTF8 ? nullptr : &usedDefault;
-    const int length = WideCharToMultiByte(codePage, flags, wide.data(), size, nullptr, 0, nullptr,
-                                           usedDefaultAnswer);
-    if (length == 0) throw LastError();
-    std::string text(static_cast<std::size_t>(length), '\0');
-    WideCharToMultiByte(codePage, flags, wide.data(), size, text.data(), length, nullptr,
-                        usedDefaultAnswer);
-    lost = usedDefault != FALSE;
-    return text;
-}
-
 // WinExec reports failures as small numbers, most of them system error codes.
 std::uint32_t WinExecErrorCode(UINT result) {
     return result == 0 ? ERROR_NOT_ENOUGH_MEMORY : static_cast<std::uint32_t>(result);
 }
 
 } // namespace
-
-std::string SystemMessage(std::uint32_t code) {
-    char* buffer = nullptr;
-    const DWORD length = FormatMessageA(
-        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-        nullptr, code, 0, reinterpret_cast<char*>(&buffer), 0, nullptr);
-    std::string message;
-    if (length != 0 && buffer != nullptr) message.assign(buffer, length);
-    if (buffer != nullptr) LocalFree(buffer);
-    while (!message.empty() && (message.back() == '\n' || message.back() == '\r'))
-        message.pop_back();
-    if (message.empty()) message = "System error " + std::to_string(code);
-    return message;
-}
-
-IoError SystemError(std::uint32_t code) { return IoError(code, SystemMessage(code)); }
-
-std::string AnsiFromWide(std::wstring_view text) {
-    bool lost = false;
-    return NarrowFrom(text, CP_ACP, lost);
-}
-
-std::wstring WideFromAnsi(std::string_view text) { return WideFrom(text, CP_ACP); }
 
 // Names that come in from the system are read wide and narrowed here, so
 // that a character the ANSI code page lacks shows as "?" on every Windows
@@ -212,7 +162,7 @@ void Win32Platform::SetEnvironment(const std::string& name, const std::string& v
 std::optional<std::string> Win32Platform::FromAnsi(std::string_view text, TextEncoding to) {
     if (to == TextEncoding::Ansi) return std::string(text);
     bool lost = false;
-    std::string converted = NarrowFrom(WideFrom(text, CP_ACP), CodePageOf(to), lost);
+    std::string converted = NarrowTo(WideFrom(text, CP_ACP), CodePageOf(to), lost);
     if (lost) return std::nullopt;
     return converted;
 }
@@ -220,7 +170,7 @@ std::optional<std::string> Win32Platform::FromAnsi(std::string_view text, TextEn
 std::string Win32Platform::ToAnsi(std::string_view text, TextEncoding from, bool& lost) {
     lost = false;
     if (from == TextEncoding::Ansi) return std::string(text);
-    return NarrowFrom(WideFrom(text, CodePageOf(from)), CP_ACP, lost);
+    return NarrowTo(WideFrom(text, CodePageOf(from)), CP_ACP, lost);
 }
 
 void Win32Platform::StartHidden(const std::string& commandLine) {

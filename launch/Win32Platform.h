@@ -1,26 +1,13 @@
 // The launch logic's seam, implemented with the Win32 API.
 #pragma once
 
-#include "LaunchErrors.h"
 #include "Platform.h"
+#include "Win32Error.h"
 
 #include <cstdint>
 #include <string_view>
 
 namespace tarnwick {
-
-// The system's message text for an error code, without the trailing line end.
-std::string SystemMessage(std::uint32_t code);
-
-// IoError for an error code, with the system's message text.
-IoError SystemError(std::uint32_t code);
-
-// A name from the system's wide functions as this program's ANSI text: "?"
-// for each character that the ANSI code page lacks (never a look-alike, which
-// could name another file), as the system's own 8-bit functions show it.
-std::string AnsiFromWide(std::wstring_view text);
-// ANSI text for the system's wide functions.
-std::wstring WideFromAnsi(std::string_view text);
 
 class Win32Platform final : public Platform {
   public:

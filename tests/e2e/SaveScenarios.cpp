@@ -6,7 +6,7 @@
 #include "RealInput.h"
 #include "RunningLauncher.h"
 #include "ScenarioFolders.h"
-#include "Win32Platform.h"
+#include "Win32Error.h"
 
 #include <gtest/gtest.h>
 

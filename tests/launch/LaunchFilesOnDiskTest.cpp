@@ -1,4 +1,5 @@
 // The launch files and the scans against real folders, files and cmd.
+#include "AnsiText.h"
 #include "GameDataScan.h"
 #include "LaunchErrors.h"
 #include "LaunchWriter.h"

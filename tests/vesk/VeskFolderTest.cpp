@@ -7,7 +7,7 @@
 #include "FolderTestTree.h"
 #include "ScriptedPrompts.h"
 #include "ShortenPath.h"
-#include "Win32Platform.h"
+#include "Win32Error.h"
 
 #include <shellapi.h>
 

@@ -10,8 +10,7 @@ namespace tarnwick::vesk {
 ShellFolder DesktopFolder() {
     IShellFolder* desktop = nullptr;
     HRESULT result = shell::GetDesktopFolder(&desktop);
-    if (FAILED(result) || desktop == nullptr)
-        throw forms::SystemFailure("SHGetDesktopFolder", static_cast<DWORD>(result));
+    if (FAILED(result) || desktop == nullptr) throw ComError(result, "SHGetDesktopFolder");
     return ShellFolder(desktop);
 }
 

@@ -1,12 +1,12 @@
 #include "VeskFolder.h"
 
+#include "AnsiText.h"
 #include "BuiltInCaptions.h"
 #include "FolderOnDisk.h"
 #include "NewFolderButtonLayout.h"
 #include "NewFolderPath.h"
 #include "ShortenPath.h"
 #include "Win32Error.h"
-#include "Win32Platform.h"
 
 #include "Application.h"
 #include "CentreOnScreen.h"
@@ -103,8 +103,7 @@ bool TVeskFolderDialog::Execute() {
     if (auto specialFolder = SpecialFolderOf(rootFolder_)) {
         ITEMIDLIST* items = nullptr;
         HRESULT result = shell::GetSpecialFolderLocation(owner, *specialFolder, &items);
-        if (FAILED(result))
-            throw forms::SystemFailure("SHGetSpecialFolderLocation", static_cast<DWORD>(result));
+        if (FAILED(result)) throw ComError(result, "SHGetSpecialFolderLocation");
         root.reset(items);
     }
 
@@ -215,7 +214,7 @@ void TVeskFolderDialog::CreateNewFolderButton() {
                               place.top, place.width, place.height, dialog_,
                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(kNewFolderButtonId)),
                               GetModuleHandleA(nullptr), nullptr);
-    if (button_ == nullptr) forms::ThrowLastError("New folder button");
+    if (button_ == nullptr) ThrowLastError("New folder button");
 
     // The program's font, as its forms have it.
     if (!buttonFont_) buttonFont_.emplace(forms::kUiFontFace, dpi.Scale(forms::kUiFontHeight));

@@ -1,7 +1,7 @@
 #include "AccessibleName.h"
 
+#include "AnsiText.h"
 #include "SystemFunction.h"
-#include "Win32Platform.h"
 
 #include <objbase.h>
 #include <oleacc.h>

@@ -1,10 +1,10 @@
 #include "ListBox.h"
 
+#include "AnsiText.h"
 #include "Form.h"
 #include "ItemAppender.h"
 #include "RedrawSuspension.h"
 #include "SystemFunction.h"
-#include "Win32Platform.h"
 
 #include <shellapi.h>
 

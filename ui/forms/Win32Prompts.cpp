@@ -1,10 +1,10 @@
 #include "Win32Prompts.h"
 
+#include "AnsiText.h"
 #include "FileDialogText.h"
 #include "InputBoxForm.h"
 #include "QuestionBox.h"
 #include "SystemFunction.h"
-#include "Win32Platform.h"
 
 #include <commdlg.h>
 
@@ -94,7 +94,8 @@ std::vector<std::string> Win32Prompts::ChooseFiles(HWND owner, const FileDialogR
     const BOOL confirmed = request.save ? saveDialog(&dialog) : openDialog(&dialog);
     if (!confirmed) {
         if (const DWORD error = dialogError())
-            throw std::runtime_error("The file dialog failed with error " + std::to_string(error));
+            throw IoError(error,
+                          "The file dialog failed with error " + std::to_string(error) + ".");
         return {};
     }
     std::vector<std::string> paths;
