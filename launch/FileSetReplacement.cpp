@@ -189,8 +189,10 @@ Recovery RecoverFileSet(Platform& platform, const std::string& folder,
                             anyOf([](const Found& f) { return f.inPlace; });
 
     if (anyNew && !movesBegan) {
-        for (const Found& f : found)
-            if (f.isNew) platform.RemoveFile(f.slot.newPath);
+        // Last first, so that what a cut-short recovery leaves is still a
+        // leading run.
+        for (auto f = found.rbegin(); f != found.rend(); ++f)
+            if (f->isNew) platform.RemoveFile(f->slot.newPath);
         return Recovery::EarlierSetKept;
     }
     if (removalCut) {

@@ -189,6 +189,8 @@ class FailingPlatform final : public Platform {
             throw SystemError(ERROR_DISK_FULL);
         }
         real_.WriteFile(path, bytes);
+        // Having the bytes on the disk is an operation of its own.
+        if (Fails()) throw SystemError(ERROR_WRITE_FAULT);
     }
     void MoveReplacing(const std::string& from, const std::string& to) override {
         FailHere();
@@ -349,6 +351,23 @@ TEST(FileSetReplacement, AFailureAtAnyStepLosesNothingAndHidesNothing) {
                     }
                 }
 
+                // The recovery may itself be cut short at any of its steps;
+                // the next one still ends in one whole set.
+                for (int recoveryFailsAt = 1;; ++recoveryFailsAt) {
+                    ASSERT_LT(recoveryFailsAt, 20) << "the recovery never succeeds";
+                    Restore(start, result);
+                    FailingPlatform failing(recoveryFailsAt, true);
+                    try {
+                        RecoverLaunchFiles(failing, start.path());
+                        break;
+                    } catch (const IoError&) {
+                        RecoverLaunchFiles(real, start.path());
+                        const Folder recovered = FilesOf(start);
+                        EXPECT_TRUE(recovered == operation.before || recovered == operation.after)
+                            << "a mixed set after a recovery cut at step " << recoveryFailsAt;
+                    }
+                }
+                Restore(start, result);
                 const Recovery recovery = RecoverLaunchFiles(real, start.path());
                 const Folder recovered = FilesOf(start);
                 EXPECT_TRUE(recovered == operation.before || recovered == operation.after)
