@@ -45,15 +45,10 @@ void Control::FitCaption(SIZE room, Growth growth, bool wraps) {
     const int width = place.right - place.left;
     const int height = place.bottom - place.top;
 
+    // Measured with the form's font, which every control gets when it is made.
     RECT needed{0, 0, std::max(width - roomWidth, 1), 0};
-    if (HDC dc = GetDC(window_)) {
-        const HGDIOBJ previous =
-            SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(window_, WM_GETFONT, 0, 0)));
-        DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &needed,
-                  DT_CALCRECT | DT_NOPREFIX | (wraps ? DT_WORDBREAK : DT_SINGLELINE));
-        SelectObject(dc, previous);
-        ReleaseDC(window_, dc);
-    }
+    DrawTextA(form_.TextCanvas(), text.c_str(), static_cast<int>(text.size()), &needed,
+              DT_CALCRECT | DT_NOPREFIX | (wraps ? DT_WORDBREAK : DT_SINGLELINE));
     const int fitWidth = std::max(width, static_cast<int>(needed.right) + roomWidth);
     const int fitHeight = std::max(height, static_cast<int>(needed.bottom) + roomHeight);
     if (fitWidth == width && fitHeight == height) return;

@@ -44,10 +44,11 @@ class Control {
     // How a control grows to fit its caption: to the right (left-aligned
     // text), or as much to either side (centred text).
     enum class Growth { Right, BothWays };
-    // Grows the control, never shrinks it, until its caption fits in the font
-    // it got: at another scale the system may give a face whose text is wider
-    // than the 96-dpi one scaled. room: what the control's own parts take
-    // beside the text (a check box's box, a button's edges), at 96 dpi.
+    // Grows the control, never shrinks it, until its caption fits in the
+    // form's font, which it gets when it is made: at another scale the system
+    // may give a face whose text is wider than the 96-dpi one scaled. room:
+    // what the control's own parts take beside the text (a check box's box, a
+    // button's edges), at 96 dpi.
     void FitCaption(SIZE room, Growth growth, bool wraps = false);
 
     struct WindowKind {

@@ -37,6 +37,14 @@ bool FontFamilyExists(const std::string& face) {
     return found;
 }
 
+FontCanvas::FontCanvas(HFONT font)
+    : dc_(CreateCompatibleDC(nullptr)), previous_(SelectObject(dc_, font)) {}
+
+FontCanvas::~FontCanvas() {
+    SelectObject(dc_, previous_);
+    DeleteDC(dc_);
+}
+
 SIZE TextExtent(HWND window, HFONT font, std::string_view text) {
     SIZE extent{};
     if (HDC dc = GetDC(window)) {

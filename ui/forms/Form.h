@@ -50,6 +50,8 @@ class Form : public Container {
     Application& App() const noexcept { return application_; }
     const Dpi& Resolution() const noexcept { return dpi_; }
     HFONT UiFont() const noexcept { return font_.Handle(); }
+    // A device context with the form's font, to measure the controls' texts.
+    HDC TextCanvas() const noexcept { return canvas_.Get(); }
 
     Form& OwnerForm() noexcept override { return *this; }
     Bounds Origin() const noexcept override { return {}; }
@@ -98,6 +100,7 @@ class Form : public Container {
     Application& application_;
     Dpi dpi_;
     Font font_;
+    FontCanvas canvas_;
     HWND window_ = nullptr;
     std::unordered_map<HWND, Control*> controls_;
     Button* defaultButton_ = nullptr;
