@@ -9,6 +9,7 @@
 #include "NumberText.h"
 #include "PathRules.h"
 #include "SettingsTables.h"
+#include "ShownValue.h"
 
 #include <algorithm>
 #include <array>
@@ -35,26 +36,6 @@ void AppendLine(std::string& text, std::string_view keyword, char value) {
 }
 
 bool Contains(std::string_view text, char c) { return text.find(c) != std::string_view::npos; }
-
-bool IsControlCharacter(char c) { return static_cast<unsigned char>(c) < 0x20; }
-
-// A value as the error box can show it: control characters as <hex>, and no
-// longer than a box can hold.
-std::string Shown(std::string_view value) {
-    constexpr std::size_t kLongest = 200;
-    constexpr char kHex[] = "0123456789ABCDEF";
-    std::string shown;
-    for (const char c : value.substr(0, kLongest)) {
-        if (!IsControlCharacter(c)) {
-            shown += c;
-            continue;
-        }
-        const auto byte = static_cast<unsigned char>(c);
-        shown += {'<', kHex[byte / 16], kHex[byte % 16], '>'};
-    }
-    if (value.size() > kLongest) shown += "...";
-    return shown;
-}
 
 bool IsKnownSourcePort(int sourcePort) { return sourcePort >= 0 && sourcePort < kCustomSourcePort; }
 
@@ -173,13 +154,13 @@ void RefuseUnsavableValues(const LaunchSettings& settings, const std::string& wa
         if (value.kind != Kind::Text && Contains(value.text, '"'))
             throw UnsavableValueError(std::string(value.field) +
                                       " holds a double quote, which no Windows path can hold:\n" +
-                                      Shown(value.text) + "\nNothing was saved.");
+                                      ShownValue(value.text) + "\nNothing was saved.");
         if (std::any_of(value.text.begin(), value.text.end(), IsControlCharacter))
             throw UnsavableValueError(
                 std::string(value.field) +
                 " holds a control character (shown as its code in angle brackets), "
                 "which no line of the launch files can hold:\n" +
-                Shown(value.text) + "\nNothing was saved.");
+                ShownValue(value.text) + "\nNothing was saved.");
         const std::optional<std::string> problem =
             value.kind == Kind::Folder ? FolderProblem(value.field, value.text)
             : value.kind == Kind::File ? FilePathProblem(value.field, value.text)
@@ -188,37 +169,26 @@ void RefuseUnsavableValues(const LaunchSettings& settings, const std::string& wa
     }
 }
 
-namespace {
-
-std::string Encoded(Platform& platform, std::string_view text, TextEncoding encoding) {
-    std::optional<std::string> encoded = platform.FromAnsi(text, encoding);
-    // The values were refused before when their characters have no form there.
-    if (!encoded) throw UnsavableValueError("A launch file cannot be written in its code page.");
-    return std::move(*encoded);
-}
-
-} // namespace
-
 LaunchFileSet EncodeLaunchFiles(Platform& platform, const LaunchSettings& settings,
                                 const std::string& wadDir, LaunchFileSet set) {
-    // cmd reads the batch file in the OEM code page: its two values must have
-    // a form there, or cmd would set another folder and run another program.
-    const std::pair<std::string_view, std::string> values[] = {
-        {"The WAD directory", wadDir},
-        {"The custom source port", Executable(settings)},
-    };
-    for (const auto& [field, text] : values)
-        if (!platform.FromAnsi(text, TextEncoding::Oem))
-            throw UnsavableValueError(
-                std::string(field) +
-                " holds a character that the batch file cannot carry: cmd reads it in the "
-                "system's console code page (OEM), which lacks that character:\n" +
-                Shown(text) + "\nChoose a folder or a file whose name has no such character." +
-                "\nNothing was saved.");
+    // cmd reads the batch file in the OEM code page: a value without a form
+    // there would make cmd set another folder or run another program.
+    std::optional<std::string> batchFile = platform.FromAnsi(set.batchFile, TextEncoding::Oem);
+    if (!batchFile) {
+        const bool folder = !platform.FromAnsi(wadDir, TextEncoding::Oem);
+        throw UnsavableValueError(
+            std::string(folder ? "The WAD directory" : "The custom source port") +
+            " holds a character that the batch file cannot carry: cmd reads it in the "
+            "system's console code page (OEM), which lacks that character:\n" +
+            ShownValue(folder ? wadDir : Executable(settings)) +
+            "\nChoose a folder or a file whose name has no such character.\nNothing was saved.");
+    }
+    set.batchFile = std::move(*batchFile);
+    // Every ANSI text has a form in UTF-8, and in ANSI itself.
     const std::size_t port = static_cast<std::size_t>(
         IsKnownSourcePort(settings.sourcePort) ? settings.sourcePort : kCustomSourcePort);
-    set.responseFile = Encoded(platform, set.responseFile, kSourcePorts[port].responseFileEncoding);
-    set.batchFile = Encoded(platform, set.batchFile, TextEncoding::Oem);
+    set.responseFile =
+        platform.FromAnsi(set.responseFile, kSourcePorts[port].responseFileEncoding).value();
     return set;
 }
 

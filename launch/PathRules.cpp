@@ -1,5 +1,7 @@
 #include "PathRules.h"
 
+#include "ShownValue.h"
+
 namespace tarnwick {
 namespace {
 
@@ -8,13 +10,13 @@ constexpr std::string_view kLongPathPrefix = "\\\\?\\";
 std::optional<std::string> Problem(std::string_view what, std::string_view path,
                                    std::size_t longest) {
     if (HasLostCharacter(path))
-        return std::string(what) + "\n" + ShownPath(path) +
+        return std::string(what) + "\n" + ShownValue(path) +
                "\nholds characters that the system's code page for programs that are not "
                "Unicode lacks (shown as \"?\"), so this program cannot pass it on. Rename it, "
                "or choose another one, with letters of that code page.";
     if (path.size() > longest)
-        return std::string(what) + "\n" + ShownPath(path) + "\nis " + std::to_string(path.size()) +
-               " characters long; this program and most source " + "ports take at most " +
+        return std::string(what) + "\n" + ShownValue(path) + "\nis " + std::to_string(path.size()) +
+               " characters long; this program and most source ports take at most " +
                std::to_string(longest) + " characters here. Choose a shorter path.";
     return std::nullopt;
 }
@@ -39,13 +41,6 @@ std::optional<std::string> FilePathProblem(std::string_view what, std::string_vi
 
 std::optional<std::string> FolderProblem(std::string_view what, std::string_view folder) {
     return Problem(what, folder, kLongestFolder);
-}
-
-std::string ShownPath(std::string_view path) {
-    // A box wraps a long path over lines; past this it would run off the screen.
-    constexpr std::size_t kLongest = 400;
-    if (path.size() <= kLongest) return std::string(path);
-    return std::string(path.substr(0, kLongest)) + "...";
 }
 
 } // namespace tarnwick

@@ -34,7 +34,4 @@ std::optional<std::string> FilePathProblem(std::string_view what, std::string_vi
 // The same for a folder, which must leave room for the names in it.
 std::optional<std::string> FolderProblem(std::string_view what, std::string_view folder);
 
-// The path as a message box can show it: no longer than a box can hold.
-std::string ShownPath(std::string_view path);
-
 } // namespace tarnwick

@@ -264,15 +264,16 @@ template <class PixelTest> int GlyphPixels(HWND button, COLORREF background, Pix
 // take the button text colour and so show on a black button face too.
 TEST_F(MainWindowTest, GlyphsScaleWithoutTheirTransparentColourAndShowOnAnyFace) {
     const auto magenta = [](int r, int g, int b) { return r > g + 64 && b > g + 64; };
+    // The folder and the arrows are glyphs only where "Wingdings" is missing.
+    std::vector<int> glyphButtons{MainId::btnRun, MainId::btnSave, MainId::btnReset,
+                                  MainId::btnExit};
+    if (!forms::FontFamilyExists("Wingdings"))
+        glyphButtons.insert(glyphButtons.end(), {MainId::sbUp, MainId::btnOdWads});
     for (const int dotsPerInch : {96, 120, 144, 192}) {
         TfrmMain frmMain(app, platform, folders, dialogs, Dpi(dotsPerInch));
-        for (const int id : {MainId::btnRun, MainId::btnSave, MainId::btnReset, MainId::btnExit,
-                             MainId::sbUp, MainId::btnOdWads}) {
-            const int pixels =
-                GlyphPixels(GetDlgItem(frmMain.Handle(), id), RGB(255, 255, 255), magenta);
-            EXPECT_TRUE(pixels <= 0)
-                << pixels << " magenta pixels in glyph " << id << " at " << dotsPerInch << " dpi";
-        }
+        for (const int id : glyphButtons)
+            EXPECT_EQ(GlyphPixels(GetDlgItem(frmMain.Handle(), id), RGB(255, 255, 255), magenta), 0)
+                << "magenta pixels in glyph " << id << " at " << dotsPerInch << " dpi";
     }
     if (forms::FontFamilyExists("Wingdings")) GTEST_SKIP() << "the arrows are font characters";
 

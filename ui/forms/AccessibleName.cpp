@@ -163,7 +163,8 @@ std::optional<LRESULT> AccessibleName::Answer(WPARAM flags, LPARAM objectId) {
             "oleacc.dll", "CreateStdAccessibleObject");
         static const auto resultFromObject =
             SystemFunction<decltype(&LresultFromObject)>("oleacc.dll", "LresultFromObject");
-        if (!comReady_) comReady_ = SUCCEEDED(initialize(nullptr, COINIT_APARTMENTTHREADED));
+        // The answer is marshalled through COM, on the program's one thread.
+        [[maybe_unused]] static const HRESULT com = initialize(nullptr, COINIT_APARTMENTTHREADED);
         IAccessible* system = nullptr;
         if (FAILED(standardObject(window_, OBJID_CLIENT, IID_IAccessible,
                                   reinterpret_cast<void**>(&system))))

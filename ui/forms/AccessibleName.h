@@ -23,7 +23,6 @@ class AccessibleName {
 
     HWND window_;
     std::string name_;
-    bool comReady_ = false; // COM is initialised on this thread for the answer
     WindowSubclass subclass_;
 };
 

@@ -123,12 +123,14 @@ bool TfrmMain::cbPWADSKeyDown(WORD key) {
 void TfrmMain::btnPwadsClick() {
     const std::string name = cbPWADS.Text();
     if (HasLostCharacter(name)) throw UnusablePathError(*FilePathProblem("The file", name));
-    const std::string inWadDir = InFolder(folders_.WadDir, name);
     if (FileInCurrentOrWadDir(platform_, folders_.WadDir, name)) {
         lbPwads.Add(name);
-    } else if (!name.empty() && inWadDir.size() > kLongestPath) {
-        // The system cannot look there: say so rather than pass over it.
-        throw UnusablePathError(*FilePathProblem("The file in the WAD directory", inWadDir));
+    } else if (!name.empty()) {
+        // Where the path is too long the system cannot look: say so rather
+        // than pass over it.
+        if (const std::optional<std::string> problem =
+                FilePathProblem("The file in the WAD directory", InFolder(folders_.WadDir, name)))
+            throw UnusablePathError(*problem);
     }
     // No item stays selected. Clearing the selection also empties the field,
     // which is right for a picked item; text typed by hand must stay.
