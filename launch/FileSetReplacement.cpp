@@ -13,8 +13,9 @@ namespace {
 
 // One file of the set, and where its earlier and new versions are now.
 struct Slot {
-    Slot(const std::string& folder, std::string_view bareName)
-        : name(bareName), path(InFolder(folder, name)), newPath(path + std::string(kNewFileSuffix)),
+    Slot(const AnsiCodePage& codePage, const std::string& folder, std::string_view bareName)
+        : name(bareName), path(InFolder(codePage, folder, name)),
+          newPath(path + std::string(kNewFileSuffix)),
           earlierPath(path + std::string(kEarlierFileSuffix)) {}
 
     std::string name;
@@ -113,7 +114,7 @@ void ReplaceFileSet(Platform& platform, const std::string& folder, std::span<con
     std::vector<Slot> slots;
     slots.reserve(files.size());
     for (const NewFile& file : files)
-        slots.emplace_back(folder, file.name);
+        slots.emplace_back(platform.CodePage(), folder, file.name);
     try {
         for (std::size_t i = 0; i < files.size(); ++i) {
             slots[i].newWritten = true;
@@ -140,7 +141,7 @@ void RemoveFileSet(Platform& platform, const std::string& folder,
     slots.reserve(names.size());
     try {
         for (std::string_view name : names) {
-            Slot slot(folder, name);
+            Slot slot(platform.CodePage(), folder, name);
             if (!platform.FileExists(slot.path)) continue;
             platform.MoveReplacing(slot.path, slot.earlierPath);
             slot.earlierAside = true;
@@ -162,7 +163,7 @@ Recovery RecoverFileSet(Platform& platform, const std::string& folder,
     bool anyNew = false;
     bool anyAside = false;
     for (std::string_view name : names) {
-        Slot slot(folder, name);
+        Slot slot(platform.CodePage(), folder, name);
         const bool isNew = platform.FileExists(slot.newPath);
         const bool isAside = platform.FileExists(slot.earlierPath);
         const bool inPlace = platform.FileExists(slot.path);

@@ -22,7 +22,8 @@ constexpr std::array<std::string_view, 4> kResourcePatterns{"*.wad", "*.pk3", "*
 } // namespace
 
 bool FileInCurrentOrWadDir(Platform& platform, const std::string& wadDir, const std::string& name) {
-    return platform.FileExists(name) || platform.FileExists(InFolder(wadDir, name));
+    return platform.FileExists(name) ||
+           platform.FileExists(InFolder(platform.CodePage(), wadDir, name));
 }
 
 std::string ReadWadDirFromEnvironment(Platform& platform) {
@@ -42,7 +43,7 @@ IwadList ScanIwads(Platform& platform, const std::string& wadDir) {
     };
     platform.ListMatches("*.wad", markFound);
     // An empty WAD directory makes this "\*.wad": the root of the current drive.
-    platform.ListMatches(InFolder(wadDir, "*.wad"), markFound);
+    platform.ListMatches(InFolder(platform.CodePage(), wadDir, "*.wad"), markFound);
 
     IwadList list;
     for (std::size_t i = 0; i < IwadCatalogue.size(); ++i)
@@ -62,7 +63,7 @@ std::vector<std::string> ScanResourceCandidates(Platform& platform, const std::s
     };
     for (const std::string* folder : {&startDir, &wadDir})
         for (std::string_view pattern : kResourcePatterns)
-            platform.ListMatches(InFolder(*folder, pattern), append);
+            platform.ListMatches(InFolder(platform.CodePage(), *folder, pattern), append);
     return names;
 }
 

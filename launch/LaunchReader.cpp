@@ -104,8 +104,8 @@ class LaunchFileReader {
     // A saved folder that the scans cannot list (by hand, or saved by an
     // earlier version) is said, and the person may choose another.
     void AskAboutUnusableWadDir() {
-        const std::optional<std::string> problem =
-            FolderProblem("The WAD directory of the saved settings,", wadDir_);
+        const std::optional<std::string> problem = FolderProblem(
+            platform_.CodePage(), "The WAD directory of the saved settings,", wadDir_);
         if (problem && actions_.AskForNewWadDir(*problem + "\nDo you want to enter a new WAD "
                                                            "directory?") == WadDirAnswer::Yes)
             actions_.ShowWadDirDialog();

@@ -121,7 +121,8 @@ LaunchFileSet FormatLaunchFiles(const LaunchSettings& settings, const std::strin
     return {rsp, FormatConsoleScript(settings), FormatBatchFile(settings, wadDir)};
 }
 
-void RefuseUnsavableValues(const LaunchSettings& settings, const std::string& wadDir) {
+void RefuseUnsavableValues(const AnsiCodePage& codePage, const LaunchSettings& settings,
+                           const std::string& wadDir) {
     enum class Kind { Text, File, Folder };
     struct Value {
         std::string_view field;
@@ -162,8 +163,8 @@ void RefuseUnsavableValues(const LaunchSettings& settings, const std::string& wa
                 "which no line of the launch files can hold:\n" +
                 ShownValue(value.text) + "\nNothing was saved.");
         const std::optional<std::string> problem =
-            value.kind == Kind::Folder ? FolderProblem(value.field, value.text)
-            : value.kind == Kind::File ? FilePathProblem(value.field, value.text)
+            value.kind == Kind::Folder ? FolderProblem(codePage, value.field, value.text)
+            : value.kind == Kind::File ? FilePathProblem(codePage, value.field, value.text)
                                        : std::nullopt;
         if (problem) throw UnsavableValueError(*problem + "\nNothing was saved.");
     }
@@ -194,9 +195,10 @@ LaunchFileSet EncodeLaunchFiles(Platform& platform, const LaunchSettings& settin
 
 void WriteLaunchFiles(Platform& platform, const LaunchSettings& settings, const std::string& wadDir,
                       const std::string& startDir) {
-    RefuseUnsavableValues(settings, wadDir);
+    RefuseUnsavableValues(platform.CodePage(), settings, wadDir);
     if (HasLostCharacter(startDir))
-        throw UnsavableValueError(*FolderProblem("The folder the launcher was started in, where "
+        throw UnsavableValueError(*FolderProblem(platform.CodePage(),
+                                                 "The folder the launcher was started in, where "
                                                  "it writes the launch files,",
                                                  startDir) +
                                   "\nNothing was saved.");

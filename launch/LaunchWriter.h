@@ -29,7 +29,8 @@ LaunchFileSet FormatLaunchFiles(const LaunchSettings& settings, const std::strin
 // any written value with a control character; a path with a character lost
 // on its way in (shown as "?") or too long for the ports (PathRules). Values
 // that a save leaves out are not looked at.
-void RefuseUnsavableValues(const LaunchSettings& settings, const std::string& wadDir);
+void RefuseUnsavableValues(const AnsiCodePage& codePage, const LaunchSettings& settings,
+                           const std::string& wadDir);
 
 // The bytes of the files as they go to disk: the batch file in the OEM code
 // page that cmd reads it in, the response file in the encoding the chosen

@@ -7,15 +7,15 @@ namespace {
 
 constexpr std::string_view kLongPathPrefix = "\\\\?\\";
 
-std::optional<std::string> Problem(std::string_view what, std::string_view path,
-                                   std::size_t longest) {
+std::optional<std::string> Problem(const AnsiCodePage& codePage, std::string_view what,
+                                   std::string_view path, std::size_t longest) {
     if (HasLostCharacter(path))
         return std::string(what) + "\n" + ShownValue(path) +
                "\nholds characters that the system's code page for programs that are not "
                "Unicode lacks (shown as \"?\"), so this program cannot pass it on. Rename it, "
                "or choose another one, with letters of that code page.";
-    if (path.size() > longest)
-        return std::string(what) + "\n" + ShownValue(path) + "\nis " + std::to_string(path.size()) +
+    if (const std::size_t length = codePage.Characters(path); length > longest)
+        return std::string(what) + "\n" + ShownValue(path) + "\nis " + std::to_string(length) +
                " characters long; this program and most source ports take at most " +
                std::to_string(longest) + " characters here. Choose a shorter path.";
     return std::nullopt;
@@ -23,9 +23,9 @@ std::optional<std::string> Problem(std::string_view what, std::string_view path,
 
 } // namespace
 
-std::string InFolder(std::string_view folder, std::string_view name) {
+std::string InFolder(const AnsiCodePage& codePage, std::string_view folder, std::string_view name) {
     std::string path(folder);
-    if (path.empty() || (path.back() != '\\' && path.back() != '/')) path += '\\';
+    if (!codePage.EndsWithSeparator(path)) path += '\\';
     path += name;
     return path;
 }
@@ -35,12 +35,14 @@ bool HasLostCharacter(std::string_view path) {
     return path.find('?') != std::string_view::npos;
 }
 
-std::optional<std::string> FilePathProblem(std::string_view what, std::string_view path) {
-    return Problem(what, path, kLongestPath);
+std::optional<std::string> FilePathProblem(const AnsiCodePage& codePage, std::string_view what,
+                                           std::string_view path) {
+    return Problem(codePage, what, path, kLongestPath);
 }
 
-std::optional<std::string> FolderProblem(std::string_view what, std::string_view folder) {
-    return Problem(what, folder, kLongestFolder);
+std::optional<std::string> FolderProblem(const AnsiCodePage& codePage, std::string_view what,
+                                         std::string_view folder) {
+    return Problem(codePage, what, folder, kLongestFolder);
 }
 
 } // namespace tarnwick

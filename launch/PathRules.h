@@ -3,6 +3,8 @@
 // not long-path aware.
 #pragma once
 
+#include "AnsiCodePage.h"
+
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -20,8 +22,8 @@ inline constexpr std::size_t kLongestFolder = kLongestPath - 12;
 // A name in a folder, as the scans, the reader, Add and the launch files form
 // it: the folder as stored, one "\", the name. A folder that ends in a
 // separator gets no second one; the empty folder gives "\name", the root of
-// the current drive.
-std::string InFolder(std::string_view folder, std::string_view name);
+// the current drive. The folder is looked at by characters of the code page.
+std::string InFolder(const AnsiCodePage& codePage, std::string_view folder, std::string_view name);
 
 // Whether a character of the path was lost on its way in: the system hands a
 // character that the ANSI code page lacks over as "?", which no Windows name
@@ -30,8 +32,10 @@ bool HasLostCharacter(std::string_view path);
 
 // Why the file path cannot be used, as one message that names `what` ("The
 // file", "The field \"Play Demo\"") and shows the path; nothing when it can.
-std::optional<std::string> FilePathProblem(std::string_view what, std::string_view path);
+std::optional<std::string> FilePathProblem(const AnsiCodePage& codePage, std::string_view what,
+                                           std::string_view path);
 // The same for a folder, which must leave room for the names in it.
-std::optional<std::string> FolderProblem(std::string_view what, std::string_view folder);
+std::optional<std::string> FolderProblem(const AnsiCodePage& codePage, std::string_view what,
+                                         std::string_view folder);
 
 } // namespace tarnwick

@@ -4,6 +4,7 @@
 // natively.
 #pragma once
 
+#include "AnsiCodePage.h"
 #include "TextEncoding.h"
 
 #include <functional>
@@ -46,6 +47,9 @@ class Platform {
     virtual std::string GetEnvironment(const std::string& name) = 0;
     virtual void SetEnvironment(const std::string& name, const std::string& value) = 0;
 
+    // The system's ANSI code page, in which this program holds its texts:
+    // where its characters begin.
+    virtual const AnsiCodePage& CodePage() const = 0;
     // ANSI text in another encoding; nothing when one of its characters has no
     // form there (no look-alike stands in for it).
     virtual std::optional<std::string> FromAnsi(std::string_view text, TextEncoding to) = 0;

@@ -64,7 +64,21 @@ std::uint32_t WinExecErrorCode(UINT result) {
     return result == 0 ? ERROR_NOT_ENOUGH_MEMORY : static_cast<std::uint32_t>(result);
 }
 
+// The lead bytes of the ANSI code page, from the ranges the system gives.
+AnsiCodePage AnsiCodePageOfSystem() {
+    CPINFO info{};
+    std::bitset<256> leadBytes;
+    if (GetCPInfo(CP_ACP, &info) && info.MaxCharSize > 1) {
+        for (std::size_t i = 0; i + 1 < MAX_LEADBYTES && info.LeadByte[i] != 0; i += 2)
+            for (unsigned byte = info.LeadByte[i]; byte <= info.LeadByte[i + 1]; ++byte)
+                leadBytes.set(byte);
+    }
+    return AnsiCodePage(leadBytes);
+}
+
 } // namespace
+
+Win32Platform::Win32Platform() : codePage_(AnsiCodePageOfSystem()) {}
 
 // Names that come in from the system are read wide and narrowed here, so
 // that a character the ANSI code page lacks shows as "?" on every Windows

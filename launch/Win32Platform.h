@@ -11,6 +11,8 @@ namespace tarnwick {
 
 class Win32Platform final : public Platform {
   public:
+    Win32Platform();
+
     std::string CurrentDirectory() override;
     void ChangeDirectory(const std::string& path) override;
     bool FileExists(const std::string& path) override;
@@ -22,9 +24,13 @@ class Win32Platform final : public Platform {
     void RemoveFile(const std::string& path) override;
     std::string GetEnvironment(const std::string& name) override;
     void SetEnvironment(const std::string& name, const std::string& value) override;
+    const AnsiCodePage& CodePage() const override { return codePage_; }
     std::optional<std::string> FromAnsi(std::string_view text, TextEncoding to) override;
     std::string ToAnsi(std::string_view text, TextEncoding from, bool& lost) override;
     void StartHidden(const std::string& commandLine) override;
+
+  private:
+    AnsiCodePage codePage_;
 };
 
 } // namespace tarnwick

@@ -32,6 +32,8 @@ class MemoryPlatform : public Platform {
     void SetEnvironment(const std::string& name, const std::string& value) override {
         environment[name] = value;
     }
+    AnsiCodePage codePage; // single-byte unless a test gives lead bytes
+    const AnsiCodePage& CodePage() const override { return codePage; }
     // ANSI is taken for Latin-1 and the OEM code page for plain ASCII.
     std::optional<std::string> FromAnsi(std::string_view text, TextEncoding to) override;
     std::string ToAnsi(std::string_view text, TextEncoding from, bool& lost) override;

@@ -212,7 +212,7 @@ TEST(LaunchFileFormat, KeepsTheBatchFileFromRunningOtherCommands) {
 // The refusal's message, or "" when the values may be saved.
 std::string Refusal(const LaunchSettings& settings, const std::string& wadDir) {
     try {
-        RefuseUnsavableValues(settings, wadDir);
+        RefuseUnsavableValues(AnsiCodePage(), settings, wadDir);
     } catch (const UnsavableValueError& error) {
         return error.what();
     }

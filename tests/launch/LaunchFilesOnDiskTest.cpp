@@ -206,6 +206,7 @@ class FailingPlatform final : public Platform {
     void SetEnvironment(const std::string& name, const std::string& value) override {
         real_.SetEnvironment(name, value);
     }
+    const AnsiCodePage& CodePage() const override { return real_.CodePage(); }
     std::optional<std::string> FromAnsi(std::string_view text, TextEncoding to) override {
         return real_.FromAnsi(text, to);
     }

@@ -48,8 +48,8 @@ namespace {
 
 // A folder that the scans and the ports could not use is refused out loud;
 // the dialog stays open with it.
-void RefuseUnusableFolder(const std::string& folder) {
-    if (const std::optional<std::string> problem = FolderProblem("The folder", folder))
+void RefuseUnusableFolder(const AnsiCodePage& codePage, const std::string& folder) {
+    if (const std::optional<std::string> problem = FolderProblem(codePage, "The folder", folder))
         throw UnusablePathError(*problem);
 }
 
@@ -57,13 +57,13 @@ void RefuseUnusableFolder(const std::string& folder) {
 
 void TfrmDirSetup::btnChWadDirClick() {
     if (!browser_.Execute()) return;
-    RefuseUnusableFolder(browser_.Folder());
+    RefuseUnusableFolder(platform_.CodePage(), browser_.Folder());
     leWADDIR.SetText(browser_.Folder());
 }
 
 void TfrmDirSetup::btnOkClick() {
     // Taken as typed: an empty text or a missing folder is accepted.
-    RefuseUnusableFolder(leWADDIR.Text());
+    RefuseUnusableFolder(platform_.CodePage(), leWADDIR.Text());
     SetWadDir(platform_, lists_, folders_, leWADDIR.Text());
 }
 

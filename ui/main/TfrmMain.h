@@ -84,7 +84,7 @@ class TfrmMain : public forms::Form, public ReaderActions {
     // Runs a single-choice file dialog: true when a usable file was chosen. A
     // path that cannot be used raises UnusablePathError, and the dialog
     // keeps the file it had before.
-    static bool ChooseFile(forms::FileDialog& dialog, std::string_view what);
+    bool ChooseFile(forms::FileDialog& dialog, std::string_view what);
 
     Platform& platform_;
     LaunchFolders& folders_;

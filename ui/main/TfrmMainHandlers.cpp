@@ -97,8 +97,8 @@ void TfrmMain::FormCreate() { folders_.StartDir = platform_.CurrentDirectory(); 
 // activation once per showing, and the main window is shown once.
 void TfrmMain::FormActivate() {
     folders_.WadDir = ReadWadDirFromEnvironment(platform_);
-    const std::optional<std::string> problem =
-        FolderProblem("The WAD directory that DOOMWADDIR gives,", folders_.WadDir);
+    const std::optional<std::string> problem = FolderProblem(
+        platform_.CodePage(), "The WAD directory that DOOMWADDIR gives,", folders_.WadDir);
     if (problem) App().Prompts().ShowMessage(Handle(), *problem, "Warning", MB_OK | MB_ICONWARNING);
     if (!folders_.WadDir.empty() && !problem)
         RescanIwads(platform_, *this, folders_.WadDir);
@@ -122,14 +122,16 @@ bool TfrmMain::cbPWADSKeyDown(WORD key) {
 
 void TfrmMain::btnPwadsClick() {
     const std::string name = cbPWADS.Text();
-    if (HasLostCharacter(name)) throw UnusablePathError(*FilePathProblem("The file", name));
+    if (HasLostCharacter(name))
+        throw UnusablePathError(*FilePathProblem(platform_.CodePage(), "The file", name));
     if (FileInCurrentOrWadDir(platform_, folders_.WadDir, name)) {
         lbPwads.Add(name);
     } else if (!name.empty()) {
         // Where the path is too long the system cannot look: say so rather
         // than pass over it.
         if (const std::optional<std::string> problem =
-                FilePathProblem("The file in the WAD directory", InFolder(folders_.WadDir, name)))
+                FilePathProblem(platform_.CodePage(), "The file in the WAD directory",
+                                InFolder(platform_.CodePage(), folders_.WadDir, name)))
             throw UnusablePathError(*problem);
     }
     // No item stays selected. Clearing the selection also empties the field,
@@ -173,7 +175,8 @@ void TfrmMain::AddFiles(const std::vector<std::string>& paths) {
     std::string refused;
     int count = 0;
     for (const std::string& path : paths) {
-        const std::optional<std::string> problem = FilePathProblem("The file", path);
+        const std::optional<std::string> problem =
+            FilePathProblem(platform_.CodePage(), "The file", path);
         if (!problem) {
             lbPwads.Add(path);
         } else if (++count <= kShownAtMost) {
@@ -190,7 +193,8 @@ void TfrmMain::AddFiles(const std::vector<std::string>& paths) {
 bool TfrmMain::ChooseFile(forms::FileDialog& dialog, std::string_view what) {
     const std::string earlier = dialog.FileName();
     if (!dialog.Execute()) return false;
-    if (const std::optional<std::string> problem = FilePathProblem(what, dialog.FileName())) {
+    if (const std::optional<std::string> problem =
+            FilePathProblem(platform_.CodePage(), what, dialog.FileName())) {
         dialog.SetFileName(earlier);
         throw UnusablePathError(*problem);
     }
