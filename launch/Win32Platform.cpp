@@ -105,6 +105,10 @@ bool Win32Platform::FileExists(const std::string& path) {
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
+bool Win32Platform::PathExists(const std::string& path) {
+    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
 void Win32Platform::ListMatches(const std::string& pattern,
                                 const std::function<void(std::string_view name)>& onName) {
     WIN32_FIND_DATAW entry;
