@@ -34,3 +34,11 @@ case "$locale" in
     ru_* | uk_* | bg_*) tarnwick_prefix_prepare sserifer.fon sseriffr.fon ;;
     *) tarnwick_prefix_prepare ;;
 esac
+# Japanese Windows' user-interface font is proportional; without it Wine
+# takes the first Japanese face it finds, the fixed-pitch IPAGothic.
+case "$locale" in
+    ja_*)
+        wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'MS UI Gothic' /t REG_SZ \
+            /d IPAPGothic /f </dev/null >/dev/null 2>&1 || true
+        ;;
+esac
