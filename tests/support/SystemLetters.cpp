@@ -1,6 +1,7 @@
 #include "SystemLetters.h"
 
 #include "AnsiText.h"
+#include "CodePageNames.h"
 
 #include <windows.h>
 
@@ -19,24 +20,11 @@ std::string Ansi(std::wstring_view letters) {
 } // namespace
 
 std::string SystemLetters() {
-    std::wstring_view letters = L"Donn\u00E9esEspa\u00F1aJ\u00FCrgen";
-    switch (GetACP()) {
-    case 932: // ポタァ表能ソ十予構
-        letters = L"\u30DD\u30BF\u30A1\u8868\u80FD\u30BD\u5341\u4E88\u69CB";
-        break;
-    case 936: // 淺乗
-        letters = L"\u6DFA\u4E58";
-        break;
-    case 950: // 淺許功
-        letters = L"\u6DFA\u8A31\u529F";
-        break;
-    case 1251: // Игры
-        letters = L"\u0418\u0433\u0440\u044B";
-        break;
-    }
-    const std::string text = Ansi(letters);
-    AnsiTextIn(text, CP_OEMCP);
-    return text;
+    const CodePageNames& names = NamesOfThisCodePage();
+    std::string letters = names.word + names.name;
+    if (GetACP() == 932) letters.insert(0, Ansi(L"\u30DD\u30BF\u30A1"));
+    AnsiTextIn(letters, CP_OEMCP);
+    return letters;
 }
 
 std::string LettersThatLookLikeUtf8() {

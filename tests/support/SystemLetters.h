@@ -1,8 +1,6 @@
-// Letters beyond ASCII for the names that tests make, chosen for the system's
-// code pages (GetACP, GetOEMCP), so that one test runs under every locale:
-// accented Latin under 1252, Cyrillic under 1251, and under 932, 936 and 950
-// double-byte characters whose second byte is "\" (in 932 also "|", "^" and
-// "@"), ending in one whose second byte is "\".
+// Letters beyond ASCII for the launch files' names in tests, chosen for the
+// system's code pages (GetACP, GetOEMCP), so that one test runs under every
+// locale, and the conversions the tests compare with.
 #pragma once
 
 #include <string>
@@ -10,7 +8,10 @@
 
 namespace tarnwick::testing {
 
-// As ANSI text. Each has a form in the OEM code page too.
+// The two words of NamesOfThisCodePage, the second ending in a double-byte
+// character whose second byte is "\" where the code page has one; under 932
+// after ポタァ, whose second bytes are "|", "^" and "@", which cmd would take
+// for its own. As ANSI text; each letter has a form in the OEM code page too.
 std::string SystemLetters();
 
 // Letters of the ANSI code page whose bytes happen to be valid UTF-8 of a
