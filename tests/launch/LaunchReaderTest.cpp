@@ -587,6 +587,16 @@ TEST(ReadLaunchFiles, EarlierFormatFilesComeBackAsWritten) {
     std::printf("%d of %zu names of the ANSI code page %u read otherwise in the OEM code page %u\n",
                 readOtherwise, names.size(), GetACP(), GetOEMCP());
 
+    // Where the OEM code page is the ANSI one, the batch file is taken as it
+    // stands, even a lead byte that no second byte follows.
+    if (GetOEMCP() == GetACP() && platform.CodePage().IsDoubleByte()) {
+        TempFolder start;
+        start.AddFile("qorvex.bat", "set DOOMWADDIR=C:\\W\x81\r\nzdoom.exe @qorvex.rsp\r\n");
+        Reading reading(start);
+        EXPECT_EQ(reading.Run(), "");
+        EXPECT_EQ(reading.folders.WadDir, "C:\\W\x81");
+    }
+
     // ZDoom and SkullTag read ANSI, in both formats: a name whose bytes
     // happen to be valid UTF-8 is not read as such. Neither is it for GZDoom
     // when that UTF-8 holds a character that the ANSI code page lacks: this
