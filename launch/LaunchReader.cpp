@@ -69,15 +69,6 @@ class KeywordLine {
     std::string_view rest_;
 };
 
-// Each line of a file's text until the line that begins with a Ctrl-Z.
-template <typename OnLine> void ForEachLine(std::string_view text, OnLine onLine) {
-    LaunchFileLines lines(text);
-    while (const std::optional<std::string> line = lines.Next()) {
-        if (lines.LastBeganWithEndOfFile()) break;
-        onLine(*line);
-    }
-}
-
 class LaunchFileReader {
   public:
     LaunchFileReader(Platform& platform, ReaderActions& actions, LaunchSettings& settings,
@@ -146,8 +137,12 @@ class LaunchFileReader {
         const std::string text = ChosenReading(
             ReadingsOf(platform_, platform_.ReadFile(name), encoding),
             [this](const std::string& reading) { return ResponseNamesExist(reading); });
+        LaunchFileLines lines(text);
         std::optional<std::string> consoleScript;
-        ForEachLine(text, [&](const std::string& line) { ApplyResponseLine(line, consoleScript); });
+        while (const std::optional<std::string> line = lines.Next()) {
+            if (lines.LastBeganWithEndOfFile()) break;
+            ApplyResponseLine(*line, consoleScript);
+        }
         if (!consoleScript || !platform_.FileExists(*consoleScript)) return std::nullopt;
         return consoleScript;
     }
@@ -157,15 +152,16 @@ class LaunchFileReader {
     // file list is split: the IWAD, the files, the demo and the saved game
     // among them.
     bool ResponseNamesExist(const std::string& text) {
-        bool found = false;
-        ForEachLine(text, [&](const std::string& line) {
-            const std::size_t blank = line.find(' ');
-            if (blank == std::string::npos) return;
-            for (const std::string& name : SplitFileList(std::string_view(line).substr(blank + 1)))
-                found = found ||
-                        (IsBeyondAscii(name) && FileInCurrentOrWadDir(platform_, wadDir_, name));
-        });
-        return found;
+        LaunchFileLines lines(text);
+        while (const std::optional<std::string> line = lines.Next()) {
+            if (lines.LastBeganWithEndOfFile()) break;
+            const std::size_t blank = line->find(' ');
+            if (blank == std::string::npos) continue;
+            for (const std::string& name : SplitFileList(std::string_view(*line).substr(blank + 1)))
+                if (IsBeyondAscii(name) && FileInCurrentOrWadDir(platform_, wadDir_, name))
+                    return true;
+        }
+        return false;
     }
 
     void ApplyResponseLine(const std::string& text, std::optional<std::string>& consoleScript) {
@@ -239,8 +235,12 @@ class LaunchFileReader {
     }
 
     void ReadConsoleScript(const std::string& name) {
-        ForEachLine(platform_.ReadFile(name),
-                    [this](const std::string& line) { ApplyConsoleLine(line); });
+        const std::string bytes = platform_.ReadFile(name);
+        LaunchFileLines lines(bytes);
+        while (const std::optional<std::string> line = lines.Next()) {
+            if (lines.LastBeganWithEndOfFile()) break;
+            ApplyConsoleLine(*line);
+        }
     }
 
     void ApplyConsoleLine(const std::string& text) {
