@@ -28,8 +28,15 @@ class AnsiCodePage {
     }
     // How many characters the text holds.
     std::size_t Characters(std::string_view text) const;
+    // The index just after the first count characters (the size when it has
+    // fewer).
+    std::size_t Skip(std::string_view text, std::size_t count) const;
     // The index where the last character begins; the size when it is empty.
     std::size_t LastCharacter(std::string_view text) const;
+    // The index of the first character c (an ASCII one) at or after the
+    // character that begins at index from; npos when there is none. Not a
+    // second byte that happens to equal it.
+    std::size_t Find(std::string_view text, char c, std::size_t from = 0) const;
     // Whether the last character is "\" or "/" (not a second byte that looks so).
     bool EndsWithSeparator(std::string_view text) const;
 

@@ -67,9 +67,10 @@ long double ParseDecimal(std::string_view text) {
 
 } // namespace
 
-int ParseDigit(char c) {
-    if (!IsDecimalDigit(c)) throw InvalidInteger(std::string(1, c));
-    return c - '0';
+int ParseDigit(std::string_view character) {
+    if (character.size() != 1 || !IsDecimalDigit(character[0]))
+        throw InvalidInteger(std::string(character));
+    return character[0] - '0';
 }
 
 int ParseInteger(std::string_view text) {

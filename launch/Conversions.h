@@ -6,8 +6,9 @@
 
 namespace tarnwick {
 
-// One character "0" to "9" as its value.
-int ParseDigit(char c);
+// One character "0" to "9" as its value; any other character (of one or two
+// bytes) fails.
+int ParseDigit(std::string_view character);
 
 // A 32-bit signed integer: leading blanks, an optional sign, then decimal
 // digits, or hexadecimal digits after "$", "x" or "0x" (either letter case).

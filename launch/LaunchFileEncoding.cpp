@@ -53,17 +53,16 @@ bool IsUtf8BeyondAscii(std::string_view bytes) {
     return beyondAscii;
 }
 
-std::string ResponseFileText(Platform& platform, std::string_view bytes) {
-    if (!IsUtf8BeyondAscii(bytes)) return std::string(bytes);
+LaunchFileReadings ReadingsOf(Platform& platform, std::string_view bytes, TextEncoding encoding) {
+    LaunchFileReadings readings{std::string(bytes), std::string(bytes)};
+    if (encoding == TextEncoding::Ansi || IsAscii(bytes)) return readings;
+    if (encoding == TextEncoding::Utf8 && !IsUtf8BeyondAscii(bytes)) return readings;
     bool lost = false;
-    return platform.ToAnsi(bytes, TextEncoding::Utf8, lost);
+    std::string text = platform.ToAnsi(bytes, encoding, lost);
+    if (!lost) readings.current = std::move(text);
+    return readings;
 }
 
-std::string BatchFileText(Platform& platform, std::string_view bytes) {
-    if (IsAscii(bytes)) return std::string(bytes);
-    bool lost = false;
-    std::string text = platform.ToAnsi(bytes, TextEncoding::Oem, lost);
-    return lost ? std::string(bytes) : text;
-}
+bool IsBeyondAscii(std::string_view text) { return !IsAscii(text); }
 
 } // namespace tarnwick

@@ -1,7 +1,7 @@
-// Which encoding a launch file read back is in, and its text as ANSI. The
-// batch file is written in the OEM code page and the response file in UTF-8
-// or ANSI, by the port; files of earlier versions are all ANSI. ASCII text is
-// the same in each, and is taken as it stands.
+// Which encoding a launch file read back is in, and its text as ANSI. This
+// version writes the batch file in the OEM code page and the response file in
+// the encoding its port reads (SourcePortItem); earlier versions wrote every
+// file in ANSI. ASCII text is the same in each, and is taken as it stands.
 #pragma once
 
 #include "Platform.h"
@@ -14,13 +14,37 @@ namespace tarnwick {
 // Whether the bytes are valid UTF-8 with at least one byte above 127.
 bool IsUtf8BeyondAscii(std::string_view bytes);
 
-// A response file as ANSI: read as UTF-8 when IsUtf8BeyondAscii, else as ANSI.
-// A character that ANSI lacks comes back as "?".
-std::string ResponseFileText(Platform& platform, std::string_view bytes);
+// The two readings of a file's bytes as ANSI: as this version writes it, and
+// as an earlier version did.
+struct LaunchFileReadings {
+    std::string current;
+    std::string earlier;
+};
 
-// A batch file as ANSI: read in the OEM code page, unless a character of that
-// reading has no ANSI form; then the file is an earlier version's, written in
-// ANSI, and read so.
-std::string BatchFileText(Platform& platform, std::string_view bytes);
+// The readings of a file that this version writes in `encoding`: the batch
+// file in the OEM code page, the response file in the one its port reads (for
+// ZDoom and SkullTag ANSI, as before, so nothing is guessed). A current reading
+// in which a character is lost (one that the ANSI code page lacks, or bytes
+// that are no UTF-8) is not one of a file that this version wrote here: the
+// earlier reading stands in for it.
+LaunchFileReadings ReadingsOf(Platform& platform, std::string_view bytes, TextEncoding encoding);
+
+// Whether a byte of the text is above 127: only such a name reads otherwise
+// in another encoding.
+bool IsBeyondAscii(std::string_view text);
+
+// The reading to take. Where the two differ, the files and folders they name
+// decide: namesExisting(text) tells whether the reading names one beyond
+// ASCII that exists. The earlier reading is taken only when it does and the
+// current one does not; both or neither, the current one. So a file this
+// version wrote comes back exactly unless every such name in it is gone and
+// the earlier reading of one of them exists.
+template <typename NamesExisting>
+std::string ChosenReading(const LaunchFileReadings& readings, NamesExisting namesExisting) {
+    if (readings.current != readings.earlier && !namesExisting(readings.current) &&
+        namesExisting(readings.earlier))
+        return readings.earlier;
+    return readings.current;
+}
 
 } // namespace tarnwick

@@ -21,7 +21,7 @@ inline constexpr std::string_view kHost = "-host ";
 inline constexpr std::string_view kPort = "-port ";
 inline constexpr std::string_view kDup = "-dup ";
 inline constexpr std::string_view kNetMode = "-netmode ";
-inline constexpr char kPeerToPeerNetMode = '0';
+inline constexpr std::string_view kPeerToPeerNetMode = "0";
 inline constexpr std::string_view kExtraTic = "-extratic";
 inline constexpr std::string_view kExec = "+exec ";
 inline constexpr std::string_view kPlayerClass = "+playerclass ";
@@ -31,7 +31,7 @@ inline constexpr std::string_view kMap = "+map ";
 // The console script
 inline constexpr std::string_view kDeathmatch = "deathmatch ";
 inline constexpr std::string_view kTeamplay = "teamplay ";
-inline constexpr char kSwitchedOn = '1'; // the value after kDeathmatch and kTeamplay
+inline constexpr std::string_view kSwitchedOn = "1"; // the value after kDeathmatch and kTeamplay
 inline constexpr std::string_view kSkill = "skill ";
 inline constexpr std::string_view kFragLimit = "fraglimit ";
 inline constexpr std::string_view kTimeLimit = "timelimit ";

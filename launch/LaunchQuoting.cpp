@@ -12,8 +12,10 @@ constexpr char kQuote = '"';
 constexpr char kBlank = ' ';
 constexpr char kAt = '@';
 
-bool ContainsAny(std::string_view text, std::string_view chars) {
-    return text.find_first_of(chars) != std::string_view::npos;
+bool ContainsAny(const AnsiCodePage& codePage, std::string_view text, std::string_view chars) {
+    for (std::size_t at = 0; at < text.size(); at = codePage.NextCharacter(text, at))
+        if (chars.find(text[at]) != std::string_view::npos) return true;
+    return false;
 }
 
 // In a batch file cmd expands %...% even inside quotes; "%%" is a literal "%".
@@ -54,9 +56,11 @@ std::string Quoted(std::string_view value) {
     return quoted;
 }
 
-std::string BetweenQuotes(std::string_view text) {
-    if (text.size() < 2) return {};
-    return std::string(text.substr(1, text.size() - 2));
+std::string BetweenQuotes(const AnsiCodePage& codePage, std::string_view text) {
+    const std::size_t first = codePage.Skip(text, 1);
+    const std::size_t last = codePage.LastCharacter(text);
+    if (last < first) return {};
+    return std::string(text.substr(first, last - first));
 }
 
 std::string QuotedWhereSplit(std::string_view value) {
@@ -108,47 +112,48 @@ std::vector<std::string> SplitFileList(std::string_view text) {
     return entries;
 }
 
-std::string FormatSetLine(std::string_view wadDir) {
+// A double quote, a percent sign and a blank are never the second byte of a
+// character: found byte by byte, they are characters.
+
+std::string FormatSetLine(const AnsiCodePage& codePage, std::string_view wadDir) {
     const std::string value = EscapePercent(wadDir);
     // Unquoted, these characters would end the set command and start another.
-    if (ContainsAny(wadDir, "&|<>^")) return SetCommand(true) + value + kQuote;
+    if (ContainsAny(codePage, wadDir, "&|<>^")) return SetCommand(true) + value + kQuote;
     return SetCommand(false) + value;
 }
 
-std::string ParseSetLine(std::string_view line) {
+std::string ParseSetLine(const AnsiCodePage& codePage, std::string_view line) {
     if (const std::string quotedSet = SetCommand(true); line.starts_with(quotedSet)) {
         const std::string_view value = line.substr(quotedSet.size());
         return UnescapePercent(value.substr(0, value.find(kQuote)));
     }
     // Not examined: the writer puts "set DOOMWADDIR=" there.
-    const std::size_t setLength = SetCommand(false).size();
-    if (line.size() <= setLength) return {};
-    return UnescapePercent(line.substr(setLength));
+    return UnescapePercent(line.substr(codePage.Skip(line, SetCommand(false).size())));
 }
 
-std::string FormatRunLine(const RunLine& run) {
+std::string FormatRunLine(const AnsiCodePage& codePage, const RunLine& run) {
     std::string executable = EscapePercent(run.executable);
-    if (ContainsAny(run.executable, " @&|<>^(),;=")) executable = Quoted(executable);
+    if (ContainsAny(codePage, run.executable, " @&|<>^(),;=")) executable = Quoted(executable);
     return executable + kBlank + kAt + EscapePercent(run.responseFile);
 }
 
-RunLine ParseRunLine(std::string_view line) {
+RunLine ParseRunLine(const AnsiCodePage& codePage, std::string_view line) {
     // A quoted executable may hold an "@" of its own; the response file's
     // name then follows the first "@" after the closing quote.
     if (!line.empty() && line.front() == kQuote) {
         const std::size_t close = line.find(kQuote, 1);
         if (close != std::string_view::npos) {
             RunLine result{UnescapePercent(line.substr(1, close - 1)), {}};
-            const std::size_t at = line.find(kAt, close + 1);
+            const std::size_t at = codePage.Find(line, kAt, close + 1);
             if (at != std::string_view::npos)
                 result.responseFile = UnescapePercent(line.substr(at + 1));
             return result;
         }
     }
-    const std::size_t at = line.find(kAt);
+    const std::size_t at = codePage.Find(line, kAt);
     if (at == std::string_view::npos) return RunLine{{}, UnescapePercent(line)};
-    const std::size_t executableLength = at == 0 ? 0 : at - 1;
-    return RunLine{UnescapePercent(line.substr(0, executableLength)),
+    const std::string_view beforeAt = line.substr(0, at);
+    return RunLine{UnescapePercent(beforeAt.substr(0, codePage.LastCharacter(beforeAt))),
                    UnescapePercent(line.substr(at + 1))};
 }
 

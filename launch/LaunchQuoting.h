@@ -4,6 +4,8 @@
 // reading is lenient where its writing is strict.
 #pragma once
 
+#include "AnsiCodePage.h"
+
 #include <string>
 #include <string_view>
 #include <vector>
@@ -14,7 +16,7 @@ namespace tarnwick {
 std::string Quoted(std::string_view value);
 // The text between the first and the last character, which are not looked at;
 // shorter than two characters, the empty text.
-std::string BetweenQuotes(std::string_view text);
+std::string BetweenQuotes(const AnsiCodePage& codePage, std::string_view text);
 
 // A name that must reach the port as one argument: in double quotes when it
 // holds a blank, or a byte above 127, which the ports of the ZDoom line read
@@ -35,13 +37,17 @@ std::string JoinFileList(const std::vector<std::string>& entries);
 // whole without its quotes.
 std::vector<std::string> SplitFileList(std::string_view text);
 
+// The batch lines are looked at by characters of the code page: cmd reads the
+// batch file as characters, so a second byte that equals "@", "^" or "|" is
+// none of them.
+
 // The batch file's first line: "set DOOMWADDIR=" and the WAD directory, its
 // percent signs doubled, and the whole assignment in double quotes when the
 // directory holds a character that would end the command.
-std::string FormatSetLine(std::string_view wadDir);
+std::string FormatSetLine(const AnsiCodePage& codePage, std::string_view wadDir);
 // The WAD directory of that line, in either form. The unquoted line's first
 // 15 characters are not examined.
-std::string ParseSetLine(std::string_view line);
+std::string ParseSetLine(const AnsiCodePage& codePage, std::string_view line);
 
 // The batch file's second line: the executable, then the response file after
 // an "@".
@@ -52,9 +58,9 @@ struct RunLine {
 };
 // Percent signs doubled; the executable in double quotes when it holds a
 // character that would split it, end the command or read as the "@".
-std::string FormatRunLine(const RunLine& run);
+std::string FormatRunLine(const AnsiCodePage& codePage, const RunLine& run);
 // Without an "@" the whole line is the response file's name. Unquoted, the
 // character before the "@" is taken for the writer's blank and dropped.
-RunLine ParseRunLine(std::string_view line);
+RunLine ParseRunLine(const AnsiCodePage& codePage, std::string_view line);
 
 } // namespace tarnwick

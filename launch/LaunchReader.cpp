@@ -46,7 +46,8 @@ void AppendFileList(LaunchSettings& settings, std::string_view text) {
 // what stands after it.
 class KeywordLine {
   public:
-    explicit KeywordLine(std::string_view line) : line_(line) {}
+    KeywordLine(const AnsiCodePage& codePage, std::string_view line)
+        : codePage_(codePage), line_(line) {}
 
     bool BeginsWith(std::string_view keyword) {
         if (!line_.starts_with(keyword)) return false;
@@ -55,10 +56,15 @@ class KeywordLine {
     }
     bool Is(std::string_view whole) const { return line_ == whole; }
     std::string_view Rest() const { return rest_; }
-    // A keyword ends in a blank, so a matched line is never empty.
-    char Last() const { return line_.back(); }
+    // The rest's first count characters, or fewer.
+    std::string_view Rest(std::size_t count) const {
+        return rest_.substr(0, codePage_.Skip(rest_, count));
+    }
+    // The last character, of one byte or two.
+    std::string_view Last() const { return line_.substr(codePage_.LastCharacter(line_)); }
 
   private:
+    const AnsiCodePage& codePage_;
     std::string_view line_;
     std::string_view rest_;
 };
@@ -84,21 +90,33 @@ class LaunchFileReader {
     std::optional<std::string> ReadBatchFile() {
         const std::string batchName(kBatchFileName);
         if (!platform_.FileExists(batchName)) return std::nullopt;
-        const std::string text = BatchFileText(platform_, platform_.ReadFile(batchName));
+        const std::string text =
+            ChosenReading(ReadingsOf(platform_, platform_.ReadFile(batchName), TextEncoding::Oem),
+                          [this](const std::string& reading) { return BatchNamesExist(reading); });
         LaunchFileLines lines(text);
 
-        wadDir_ = ParseSetLine(lines.Next().value_or(std::string()));
+        wadDir_ = ParseSetLine(CodePage(), lines.Next().value_or(std::string()));
         AskAboutUnusableWadDir();
         const IwadList iwads = SetWadDir(platform_, actions_, folders_, wadDir_);
         if (static_cast<std::size_t>(iwads.selected) < iwads.titles.size())
             settings_.iwad = iwads.titles[static_cast<std::size_t>(iwads.selected)];
 
-        const RunLine run = ParseRunLine(lines.Next().value_or(std::string()));
+        const RunLine run = ParseRunLine(CodePage(), lines.Next().value_or(std::string()));
         settings_.sourcePort = SourcePortOf(run.executable);
         if (settings_.sourcePort == kCustomSourcePort) settings_.customExecutable = run.executable;
 
         if (!platform_.FileExists(run.responseFile)) return std::nullopt;
         return run.responseFile;
+    }
+
+    // Whether a reading of the batch file names a folder or a program beyond
+    // ASCII that exists.
+    bool BatchNamesExist(const std::string& text) {
+        LaunchFileLines lines(text);
+        const std::string folder = ParseSetLine(CodePage(), lines.Next().value_or(std::string()));
+        const RunLine run = ParseRunLine(CodePage(), lines.Next().value_or(std::string()));
+        return (IsBeyondAscii(folder) && platform_.PathExists(folder)) ||
+               (IsBeyondAscii(run.executable) && platform_.PathExists(run.executable));
     }
 
     // A saved folder that the scans cannot list (by hand, or saved by an
@@ -112,8 +130,13 @@ class LaunchFileReader {
     }
 
     // The console script's name when the response file gives one that exists.
+    // The batch file's port tells how its response file was written.
     std::optional<std::string> ReadResponseFile(const std::string& name) {
-        const std::string text = ResponseFileText(platform_, platform_.ReadFile(name));
+        const TextEncoding encoding =
+            kSourcePorts[static_cast<std::size_t>(settings_.sourcePort)].responseFileEncoding;
+        const std::string text = ChosenReading(
+            ReadingsOf(platform_, platform_.ReadFile(name), encoding),
+            [this](const std::string& reading) { return ResponseNamesExist(reading); });
         LaunchFileLines lines(text);
         std::optional<std::string> consoleScript;
         while (const std::optional<std::string> line = lines.Next()) {
@@ -124,11 +147,28 @@ class LaunchFileReader {
         return consoleScript;
     }
 
+    // Whether a reading of the response file names a file beyond ASCII that
+    // exists where it is looked for. Every value is taken for a name, as a
+    // file list is split: the IWAD, the files, the demo and the saved game
+    // among them.
+    bool ResponseNamesExist(const std::string& text) {
+        LaunchFileLines lines(text);
+        while (const std::optional<std::string> line = lines.Next()) {
+            if (lines.LastBeganWithEndOfFile()) break;
+            const std::size_t blank = line->find(' ');
+            if (blank == std::string::npos) continue;
+            for (const std::string& name : SplitFileList(std::string_view(*line).substr(blank + 1)))
+                if (IsBeyondAscii(name) && FileInCurrentOrWadDir(platform_, wadDir_, name))
+                    return true;
+        }
+        return false;
+    }
+
     void ApplyResponseLine(const std::string& text, std::optional<std::string>& consoleScript) {
         using namespace keywords;
-        KeywordLine line(text);
+        KeywordLine line(CodePage(), text);
         if (line.BeginsWith(kIwad)) {
-            ReadIwad(BetweenQuotes(line.Rest()));
+            ReadIwad(BetweenQuotes(CodePage(), line.Rest()));
         } else if (line.BeginsWith(kFile) || line.BeginsWith(kDeh) || line.BeginsWith(kBex)) {
             AppendFileList(settings_, line.Rest());
         } else if (line.BeginsWith(kRecord)) {
@@ -205,7 +245,7 @@ class LaunchFileReader {
 
     void ApplyConsoleLine(const std::string& text) {
         using namespace keywords;
-        KeywordLine line(text);
+        KeywordLine line(CodePage(), text);
         if (line.BeginsWith(kDeathmatch)) {
             settings_.deathmatch = line.Last() == kSwitchedOn;
         } else if (line.BeginsWith(kTeamplay)) {
@@ -223,11 +263,13 @@ class LaunchFileReader {
                 std::clamp(ParseScaledFraction(line.Rest(), kAirControlMax), 0, kAirControlMax);
         } else if (line.BeginsWith(kTeamDamage)) {
             constexpr std::size_t kTeamDamageLength = 9;
-            settings_.friendlyFire = std::clamp(
-                ParseScaledFraction(line.Rest().substr(0, kTeamDamageLength), kFriendlyFireMax), 0,
-                kFriendlyFireMax);
+            settings_.friendlyFire =
+                std::clamp(ParseScaledFraction(line.Rest(kTeamDamageLength), kFriendlyFireMax), 0,
+                           kFriendlyFireMax);
         }
     }
+
+    const AnsiCodePage& CodePage() const { return platform_.CodePage(); }
 
     Platform& platform_;
     ReaderActions& actions_;

@@ -19,6 +19,7 @@ namespace tarnwick {
 namespace {
 
 constexpr std::string_view kLineEnd = "\r\n";
+constexpr std::string_view kNothingSaved = "Nothing was saved.";
 
 void AppendLine(std::string& text, std::string_view line) {
     text += line;
@@ -29,10 +30,6 @@ void AppendLine(std::string& text, std::string_view keyword, std::string_view va
     text += keyword;
     text += value;
     text += kLineEnd;
-}
-
-void AppendLine(std::string& text, std::string_view keyword, char value) {
-    AppendLine(text, keyword, std::string_view(&value, 1));
 }
 
 bool Contains(std::string_view text, char c) { return text.find(c) != std::string_view::npos; }
@@ -71,16 +68,24 @@ std::string FormatConsoleScript(const LaunchSettings& settings) {
     return text;
 }
 
-std::string FormatBatchFile(const LaunchSettings& settings, const std::string& wadDir) {
+std::string FormatBatchFile(const AnsiCodePage& codePage, const LaunchSettings& settings,
+                            const std::string& wadDir) {
     std::string text;
-    AppendLine(text, FormatSetLine(wadDir));
-    AppendLine(text, FormatRunLine({Executable(settings), std::string(kResponseFileName)}));
+    AppendLine(text, FormatSetLine(codePage, wadDir));
+    AppendLine(text,
+               FormatRunLine(codePage, {Executable(settings), std::string(kResponseFileName)}));
     return text;
+}
+
+const SourcePortItem& PortOf(const LaunchSettings& settings) {
+    return kSourcePorts[static_cast<std::size_t>(
+        IsKnownSourcePort(settings.sourcePort) ? settings.sourcePort : kCustomSourcePort)];
 }
 
 } // namespace
 
-LaunchFileSet FormatLaunchFiles(const LaunchSettings& settings, const std::string& wadDir,
+LaunchFileSet FormatLaunchFiles(const AnsiCodePage& codePage, const LaunchSettings& settings,
+                                const std::string& wadDir,
                                 const std::function<bool(const std::string&)>& fileExists) {
     using namespace keywords;
     const bool multiplayer = settings.players != kSinglePlayer;
@@ -118,7 +123,7 @@ LaunchFileSet FormatLaunchFiles(const LaunchSettings& settings, const std::strin
     if (!settings.startMap.empty()) AppendLine(rsp, kMap, settings.startMap);
     if (!settings.parameters.empty()) AppendLine(rsp, settings.parameters);
 
-    return {rsp, FormatConsoleScript(settings), FormatBatchFile(settings, wadDir)};
+    return {rsp, FormatConsoleScript(settings), FormatBatchFile(codePage, settings, wadDir)};
 }
 
 void RefuseUnsavableValues(const AnsiCodePage& codePage, const LaunchSettings& settings,
@@ -151,21 +156,31 @@ void RefuseUnsavableValues(const AnsiCodePage& codePage, const LaunchSettings& s
     for (const std::string& entry : settings.files)
         values.push_back({"An entry of the list \"Files\"", entry, Kind::File});
 
+    // ZDoom and SkullTag, which read ANSI, hold a file name in MAX_PATH bytes.
+    const SourcePortItem& port = PortOf(settings);
+    const bool byteBuffers = port.responseFileEncoding == TextEncoding::Ansi;
     for (const Value& value : values) {
         if (value.kind != Kind::Text && Contains(value.text, '"'))
-            throw UnsavableValueError(std::string(value.field) +
-                                      " holds a double quote, which no Windows path can hold:\n" +
-                                      ShownValue(value.text) + "\nNothing was saved.");
-        if (std::any_of(value.text.begin(), value.text.end(), IsControlCharacter))
             throw UnsavableValueError(
-                std::string(value.field) +
-                " holds a control character (shown as its code in angle brackets), "
-                "which no line of the launch files can hold:\n" +
-                ShownValue(value.text) + "\nNothing was saved.");
-        const std::optional<std::string> problem =
-            value.kind == Kind::Folder ? FolderProblem(codePage, value.field, value.text)
-            : value.kind == Kind::File ? FilePathProblem(codePage, value.field, value.text)
-                                       : std::nullopt;
+                ShowingValue(codePage,
+                             std::string(value.field) +=
+                             " holds a double quote, which no Windows path can hold:",
+                             value.text, kNothingSaved));
+        if (std::any_of(value.text.begin(), value.text.end(), IsControlCharacter))
+            throw UnsavableValueError(ShowingValue(
+                codePage,
+                std::string(value.field) +=
+                " holds a control character (shown as its code in angle brackets), which no line "
+                "of the launch files can hold:",
+                value.text, kNothingSaved));
+        if (value.kind == Kind::Text) continue;
+        const bool folder = value.kind == Kind::Folder;
+        std::optional<std::string> problem =
+            folder ? FolderProblem(codePage, value.field, value.text)
+                   : FilePathProblem(codePage, value.field, value.text);
+        if (!problem && byteBuffers)
+            problem = PortBufferProblem(codePage, port.caption, value.field, value.text,
+                                        folder ? kLongestFolder : kLongestPath);
         if (problem) throw UnsavableValueError(*problem + "\nNothing was saved.");
     }
 }
@@ -177,19 +192,18 @@ LaunchFileSet EncodeLaunchFiles(Platform& platform, const LaunchSettings& settin
     std::optional<std::string> batchFile = platform.FromAnsi(set.batchFile, TextEncoding::Oem);
     if (!batchFile) {
         const bool folder = !platform.FromAnsi(wadDir, TextEncoding::Oem);
-        throw UnsavableValueError(
-            std::string(folder ? "The WAD directory" : "The custom source port") +
-            " holds a character that the batch file cannot carry: cmd reads it in the "
-            "system's console code page (OEM), which lacks that character:\n" +
-            ShownValue(folder ? wadDir : Executable(settings)) +
-            "\nChoose a folder or a file whose name has no such character.\nNothing was saved.");
+        throw UnsavableValueError(ShowingValue(
+            platform.CodePage(),
+            std::string(folder ? "The WAD directory" : "The custom source port") +=
+            " holds a character that the batch file cannot carry: cmd reads it in the system's "
+            "console code page (OEM), which lacks that character:",
+            folder ? wadDir : Executable(settings),
+            "Choose a folder or a file whose name has no such character.\nNothing was saved."));
     }
     set.batchFile = std::move(*batchFile);
     // Every ANSI text has a form in UTF-8, and in ANSI itself.
-    const std::size_t port = static_cast<std::size_t>(
-        IsKnownSourcePort(settings.sourcePort) ? settings.sourcePort : kCustomSourcePort);
     set.responseFile =
-        platform.FromAnsi(set.responseFile, kSourcePorts[port].responseFileEncoding).value();
+        platform.FromAnsi(set.responseFile, PortOf(settings).responseFileEncoding).value();
     return set;
 }
 
@@ -205,9 +219,10 @@ void WriteLaunchFiles(Platform& platform, const LaunchSettings& settings, const 
     platform.ChangeDirectory(startDir);
     const LaunchFileSet set =
         EncodeLaunchFiles(platform, settings, wadDir,
-                          FormatLaunchFiles(settings, wadDir, [&platform](const std::string& name) {
-                              return platform.FileExists(name);
-                          }));
+                          FormatLaunchFiles(platform.CodePage(), settings, wadDir,
+                                            [&platform](const std::string& name) {
+                                                return platform.FileExists(name);
+                                            }));
     const std::array<NewFile, kLaunchFilesInSaveOrder.size()> files{{
         {kLaunchFilesInSaveOrder[0], set.responseFile},
         {kLaunchFilesInSaveOrder[1], set.consoleScript},

@@ -19,7 +19,8 @@ struct LaunchFileSet {
 
 // The text of the three files. fileExists answers whether a demo or saved game
 // names an existing file (relative names against the start folder).
-LaunchFileSet FormatLaunchFiles(const LaunchSettings& settings, const std::string& wadDir,
+LaunchFileSet FormatLaunchFiles(const AnsiCodePage& codePage, const LaunchSettings& settings,
+                                const std::string& wadDir,
                                 const std::function<bool(const std::string&)>& fileExists);
 
 // Raises UnsavableValueError, naming the field and the value, for a value that
@@ -27,7 +28,8 @@ LaunchFileSet FormatLaunchFiles(const LaunchSettings& settings, const std::strin
 // IWAD and executable, a resource file, the demos, the saved game) with a
 // double quote, which no Windows path holds and which would end its quoting;
 // any written value with a control character; a path with a character lost
-// on its way in (shown as "?") or too long for the ports (PathRules). Values
+// on its way in (shown as "?") or too long for the ports (PathRules): in
+// characters for every port, in bytes too for those that read ANSI. Values
 // that a save leaves out are not looked at.
 void RefuseUnsavableValues(const AnsiCodePage& codePage, const LaunchSettings& settings,
                            const std::string& wadDir);

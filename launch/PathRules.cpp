@@ -7,17 +7,32 @@ namespace {
 
 constexpr std::string_view kLongPathPrefix = "\\\\?\\";
 
+std::string TooLong(const AnsiCodePage& codePage, std::string_view what, std::string_view path,
+                    std::size_t length, std::size_t longest, std::string_view units,
+                    std::string_view taker) {
+    std::string text = ShowingValue(codePage, what, path, "is ");
+    text += std::to_string(length);
+    text += units;
+    text += " long; ";
+    text += taker;
+    text += " at most ";
+    text += std::to_string(longest);
+    text += units;
+    text += " here. Choose a shorter path.";
+    return text;
+}
+
 std::optional<std::string> Problem(const AnsiCodePage& codePage, std::string_view what,
                                    std::string_view path, std::size_t longest) {
     if (HasLostCharacter(path))
-        return std::string(what) + "\n" + ShownValue(path) +
-               "\nholds characters that the system's code page for programs that are not "
-               "Unicode lacks (shown as \"?\"), so this program cannot pass it on. Rename it, "
-               "or choose another one, with letters of that code page.";
+        return ShowingValue(codePage, what, path,
+                            "holds characters that the system's code page for programs that are "
+                            "not Unicode lacks (shown as \"?\"), so this program cannot pass it "
+                            "on. Rename it, or choose another one, with letters of that code "
+                            "page.");
     if (const std::size_t length = codePage.Characters(path); length > longest)
-        return std::string(what) + "\n" + ShownValue(path) + "\nis " + std::to_string(length) +
-               " characters long; this program and most source ports take at most " +
-               std::to_string(longest) + " characters here. Choose a shorter path.";
+        return TooLong(codePage, what, path, length, longest, " characters",
+                       "this program and most source ports take");
     return std::nullopt;
 }
 
@@ -43,6 +58,14 @@ std::optional<std::string> FilePathProblem(const AnsiCodePage& codePage, std::st
 std::optional<std::string> FolderProblem(const AnsiCodePage& codePage, std::string_view what,
                                          std::string_view folder) {
     return Problem(codePage, what, folder, kLongestFolder);
+}
+
+std::optional<std::string> PortBufferProblem(const AnsiCodePage& codePage, std::string_view port,
+                                             std::string_view what, std::string_view path,
+                                             std::size_t longest) {
+    if (path.size() <= longest) return std::nullopt;
+    return TooLong(codePage, what, path, path.size(), longest, " bytes",
+                   std::string(port) += " (which counts a double-byte character as two) takes");
 }
 
 } // namespace tarnwick

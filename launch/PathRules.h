@@ -12,12 +12,14 @@
 
 namespace tarnwick {
 
-// MAX_PATH less its terminating NUL: the longest path that the 8-bit file
-// functions, cmd and most ports take.
+// MAX_PATH less its terminating NUL: the longest path that the file functions
+// of a program that is not long-path aware take, cmd and most ports among
+// them. The system counts it in characters of its wide text (the 8-bit
+// functions convert to it first); each character of the ANSI code page is one
+// of those, whether it takes one byte or two.
 inline constexpr std::size_t kLongestPath = 259;
-// A folder must leave room for an 8.3 file name after its separator, as
-// Windows asks of a folder it creates (MAX_PATH - 12).
-inline constexpr std::size_t kLongestFolder = kLongestPath - 12;
+// A folder must leave room for a separator and an 8.3 file name in it.
+inline constexpr std::size_t kLongestFolder = kLongestPath - 1 - 12;
 
 // A name in a folder, as the scans, the reader, Add and the launch files form
 // it: the folder as stored, one "\", the name. A folder that ends in a
@@ -37,5 +39,12 @@ std::optional<std::string> FilePathProblem(const AnsiCodePage& codePage, std::st
 // The same for a folder, which must leave room for the names in it.
 std::optional<std::string> FolderProblem(const AnsiCodePage& codePage, std::string_view what,
                                          std::string_view folder);
+
+// Why a port that holds every file name it is given in a buffer of MAX_PATH
+// bytes (ZDoom and SkullTag) cannot take the path: its bytes in the ANSI code
+// page, two for a double-byte character, must fit in `longest`.
+std::optional<std::string> PortBufferProblem(const AnsiCodePage& codePage, std::string_view port,
+                                             std::string_view what, std::string_view path,
+                                             std::size_t longest);
 
 } // namespace tarnwick

@@ -25,6 +25,8 @@ class Platform {
 
     // True for an existing file; false for a folder or a missing name.
     virtual bool FileExists(const std::string& path) = 0;
+    // True for an existing file or folder.
+    virtual bool PathExists(const std::string& path) = 0;
     // Calls onName with the bare name of every entry the wildcard pattern
     // matches, whatever its attributes, in the system's order. A pattern whose
     // folder is missing or unreadable matches nothing.

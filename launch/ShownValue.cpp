@@ -4,11 +4,12 @@ namespace tarnwick {
 
 bool IsControlCharacter(char c) { return static_cast<unsigned char>(c) < 0x20; }
 
-std::string ShownValue(std::string_view value) {
+std::string ShownValue(const AnsiCodePage& codePage, std::string_view value) {
     constexpr std::size_t kLongest = 300;
     constexpr char kHex[] = "0123456789ABCDEF";
+    const std::size_t cut = codePage.Skip(value, kLongest);
     std::string shown;
-    for (const char c : value.substr(0, kLongest)) {
+    for (const char c : value.substr(0, cut)) {
         if (!IsControlCharacter(c)) {
             shown += c;
             continue;
@@ -16,8 +17,18 @@ std::string ShownValue(std::string_view value) {
         const auto byte = static_cast<unsigned char>(c);
         shown += {'<', kHex[byte / 16], kHex[byte % 16], '>'};
     }
-    if (value.size() > kLongest) shown += "...";
+    if (cut < value.size()) shown += "...";
     return shown;
+}
+
+std::string ShowingValue(const AnsiCodePage& codePage, std::string_view before,
+                         std::string_view value, std::string_view after) {
+    std::string text(before);
+    text += '\n';
+    text += ShownValue(codePage, value);
+    text += '\n';
+    text += after;
+    return text;
 }
 
 } // namespace tarnwick

@@ -76,6 +76,13 @@ AnsiCodePage AnsiCodePageOfSystem() {
     return AnsiCodePage(leadBytes);
 }
 
+// ANSI itself, or an OEM code page that is the ANSI one (as on double-byte
+// systems): the text stands as it is, and is not made over by a conversion.
+bool IsAnsi(TextEncoding encoding) {
+    return encoding == TextEncoding::Ansi ||
+           (encoding == TextEncoding::Oem && GetOEMCP() == GetACP());
+}
+
 } // namespace
 
 Win32Platform::Win32Platform() : codePage_(AnsiCodePageOfSystem()) {}
@@ -103,6 +110,10 @@ void Win32Platform::ChangeDirectory(const std::string& path) {
 bool Win32Platform::FileExists(const std::string& path) {
     const DWORD attributes = GetFileAttributesA(path.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+bool Win32Platform::PathExists(const std::string& path) {
+    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
 void Win32Platform::ListMatches(const std::string& pattern,
@@ -174,7 +185,7 @@ void Win32Platform::SetEnvironment(const std::string& name, const std::string& v
 }
 
 std::optional<std::string> Win32Platform::FromAnsi(std::string_view text, TextEncoding to) {
-    if (to == TextEncoding::Ansi) return std::string(text);
+    if (IsAnsi(to)) return std::string(text);
     bool lost = false;
     std::string converted = NarrowTo(WideFrom(text, CP_ACP), CodePageOf(to), lost);
     if (lost) return std::nullopt;
@@ -183,7 +194,7 @@ std::optional<std::string> Win32Platform::FromAnsi(std::string_view text, TextEn
 
 std::string Win32Platform::ToAnsi(std::string_view text, TextEncoding from, bool& lost) {
     lost = false;
-    if (from == TextEncoding::Ansi) return std::string(text);
+    if (IsAnsi(from)) return std::string(text);
     return NarrowTo(WideFrom(text, CodePageOf(from)), CP_ACP, lost);
 }
 

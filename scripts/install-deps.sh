@@ -15,6 +15,9 @@ packages=(
     # Real ports read the response files Save writes; chattr makes a launch
     # file one that the system refuses to replace.
     chocolate-doom crispy-doom e2fsprogs
+    # Other systems' locales for the tests' prefixes (generated into the build
+    # tree), and fonts with Japanese and Chinese characters for them.
+    locales fonts-ipafont-gothic fonts-wqy-microhei
 )
 
 updated=0

@@ -7,7 +7,10 @@
 //   bits 0-1: the answer to the missing-IWAD question (Yes, No, none)
 //   bits 2-3: the file that cannot be read (none, batch, response, script)
 //   bit 4:    whether doom2.wad and maps.wad exist
+//   bit 5:    a double-byte ANSI code page (Japanese 932) instead of a
+//             single-byte one
 
+#include "DoubleByteCodePage.h"
 #include "LaunchErrors.h"
 #include "LaunchFileNames.h"
 #include "LaunchReader.h"
@@ -89,6 +92,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         platform.files["doom2.wad"] = "IWAD";
         platform.files["maps.wad"] = "PWAD";
     }
+    if ((control & 0x20) != 0) platform.codePage = testing::JapaneseCodePage();
 
     const WadDirAnswer answers[] = {WadDirAnswer::Yes, WadDirAnswer::No, WadDirAnswer::None,
                                     WadDirAnswer::None};

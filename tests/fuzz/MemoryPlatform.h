@@ -20,6 +20,11 @@ class MemoryPlatform : public Platform {
     std::string CurrentDirectory() override { return currentDirectory; }
     void ChangeDirectory(const std::string& path) override { currentDirectory = path; }
     bool FileExists(const std::string& path) override { return files.contains(path); }
+    // Its only folders are the current one and the WAD folder the fuzzer names.
+    std::set<std::string> folders{"C:\\START", "C:\\WADS"};
+    bool PathExists(const std::string& path) override {
+        return FileExists(path) || folders.contains(path);
+    }
     void ListMatches(const std::string& pattern,
                      const std::function<void(std::string_view name)>& onName) override;
     std::string ReadFile(const std::string& path) override;

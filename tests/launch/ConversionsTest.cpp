@@ -26,11 +26,13 @@ std::string Message(const char* text, const char* kind) {
 }
 
 TEST(Conversions, DigitIsTheCharacterZeroToNine) {
-    EXPECT_EQ(ParseDigit('0'), 0);
-    EXPECT_EQ(ParseDigit('7'), 7);
-    EXPECT_EQ(ParseDigit('9'), 9);
-    EXPECT_EQ(FailureOf([] { ParseDigit(' '); }), "' ' is not a valid integer value");
-    EXPECT_EQ(FailureOf([] { ParseDigit('a'); }), "'a' is not a valid integer value");
+    EXPECT_EQ(ParseDigit("0"), 0);
+    EXPECT_EQ(ParseDigit("7"), 7);
+    EXPECT_EQ(ParseDigit("9"), 9);
+    EXPECT_EQ(FailureOf([] { ParseDigit(" "); }), "' ' is not a valid integer value");
+    EXPECT_EQ(FailureOf([] { ParseDigit("a"); }), "'a' is not a valid integer value");
+    // A double-byte character is named whole, not by its second byte ("\").
+    EXPECT_EQ(FailureOf([] { ParseDigit("\x95\x5C"); }), "'\x95\x5C' is not a valid integer value");
 }
 
 TEST(Conversions, IntegerDecimalWithSignAndLeadingBlanks) {

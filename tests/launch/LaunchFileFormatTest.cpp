@@ -1,3 +1,4 @@
+#include "DoubleByteCodePage.h"
 #include "LaunchErrors.h"
 #include "LaunchWriter.h"
 #include "NumberText.h"
@@ -10,6 +11,7 @@ namespace tarnwick {
 namespace {
 
 const auto kNothingExists = [](const std::string&) { return false; };
+const AnsiCodePage kSingleByte;
 
 LaunchSettings FullExample() {
     LaunchSettings s;
@@ -31,7 +33,7 @@ LaunchSettings FullExample() {
 TEST(LaunchFileFormat, WritesTheDefaultsExample) {
     LaunchSettings s;
     s.iwad = "DOOM 2: Hell on Earth";
-    const LaunchFileSet set = FormatLaunchFiles(s, "C:\\WADS", kNothingExists);
+    const LaunchFileSet set = FormatLaunchFiles(kSingleByte, s, "C:\\WADS", kNothingExists);
     EXPECT_EQ(set.responseFile, "-iwad \"doom2.wad\"\r\n+exec qorvex.cfg\r\n");
     EXPECT_EQ(set.consoleScript, "skill 3\r\nfraglimit 0\r\ntimelimit 0\r\nsv_gravity 800.00\r\n"
                                  "sv_aircontrol 0.00390625\r\nteamdamage 0\r\n");
@@ -39,7 +41,8 @@ TEST(LaunchFileFormat, WritesTheDefaultsExample) {
 }
 
 TEST(LaunchFileFormat, WritesTheFullExample) {
-    const LaunchFileSet set = FormatLaunchFiles(FullExample(), "C:\\Games\\WADs", kNothingExists);
+    const LaunchFileSet set =
+        FormatLaunchFiles(kSingleByte, FullExample(), "C:\\Games\\WADs", kNothingExists);
     EXPECT_EQ(set.responseFile, "-iwad \"doom2.wad\"\r\n-file maps.wad sounds.pk3\r\n"
                                 "-deh monsters.deh\r\n-host 4\r\n-port 5029\r\n-dup 2\r\n"
                                 "-netmode 0\r\n+exec qorvex.cfg\r\n+team 1\r\n+map MAP07\r\n"
@@ -73,19 +76,19 @@ TEST(LaunchFileFormat, WritesFractionsShortAndExact) {
     LaunchSettings s;
     s.airControl = 256;
     s.friendlyFire = 50;
-    const std::string cfg = FormatLaunchFiles(s, "", kNothingExists).consoleScript;
+    const std::string cfg = FormatLaunchFiles(kSingleByte, s, "", kNothingExists).consoleScript;
     EXPECT_NE(cfg.find("sv_aircontrol 1\r\nteamdamage 0.5\r\n"), std::string::npos) << cfg;
 }
 
 TEST(LaunchFileFormat, ClassifiesPatchesByTheirExactEnding) {
     LaunchSettings s;
     s.files = {"a.deh", "FIX.DEH", "x.DeH", "b.bex", "de", ".deh", "maps.wad", "c.BEX"};
-    const std::string rsp = FormatLaunchFiles(s, "", kNothingExists).responseFile;
+    const std::string rsp = FormatLaunchFiles(kSingleByte, s, "", kNothingExists).responseFile;
     EXPECT_EQ(rsp, "-iwad \"\"\r\n-file FIX.DEH x.DeH de maps.wad c.BEX\r\n"
                    "-deh a.deh b.bex .deh\r\n+exec qorvex.cfg\r\n");
 
     s.files = {"only.deh", "patch.bex"};
-    EXPECT_EQ(FormatLaunchFiles(s, "", kNothingExists).responseFile,
+    EXPECT_EQ(FormatLaunchFiles(kSingleByte, s, "", kNothingExists).responseFile,
               "-iwad \"\"\r\n-deh only.deh patch.bex\r\n+exec qorvex.cfg\r\n");
 }
 
@@ -96,7 +99,7 @@ TEST(LaunchFileFormat, WritesNetworkLinesOnlyInMultiplayer) {
     s.networkDup = 5;
     s.team = 3;
     s.remoteHost = "example";
-    const std::string single = FormatLaunchFiles(s, "", kNothingExists).responseFile;
+    const std::string single = FormatLaunchFiles(kSingleByte, s, "", kNothingExists).responseFile;
     for (const char* keyword :
          {"-join", "-host", "-port", "-dup", "-netmode", "-extratic", "+team"})
         EXPECT_EQ(single.find(keyword), std::string::npos) << keyword;
@@ -104,12 +107,12 @@ TEST(LaunchFileFormat, WritesNetworkLinesOnlyInMultiplayer) {
     s.players = 0;
     s.remoteHost = "";
     s.team = -1;
-    EXPECT_EQ(FormatLaunchFiles(s, "", kNothingExists).responseFile,
+    EXPECT_EQ(FormatLaunchFiles(kSingleByte, s, "", kNothingExists).responseFile,
               "-iwad \"\"\r\n-join \r\n-port \r\n-dup 5\r\n-netmode 0\r\n-extratic\r\n"
               "+exec qorvex.cfg\r\n+team -1\r\n");
 
     s.players = 8;
-    const std::string host = FormatLaunchFiles(s, "", kNothingExists).responseFile;
+    const std::string host = FormatLaunchFiles(kSingleByte, s, "", kNothingExists).responseFile;
     EXPECT_NE(host.find("\r\n-host 8\r\n-port \r\n"), std::string::npos) << host;
     EXPECT_EQ(host.find("-join"), std::string::npos);
 }
@@ -119,7 +122,7 @@ TEST(LaunchFileFormat, WritesCustomChoicesUnvalidated) {
     s.iwad = "Custom...";
     s.sourcePort = 3;
     s.gravity = "";
-    const LaunchFileSet empty = FormatLaunchFiles(s, "", kNothingExists);
+    const LaunchFileSet empty = FormatLaunchFiles(kSingleByte, s, "", kNothingExists);
     EXPECT_EQ(empty.responseFile.substr(0, 10), "-iwad \"\"\r\n");
     EXPECT_EQ(empty.batchFile, "set DOOMWADDIR=\r\n @qorvex.rsp\r\n");
     EXPECT_NE(empty.consoleScript.find("\r\nsv_gravity \r\n"), std::string::npos);
@@ -129,16 +132,16 @@ TEST(LaunchFileFormat, WritesCustomChoicesUnvalidated) {
     for (const char* title : {"Hexen: Beyond Heretic", "doom 2: hell on earth",
                               "DOOM 2: Hell on Earth ", "", "Custom..."}) {
         s.iwad = title;
-        EXPECT_EQ(FormatLaunchFiles(s, "", kNothingExists).responseFile.substr(0, 30),
+        EXPECT_EQ(FormatLaunchFiles(kSingleByte, s, "", kNothingExists).responseFile.substr(0, 30),
                   "-iwad \"D:\\Iwads\\my game.wad\"\r\n")
             << title;
     }
     s.iwad = "Hexen: Beyound Heretic";
-    EXPECT_EQ(FormatLaunchFiles(s, "", kNothingExists).responseFile.substr(0, 19),
+    EXPECT_EQ(FormatLaunchFiles(kSingleByte, s, "", kNothingExists).responseFile.substr(0, 19),
               "-iwad \"hexen.wad\"\r\n");
 
     s.sourcePort = 2;
-    EXPECT_EQ(FormatLaunchFiles(s, "", kNothingExists).batchFile.substr(17),
+    EXPECT_EQ(FormatLaunchFiles(kSingleByte, s, "", kNothingExists).batchFile.substr(17),
               "skulltag.exe @qorvex.rsp\r\n");
 }
 
@@ -150,15 +153,15 @@ TEST(LaunchFileFormat, WritesDemoAndSavedGameOnlyWhenTheyExist) {
     const std::set<std::string> existing = {"old.lmp", "save0.zds"};
     const auto exists = [&existing](const std::string& name) { return existing.count(name) > 0; };
 
-    std::string rsp = FormatLaunchFiles(s, "", exists).responseFile;
+    std::string rsp = FormatLaunchFiles(kSingleByte, s, "", exists).responseFile;
     EXPECT_NE(rsp.find("-record new.lmp\r\n-playdemo old.lmp\r\n-loadgame save0.zds\r\n"),
               std::string::npos)
         << rsp;
     s.fastDemo = true;
-    rsp = FormatLaunchFiles(s, "", exists).responseFile;
+    rsp = FormatLaunchFiles(kSingleByte, s, "", exists).responseFile;
     EXPECT_NE(rsp.find("-timedemo old.lmp\r\n"), std::string::npos) << rsp;
 
-    rsp = FormatLaunchFiles(s, "", kNothingExists).responseFile;
+    rsp = FormatLaunchFiles(kSingleByte, s, "", kNothingExists).responseFile;
     EXPECT_EQ(rsp, "-iwad \"\"\r\n-record new.lmp\r\n+exec qorvex.cfg\r\n");
 }
 
@@ -172,7 +175,7 @@ TEST(LaunchFileFormat, QuotesValuesWithBlanksOrBytesAbove127) {
     s.loadGame = "save game.zds";
     s.parameters = "-nomusic -width 640";
     const auto exists = [](const std::string&) { return true; };
-    EXPECT_EQ(FormatLaunchFiles(s, "", exists).responseFile,
+    EXPECT_EQ(FormatLaunchFiles(kSingleByte, s, "", exists).responseFile,
               "-iwad \"\"\r\n-file \"C:\\My Wads\\x.wad\" plain.wad \"carte\xE9.wad\"\r\n"
               "-deh \"C:\\My Wads\\fix.deh\"\r\n-record \"my demo.lmp\"\r\n"
               "-playdemo \"old demo.lmp\"\r\n-loadgame \"save game.zds\"\r\n"
@@ -183,7 +186,7 @@ TEST(LaunchFileFormat, KeepsTheBatchFileFromRunningOtherCommands) {
     LaunchSettings s;
     s.sourcePort = 3;
     const auto batch = [&s](const std::string& wadDir) {
-        return FormatLaunchFiles(s, wadDir, kNothingExists).batchFile;
+        return FormatLaunchFiles(kSingleByte, s, wadDir, kNothingExists).batchFile;
     };
 
     s.customExecutable = "C:\\Ports\\port.exe";
@@ -210,9 +213,10 @@ TEST(LaunchFileFormat, KeepsTheBatchFileFromRunningOtherCommands) {
 }
 
 // The refusal's message, or "" when the values may be saved.
-std::string Refusal(const LaunchSettings& settings, const std::string& wadDir) {
+std::string Refusal(const LaunchSettings& settings, const std::string& wadDir,
+                    const AnsiCodePage& codePage = kSingleByte) {
     try {
-        RefuseUnsavableValues(AnsiCodePage(), settings, wadDir);
+        RefuseUnsavableValues(codePage, settings, wadDir);
     } catch (const UnsavableValueError& error) {
         return error.what();
     }
@@ -285,17 +289,46 @@ TEST(LaunchFileFormat, RefusesValuesThatWouldNotComeThroughWhole) {
                                        ".wad\nholds characters that the system's code page"))
         << Refusal(lost, "W");
     EXPECT_EQ(Refusal(s, "\\\\?\\C:\\WADS"), ""); // the system's long-path form loses nothing
-    EXPECT_EQ(Refusal(s, "C:\\" + std::string(244, 'w')), "");
-    EXPECT_NE(Refusal(s, "C:\\" + std::string(245, 'w'))
-                  .find("\nis 248 characters long; this "
-                        "program and most source ports take "
-                        "at most 247 characters here."),
+    // 246 + "\\" + an 8.3 name is 259.
+    EXPECT_EQ(Refusal(s, "C:\\" + std::string(243, 'w')), "");
+    EXPECT_NE(Refusal(s, "C:\\" + std::string(244, 'w'))
+                  .find("\nis 247 characters long; this program and most source ports take at "
+                        "most 246 characters here. Choose a shorter path."),
               std::string::npos);
     LaunchSettings longPath;
     longPath.playDemo = "C:\\" + std::string(252, 'd') + ".lmp";
     EXPECT_EQ(Refusal(longPath, "W"), "");
     longPath.playDemo.insert(3, "d");
     EXPECT_TRUE(Refusal(longPath, "W").starts_with("The field \"Play Demo\"\nC:\\ddd"));
+
+    // The system counts characters, one for each of two bytes too; ZDoom and
+    // SkullTag, which read ANSI, hold a path in MAX_PATH bytes.
+    const auto japanese = [](std::size_t characters) {
+        std::string text = "C:\\";
+        for (std::size_t i = 0; i < characters; ++i)
+            text += "\x95\x5C"; // 表
+        return text;
+    };
+    const AnsiCodePage codePage = testing::JapaneseCodePage();
+    LaunchSettings wide;
+    wide.files = {japanese(250) + ".wad"}; // 257 characters, 507 bytes
+    EXPECT_EQ(Refusal(wide, japanese(243), codePage), "");
+    EXPECT_NE(Refusal(wide, japanese(244), codePage).find("\nis 247 characters long"),
+              std::string::npos);
+    wide.sourcePort = 1;
+    EXPECT_NE(Refusal(wide, japanese(5), codePage)
+                  .find("\nis 507 bytes long; ZDoom (which counts a double-byte character as "
+                        "two) takes at most 259 bytes here. Choose a shorter path."),
+              std::string::npos)
+        << Refusal(wide, japanese(5), codePage);
+    wide.files = {japanese(128)}; // 259 bytes
+    EXPECT_EQ(Refusal(wide, japanese(121), codePage), "");
+    wide.sourcePort = 2;
+    EXPECT_TRUE(
+        Refusal(wide, japanese(122), codePage).starts_with("The WAD directory\nC:\\\x95\x5C"))
+        << Refusal(wide, japanese(122), codePage);
+    EXPECT_NE(Refusal(wide, japanese(122), codePage).find("\nis 247 bytes long; SkullTag (which"),
+              std::string::npos);
 
     // A long value is shown shortened.
     const std::string shown = Refusal(s, std::string(100000, 'w') + "\"");

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
 #include <vector>
 
@@ -60,6 +61,36 @@ TEST(LaunchFileEncoding, TellsUtf8FromAnsiText) {
     EXPECT_FALSE(IsUtf8BeyondAscii("\xED\xA0\x80"));     // a surrogate
     EXPECT_FALSE(IsUtf8BeyondAscii("\xF4\x90\x80\x80")); // above U+10FFFF
     EXPECT_FALSE(IsUtf8BeyondAscii("\xC3\xA9\x80"));     // a lone continuation
+}
+
+// Where both readings are possible and differ, what they name decides: the
+// earlier reading wins only when it alone names something that exists; both
+// or neither, the current one.
+TEST(LaunchFileEncoding, TheEarlierReadingWinsOnlyWhenItAloneNamesWhatExists) {
+    std::set<std::string> existing;
+    int lookups = 0;
+    const auto chosen = [&](const LaunchFileReadings& readings) {
+        return ChosenReading(readings, [&](const std::string& text) {
+            ++lookups;
+            return existing.contains(text);
+        });
+    };
+    const LaunchFileReadings readings{"new", "old"};
+    EXPECT_EQ(chosen(readings), "new");
+    existing = {"old"};
+    EXPECT_EQ(chosen(readings), "old");
+    existing = {"old", "new"};
+    EXPECT_EQ(chosen(readings), "new");
+    existing = {"new"};
+    EXPECT_EQ(chosen(readings), "new");
+
+    // Both alike (the current one impossible, or ASCII): nothing is looked up.
+    lookups = 0;
+    existing = {"same"};
+    EXPECT_EQ(chosen({"same", "same"}), "same");
+    EXPECT_EQ(lookups, 0);
+    EXPECT_TRUE(IsBeyondAscii("Donn\xE9"));
+    EXPECT_FALSE(IsBeyondAscii("C:\\WADS\x7F"));
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "GameDataScan.h"
 #include "LaunchErrors.h"
 #include "LaunchWriter.h"
+#include "SystemLetters.h"
 #include "TempFolder.h"
 #include "UnixCommand.h"
 #include "Win32Platform.h"
@@ -22,6 +23,7 @@ using testing::CurrentDirectoryScope;
 using testing::FileText;
 using testing::ImmutableFile;
 using testing::RunUnixCommand;
+using testing::SystemLetters;
 using testing::TempFolder;
 using testing::UnderWine;
 using testing::UnixPath;
@@ -47,6 +49,19 @@ bool WaitForFile(const std::string& path) {
         Sleep(50);
     }
     return false;
+}
+
+// The files of a folder (not its subfolders), by name, with their bytes.
+using Folder = std::map<std::string, std::string>;
+
+Folder FilesOf(const TempFolder& folder) {
+    Folder files;
+    Win32Platform().ListMatches(folder / "*", [&](std::string_view name) {
+        const std::string path = folder / name;
+        if ((GetFileAttributesA(path.c_str()) & FILE_ATTRIBUTE_DIRECTORY) == 0)
+            files[std::string(name)] = FileText(path);
+    });
+    return files;
 }
 
 TEST(Scans, FindIwadsByNameInBothFoldersEachTitleOnce) {
@@ -76,6 +91,18 @@ TEST(Scans, FindIwadsByNameInBothFoldersEachTitleOnce) {
     EXPECT_EQ(list.titles, expected);
     EXPECT_EQ(list.selected, 0);
 
+    // A WAD folder whose name ends in the system's letters: in a double-byte
+    // code page one whose second byte is "\\", which is no separator.
+    const std::string letters = start.AddFolder(SystemLetters());
+    CreateFileA((letters + "\\PLUTONIA.WAD").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0,
+                nullptr);
+    EXPECT_EQ(ScanIwads(platform, letters).titles,
+              (std::vector<std::string>{"DOOM 2: Hell on Earth", "The Plutonia Experiment",
+                                        "TNT: Evilution", "Hexen: Beyound Heretic", "Custom..."}));
+    EXPECT_TRUE(FileInCurrentOrWadDir(platform, letters, "PLUTONIA.WAD"));
+    EXPECT_EQ(ScanResourceCandidates(platform, letters, letters),
+              (std::vector<std::string>{"PLUTONIA.WAD", "PLUTONIA.WAD"}));
+
     TempFolder empty;
     CurrentDirectoryScope inEmpty(empty.path());
     EXPECT_EQ(ScanIwads(platform, empty / "missing").titles, std::vector<std::string>{"Custom..."});
@@ -98,11 +125,11 @@ TEST(Scans, ListResourceCandidatesByPatternAndFolder) {
     start.AddFolder("folder.pk3");
     wads.AddFile("extra.wad");
     // A name that the ANSI code page cannot hold is not offered: it would
-    // come as "?????.wad", which names no file.
-    const std::wstring cyrillic =
-        WideFromAnsi(wads.path()) + L"\\\x043A\x0430\x0440\x0442\x0430.wad";
-    CloseHandle(CreateFileW(cyrillic.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr));
-    ASSERT_NE(GetFileAttributesW(cyrillic.c_str()), INVALID_FILE_ATTRIBUTES);
+    // come as "????.wad", which names no file. (Hebrew: in none of the code
+    // pages the tests run under.)
+    const std::wstring hebrew = WideFromAnsi(wads.path()) + L"\\\x05E9\x05DC\x05D5\x05DD.wad";
+    CloseHandle(CreateFileW(hebrew.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr));
+    ASSERT_NE(GetFileAttributesW(hebrew.c_str()), INVALID_FILE_ATTRIBUTES);
 
     std::vector<std::string> names = ScanResourceCandidates(platform, start.path(), wads.path());
     ASSERT_EQ(names.size(), 6u);
@@ -140,12 +167,22 @@ TEST(WriteLaunchFiles, WritesTheFilesIntoTheStartFolderByteForByte) {
     LaunchSettings s;
     s.iwad = "DOOM 2: Hell on Earth";
     WriteLaunchFiles(platform, s, "C:\\WADS", start.path());
-    const LaunchFileSet formatted =
-        FormatLaunchFiles(s, "C:\\WADS", [](const std::string&) { return false; });
+    const LaunchFileSet formatted = FormatLaunchFiles(platform.CodePage(), s, "C:\\WADS",
+                                                      [](const std::string&) { return false; });
     EXPECT_EQ(FileText(start / "qorvex.rsp"), formatted.responseFile);
     EXPECT_EQ(FileText(start / "qorvex.cfg"), formatted.consoleScript);
     EXPECT_EQ(FileText(start / "qorvex.bat"), formatted.batchFile);
     EXPECT_EQ(CurrentDirectory(), start.path());
+
+    // A start folder whose name ends in the system's letters: the files go
+    // into it, not beside it into its parent.
+    const Folder before = FilesOf(start);
+    const std::string named = start.AddFolder(SystemLetters());
+    WriteLaunchFiles(platform, s, "C:\\WADS", named);
+    EXPECT_EQ(FileText(named + "\\qorvex.bat"), formatted.batchFile);
+    EXPECT_EQ(FilesOf(start), before);
+    DeleteLaunchFiles(platform, named);
+    EXPECT_EQ(FileText(named + "\\qorvex.bat"), "<missing>");
 
     // Demo and saved game are tested relative to the start folder: a file
     // counts, a folder or a missing name does not.
@@ -175,6 +212,7 @@ class FailingPlatform final : public Platform {
         real_.ChangeDirectory(path);
     }
     bool FileExists(const std::string& path) override { return real_.FileExists(path); }
+    bool PathExists(const std::string& path) override { return real_.PathExists(path); }
     void ListMatches(const std::string& pattern,
                      const std::function<void(std::string_view name)>& onName) override {
         real_.ListMatches(pattern, onName);
@@ -230,19 +268,6 @@ class FailingPlatform final : public Platform {
     int operations_ = 0;
 };
 
-// The files of a folder (not its subfolders), by name, with their bytes.
-using Folder = std::map<std::string, std::string>;
-
-Folder FilesOf(const TempFolder& folder) {
-    Folder files;
-    Win32Platform().ListMatches(folder / "*", [&](std::string_view name) {
-        const std::string path = folder / name;
-        if ((GetFileAttributesA(path.c_str()) & FILE_ATTRIBUTE_DIRECTORY) == 0)
-            files[std::string(name)] = FileText(path);
-    });
-    return files;
-}
-
 void Restore(const TempFolder& folder, const Folder& files) {
     for (const auto& [name, bytes] : FilesOf(folder))
         DeleteFileA((folder / name).c_str());
@@ -284,8 +309,8 @@ TEST(FileSetReplacement, AFailureAtAnyStepLosesNothingAndHidesNothing) {
     LaunchSettings second = first;
     second.deathmatch = true;
     second.files = {"new.wad"};
-    const LaunchFileSet next =
-        FormatLaunchFiles(second, "C:\\NEW", [](const std::string&) { return false; });
+    const LaunchFileSet next = FormatLaunchFiles(real.CodePage(), second, "C:\\NEW",
+                                                 [](const std::string&) { return false; });
     const Folder saved{{"DOOM2.WAD", "not ours"},
                        {"qorvex.rsp", next.responseFile},
                        {"qorvex.cfg", next.consoleScript},
@@ -442,6 +467,21 @@ TEST(WriteLaunchFiles, CmdRunsTheBatchFileWithoutInjectedCommands) {
         EXPECT_EQ(output.find("\r\nINJECTED\r\n"), std::string::npos) << output;
         EXPECT_NE(output.rfind("INJECTED", 0), 0u) << output;
     }
+
+    // A port and a WAD folder in the system's letters. In a double-byte code
+    // page their second bytes that look like "|", "^" and "@" are none of
+    // them to cmd, which reads characters: the lines hold them unquoted.
+    const std::string letters = start.AddFolder(SystemLetters());
+    start.AddFile(SystemLetters() + "\\show.bat",
+                  "@set DOOMWADDIR> seen.txt\r\n@echo %1> argument.txt\r\n");
+    s.customExecutable = letters + "\\show.bat";
+    WriteLaunchFiles(platform, s, letters, start.path());
+    const std::string oemLetters = testing::AnsiTextIn(letters, CP_OEMCP);
+    EXPECT_EQ(FileText(start / "qorvex.bat"),
+              "set DOOMWADDIR=" + oemLetters + "\r\n" + oemLetters + "\\show.bat @qorvex.rsp\r\n");
+    RunAndWait("cmd.exe /c qorvex.bat > output.txt", start.path());
+    EXPECT_EQ(FileText(start / "seen.txt"), "DOOMWADDIR=" + oemLetters + "\r\n");
+    EXPECT_EQ(FileText(start / "argument.txt"), "@qorvex.rsp\r\n");
 }
 
 // A WAD file of the given kind ("IWAD" or "PWAD") holding empty lumps.
@@ -482,7 +522,7 @@ std::vector<std::string> NamesTaken(const std::string& output) {
 
 // Debian's Chocolate Doom and Crispy Doom, started on a response file that
 // Save wrote for a custom port (in UTF-8, which Linux names are in), with a
-// custom IWAD and resource files whose names hold blanks and an accent.
+// custom IWAD and resource files whose names hold blanks and letters beyond ASCII.
 TEST(RealPorts, TakeTheResourceFilesOfOurResponseFileWholeAndInOrder) {
     if (!UnderWine()) GTEST_SKIP() << "the ports run on the Unix side";
     Win32Platform platform;
@@ -496,7 +536,8 @@ TEST(RealPorts, TakeTheResourceFilesOfOurResponseFileWholeAndInOrder) {
     s.customExecutable = "port.exe";
     s.iwad = "Custom...";
     s.customIwad = "test iwad.wad";
-    s.files = {"my map.wad", "plain.wad", "second level.wad", "carte \xE9.wad"};
+    const std::string accented = "carte " + SystemLetters() + ".wad";
+    s.files = {"my map.wad", "plain.wad", "second level.wad", accented};
     for (const std::string& name : s.files)
         start.AddFile(name, WadBytes("PWAD", {}));
     WriteLaunchFiles(platform, s, start.path(), start.path());
@@ -517,9 +558,9 @@ TEST(RealPorts, TakeTheResourceFilesOfOurResponseFileWholeAndInOrder) {
         // more files: they end a file list only at an argument beginning with
         // "-". The resource names reach them whole, in order.
         EXPECT_EQ(NamesTaken(FileText(start / (port + ".txt"))),
-                  (std::vector<std::string>{"test iwad.wad", "my map.wad", "plain.wad",
-                                            "second level.wad", "carte \xC3\xA9.wad", "+exec",
-                                            "qorvex.cfg"}))
+                  (std::vector<std::string>{
+                      "test iwad.wad", "my map.wad", "plain.wad", "second level.wad",
+                      testing::AnsiTextIn(accented, CP_UTF8), "+exec", "qorvex.cfg"}))
             << FileText(start / (port + ".txt"));
     }
 }

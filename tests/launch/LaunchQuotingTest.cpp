@@ -1,3 +1,4 @@
+#include "DoubleByteCodePage.h"
 #include "LaunchQuoting.h"
 
 #include <gtest/gtest.h>
@@ -10,62 +11,80 @@ namespace tarnwick {
 namespace {
 
 using Entries = std::vector<std::string>;
+using testing::JapaneseCodePage;
 
-// Values over every byte that Save lets into a quoted or escaped value: no
-// control character and no double quote. The characters that quoting and
-// escaping are about come up often.
+const AnsiCodePage kSingleByte;
+const AnsiCodePage kJapanese = JapaneseCodePage();
+
+// Values over every character that Save lets into a quoted or escaped value:
+// no control character and no double quote. The characters that quoting and
+// escaping are about come up often, and in a double-byte code page so do
+// second bytes that look like them.
 class RandomValues {
   public:
+    explicit RandomValues(const AnsiCodePage& codePage) : codePage_(codePage) {}
+
     std::size_t Between(std::size_t low, std::size_t high) {
         return std::uniform_int_distribution<std::size_t>(low, high)(random_);
     }
 
     std::string Value(std::size_t maxLength) {
         constexpr std::string_view kSpecial = " %&^@|<>(),;=";
-        std::string value(Between(0, maxLength), ' ');
-        for (char& c : value) {
+        // Second bytes that look like characters of a path or of cmd.
+        constexpr std::string_view kLookAlikes = "\\@^|";
+        std::string value;
+        for (std::size_t length = Between(0, maxLength); value.size() < length;) {
             if (Between(0, 1) == 0) {
-                c = kSpecial[Between(0, kSpecial.size() - 1)];
+                value += kSpecial[Between(0, kSpecial.size() - 1)];
                 continue;
             }
-            do {
+            char c = '"';
+            while (c == '"')
                 c = static_cast<char>(Between(0x20, 0xFF));
-            } while (c == '"');
+            value += c;
+            if (codePage_.IsLeadByte(c))
+                value += Between(0, 1) == 0 ? kLookAlikes[Between(0, kLookAlikes.size() - 1)]
+                                            : static_cast<char>(Between(0x40, 0xFC));
         }
         return value;
     }
 
   private:
+    const AnsiCodePage& codePage_;
     std::mt19937 random_{20261213};
 };
 
 TEST(LaunchQuoting, EachReadingGivesBackWhatItsWritingWasGiven) {
-    RandomValues draw;
-    for (int i = 0; i < 5000 && !HasFailure(); ++i) {
-        const std::string value = draw.Value(12);
-        EXPECT_EQ(BetweenQuotes(Quoted(value)), value);
-        EXPECT_EQ(Unquoted(QuotedWhereSplit(value)), value);
-        EXPECT_EQ(ParseSetLine(FormatSetLine(value)), value) << FormatSetLine(value);
-        const RunLine run{value, draw.Value(12)};
-        EXPECT_EQ(ParseRunLine(FormatRunLine(run)), run) << FormatRunLine(run);
+    for (const AnsiCodePage* codePage : {&kSingleByte, &kJapanese}) {
+        RandomValues draw(*codePage);
+        for (int i = 0; i < 5000 && !HasFailure(); ++i) {
+            const std::string value = draw.Value(12);
+            EXPECT_EQ(BetweenQuotes(*codePage, Quoted(value)), value);
+            EXPECT_EQ(Unquoted(QuotedWhereSplit(value)), value);
+            EXPECT_EQ(ParseSetLine(*codePage, FormatSetLine(*codePage, value)), value)
+                << FormatSetLine(*codePage, value);
+            const RunLine run{value, draw.Value(12)};
+            EXPECT_EQ(ParseRunLine(*codePage, FormatRunLine(*codePage, run)), run)
+                << FormatRunLine(*codePage, run);
 
-        // An empty entry does not come back (a blank at the end adds
-        // nothing); the main window adds none.
-        Entries entries(draw.Between(0, 5));
-        for (std::string& entry : entries) {
-            do {
-                entry = draw.Value(10);
-            } while (entry.empty());
+            // An empty entry does not come back (a blank at the end adds
+            // nothing); the main window adds none.
+            Entries entries(draw.Between(0, 5));
+            for (std::string& entry : entries) {
+                do {
+                    entry = draw.Value(10);
+                } while (entry.empty());
+            }
+            EXPECT_EQ(SplitFileList(JoinFileList(entries)), entries) << JoinFileList(entries);
         }
-        EXPECT_EQ(SplitFileList(JoinFileList(entries)), entries) << JoinFileList(entries);
     }
 }
 
 // Lines the writer never writes, as a hand or an earlier version wrote them.
 TEST(LaunchQuoting, ValuesAndFileListsWrittenByHand) {
     // The IWAD's first and last characters go, whatever they are.
-    EXPECT_EQ(BetweenQuotes("mine.wad"), "ine.wa");
-    EXPECT_EQ(BetweenQuotes("x"), "");
+    EXPECT_EQ(BetweenQuotes(kSingleByte, "mine.wad"), "ine.wa");
+    EXPECT_EQ(BetweenQuotes(kSingleByte, "x"), "");
     EXPECT_EQ(Unquoted("\"\""), "");
     EXPECT_EQ(Unquoted("\""), "\"");
     EXPECT_EQ(Unquoted("\"a"), "\"a");
@@ -88,16 +107,16 @@ TEST(LaunchQuoting, ValuesAndFileListsWrittenByHand) {
 }
 
 TEST(LaunchQuoting, BatchLinesWrittenByHand) {
-    EXPECT_EQ(ParseSetLine("set"), "");
-    EXPECT_EQ(ParseSetLine(""), "");
+    EXPECT_EQ(ParseSetLine(kSingleByte, "set"), "");
+    EXPECT_EQ(ParseSetLine(kSingleByte, ""), "");
     // The first 15 characters are not examined.
-    EXPECT_EQ(ParseSetLine("xxxxxxxxxxxxxxxD:\\W"), "D:\\W");
-    EXPECT_EQ(ParseSetLine("set DOOMWADDIR=%PATH%%%"), "%PATH%%");
-    EXPECT_EQ(ParseSetLine("set \"DOOMWADDIR=\""), "");
-    EXPECT_EQ(ParseSetLine("set \"DOOMWADDIR=C:\\open"), "C:\\open");
+    EXPECT_EQ(ParseSetLine(kSingleByte, "xxxxxxxxxxxxxxxD:\\W"), "D:\\W");
+    EXPECT_EQ(ParseSetLine(kSingleByte, "set DOOMWADDIR=%PATH%%%"), "%PATH%%");
+    EXPECT_EQ(ParseSetLine(kSingleByte, "set \"DOOMWADDIR=\""), "");
+    EXPECT_EQ(ParseSetLine(kSingleByte, "set \"DOOMWADDIR=C:\\open"), "C:\\open");
 
     const auto expectRun = [](std::string_view line, const RunLine& run) {
-        EXPECT_EQ(ParseRunLine(line), run) << line;
+        EXPECT_EQ(ParseRunLine(kSingleByte, line), run) << line;
     };
     expectRun("@qorvex.rsp", {"", "qorvex.rsp"});
     expectRun("C:\\Ports\\my port.exe @qorvex.rsp", {"C:\\Ports\\my port.exe", "qorvex.rsp"});
@@ -108,6 +127,40 @@ TEST(LaunchQuoting, BatchLinesWrittenByHand) {
     expectRun("\"C:\\x.exe\"", {"C:\\x.exe", ""});
     // Without its closing quote the line is read as an unquoted one.
     expectRun("\"C:\\x.exe @qorvex.rsp", {"\"C:\\x.exe", "qorvex.rsp"});
+}
+
+// In a double-byte code page a second byte may look like "\", "@", "^" or
+// "|"; it is part of its character, which is taken whole. (In code page 932:
+// ァ 83 40, タ 83 5E, ポ 83 7C, 表 95 5C.)
+TEST(LaunchQuoting, DoubleByteCharactersAreTakenWhole) {
+    const std::string folder = "C:\\\x83\x40\x83\x5E\x83\x7C\x95\x5C";
+    EXPECT_EQ(FormatSetLine(kJapanese, folder), "set DOOMWADDIR=" + folder);
+    EXPECT_EQ(FormatSetLine(kJapanese, folder + "&"), "set \"DOOMWADDIR=" + folder + "&\"");
+    EXPECT_EQ(FormatRunLine(kJapanese, {folder + "\\p.exe", "qorvex.rsp"}),
+              folder + "\\p.exe @qorvex.rsp");
+    EXPECT_EQ(FormatRunLine(kJapanese, {folder + "@\\p.exe", "r"}),
+              "\"" + folder + "@\\p.exe\" @r");
+    // The bytes as single-byte characters: "@", "^" and "|" of their own.
+    EXPECT_EQ(FormatSetLine(kSingleByte, folder), "set \"DOOMWADDIR=" + folder + "\"");
+    EXPECT_EQ(FormatRunLine(kSingleByte, {folder, "r"}), "\"" + folder + "\" @r");
+
+    // Written unquoted by an earlier version, or by hand.
+    const RunLine run{folder + "\\p.exe", "qorvex.rsp"};
+    EXPECT_EQ(ParseRunLine(kJapanese, folder + "\\p.exe @qorvex.rsp"), run);
+    EXPECT_EQ(ParseRunLine(kJapanese, "\"" + folder + "\\p.exe\" @qorvex.rsp"), run);
+    // The character before the "@" goes whole, as the writer's blank would.
+    EXPECT_EQ(ParseRunLine(kJapanese, "p\x95\x5C@r"), (RunLine{"p", "r"}));
+    EXPECT_EQ(ParseSetLine(kJapanese, std::string(15, ' ') + folder), folder);
+    EXPECT_EQ(ParseSetLine(kJapanese, "\x95\x5C\x95\x5C\x95\x5C\x95\x5C\x95\x5C"
+                                      "\x95\x5C\x95\x5C\x95\x5C\x95\x5C\x95\x5C"
+                                      "\x95\x5C\x95\x5C\x95\x5C\x95\x5C\x95\x5C" +
+                                          folder),
+              folder);
+
+    // The IWAD's first and last characters, of two bytes each.
+    EXPECT_EQ(BetweenQuotes(kJapanese, "\x95\x5C" + folder + "\x95\x5C"), folder);
+    EXPECT_EQ(BetweenQuotes(kJapanese, "\"\x95\x5C\""), "\x95\x5C");
+    EXPECT_EQ(BetweenQuotes(kJapanese, "\x95\x5C"), "");
 }
 
 } // namespace

@@ -2,7 +2,9 @@
 #include "LaunchErrors.h"
 #include "LaunchReader.h"
 #include "LaunchWriter.h"
+#include "AnsiText.h"
 #include "ScriptedReaderActions.h"
+#include "SystemLetters.h"
 #include "TempFolder.h"
 #include "Win32Platform.h"
 
@@ -10,21 +12,23 @@
 
 #include <windows.h>
 
+#include <cstdio>
 #include <optional>
 
 namespace tarnwick {
 namespace {
 
+using testing::AnsiTextIn;
 using testing::CurrentDirectoryScope;
+using testing::LettersThatLookLikeUtf8;
 using testing::ScriptedReaderActions;
+using testing::SystemLetters;
 using testing::TempFolder;
 using Names = std::vector<std::string>;
 
-std::string Environment(const char* name) {
-    char value[4096];
-    const DWORD length = GetEnvironmentVariableA(name, value, sizeof value);
-    return std::string(value, length < sizeof value ? length : 0);
-}
+// Read wide: Wine's GetEnvironmentVariableA counts a double-byte character's
+// two bytes as one.
+std::string Environment(const char* name) { return Win32Platform().GetEnvironment(name); }
 
 // One reading in a start folder, with its inputs and everything it produced.
 class Reading {
@@ -452,103 +456,88 @@ TEST(ReadLaunchFiles, FileThatCannotBeOpenedRaisesIoErrorAfterWhatWasRead) {
     SetEnvironmentVariableA("DOOMWADDIR", nullptr);
 }
 
-// Names with letters beyond ASCII, in a fresh en-US prefix (ANSI code page
-// 1252, OEM 437): the batch file is written in the OEM code page that cmd
-// reads it in, the response file in the encoding of the chosen port, and each
-// comes back whole. Files that an earlier version wrote in ANSI do too.
+// Names with letters beyond ASCII, under every system code page: the batch
+// file is written in the OEM code page that cmd reads it in, the response
+// file in the encoding of the chosen port, and each comes back whole, also
+// where the earlier format's reading of its bytes names files and folders that
+// exist as well.
 TEST(ReadLaunchFiles, EachEncodingComesBackWhole) {
-    ASSERT_EQ(GetACP(), 1252u);
-    ASSERT_EQ(GetOEMCP(), 437u);
-    const std::string wadDir = "C:\\Jeux\\Donn\xE9"
-                               "es";
-    const std::string oemWadDir = "C:\\Jeux\\Donn\x82"
-                                  "es";
+    const std::string letters = SystemLetters();
+    TempFolder place;
+    const std::string wadDir = place.AddFolder(letters);
+    const std::string port = place.AddFile(letters + "\\port.exe");
+    const std::string oemWadDir = AnsiTextIn(wadDir, CP_OEMCP);
+    if (oemWadDir != wadDir) CreateDirectoryA(oemWadDir.c_str(), nullptr);
     LaunchSettings s;
-    s.files = {"carte \xE9.wad", "x\xFF.deh"};
+    s.files = {"carte " + letters + ".wad", "x" + letters + ".deh"};
+    for (const std::string& name : s.files) {
+        place.AddFile(letters + "\\" + name);
+        // Where the bytes make a name at all.
+        CloseHandle(CreateFileA((wadDir + "\\" + AnsiTextIn(name, CP_UTF8)).c_str(), GENERIC_WRITE,
+                                0, nullptr, CREATE_NEW, 0, nullptr));
+    }
     struct Port {
         int sourcePort;
         std::string customExecutable;
-        std::string fileLines; // the response file's "-file " and "-deh " lines
-        std::string runLine;   // the batch file's second line
+        unsigned responseFileCodePage;
+        std::string runLine; // the batch file's second line
     };
-    const std::string utf8Lines = "-file \"carte \xC3\xA9.wad\"\r\n-deh \"x\xC3\xBF.deh\"\r\n";
     const Port ports[] = {
-        {0, "", utf8Lines, "gzdoom.exe @qorvex.rsp"},
-        {1, "", "-file \"carte \xE9.wad\"\r\n-deh \"x\xFF.deh\"\r\n", "zdoom.exe @qorvex.rsp"},
-        {3, "C:\\Jeux\\Port\xE9s\\port.exe", utf8Lines,
-         "C:\\Jeux\\Port\x82s\\port.exe @qorvex.rsp"},
+        {0, "", CP_UTF8, "gzdoom.exe @qorvex.rsp"},
+        {1, "", CP_ACP, "zdoom.exe @qorvex.rsp"},
+        {3, port, CP_UTF8, AnsiTextIn(port, CP_OEMCP) + " @qorvex.rsp"},
     };
-    for (const Port& port : ports) {
-        SCOPED_TRACE(port.sourcePort);
+    for (const Port& p : ports) {
+        SCOPED_TRACE(p.sourcePort);
         TempFolder start;
-        s.sourcePort = port.sourcePort;
-        s.customExecutable = port.customExecutable;
+        s.sourcePort = p.sourcePort;
+        s.customExecutable = p.customExecutable;
         Win32Platform platform;
         WriteLaunchFiles(platform, s, wadDir, start.path());
         EXPECT_EQ(testing::FileText(start / "qorvex.bat"),
-                  "set DOOMWADDIR=" + oemWadDir + "\r\n" + port.runLine + "\r\n");
+                  "set DOOMWADDIR=" + oemWadDir + "\r\n" + p.runLine + "\r\n");
+        const auto written = [&p](const std::string& name) {
+            return "\"" + AnsiTextIn(name, p.responseFileCodePage) + "\"";
+        };
         EXPECT_EQ(testing::FileText(start / "qorvex.rsp"),
-                  "-iwad \"\"\r\n" + port.fileLines + "+exec qorvex.cfg\r\n");
+                  "-iwad \"\"\r\n-file " + written(s.files[0]) + "\r\n-deh " + written(s.files[1]) +
+                      "\r\n+exec qorvex.cfg\r\n");
 
         Reading reading(start);
         EXPECT_EQ(reading.Run(), "");
         EXPECT_EQ(reading.folders.WadDir, wadDir);
         EXPECT_EQ(Environment("DOOMWADDIR"), wadDir);
-        EXPECT_EQ(reading.settings.sourcePort, port.sourcePort);
-        EXPECT_EQ(reading.settings.customExecutable, port.customExecutable);
+        EXPECT_EQ(reading.settings.sourcePort, p.sourcePort);
+        EXPECT_EQ(reading.settings.customExecutable, p.customExecutable);
         EXPECT_EQ(reading.settings.files, s.files);
     }
 
-    // Written in ANSI by an earlier version: read as ANSI, since the OEM
-    // reading of its bytes has letters that ANSI lacks.
-    TempFolder start;
-    start.AddFile("qorvex.bat",
-                  "set DOOMWADDIR=" + wadDir + "\r\nC:\\Port\xE9s\\p.exe @qorvex.rsp\r\n");
-    start.AddFile("qorvex.rsp", "-iwad \"\"\r\n-file \"carte \xE9.wad\"\r\n");
-    Reading earlier(start);
-    EXPECT_EQ(earlier.Run(), "");
-    EXPECT_EQ(earlier.folders.WadDir, wadDir);
-    EXPECT_EQ(earlier.settings.customExecutable, "C:\\Port\xE9s\\p.exe");
-    EXPECT_EQ(earlier.settings.files, Names{"carte \xE9.wad"});
-
-    // UTF-8 that the ANSI code page cannot hold comes back with "?" for each
-    // lost letter, which Save then refuses.
-    start.AddFile("qorvex.rsp",
-                  "-iwad \"\"\r\n-file \"\xD0\xBA\xD0\xB0\xD1\x80\xD1\x82\xD0\xB0.wad\"\r\n");
-    Reading cyrillic(start);
-    EXPECT_EQ(cyrillic.Run(), "");
-    EXPECT_EQ(cyrillic.settings.files, Names{"?????.wad"});
-    try {
-        Win32Platform platform;
-        WriteLaunchFiles(platform, cyrillic.settings, wadDir, start.path());
-        ADD_FAILURE() << "a lost character was saved";
-    } catch (const UnsavableValueError& error) {
-        EXPECT_NE(std::string(error.what()).find("\n?????.wad\nholds characters"),
-                  std::string::npos)
-            << error.what();
-    }
-    EXPECT_EQ(testing::FileText(start / "qorvex.rsp"),
-              "-iwad \"\"\r\n-file \"\xD0\xBA\xD0\xB0\xD1\x80\xD1\x82\xD0\xB0.wad\"\r\n");
-
     // A folder or a program that cmd's code page lacks is refused, and the
-    // earlier files stay.
-    LaunchSettings euro;
-    euro.sourcePort = 3;
-    euro.customExecutable = "C:\\\x80\\port.exe";
-    try {
-        Win32Platform platform;
-        WriteLaunchFiles(platform, euro, "C:\\WADS", start.path());
-        ADD_FAILURE() << "a character outside the OEM code page was saved";
-    } catch (const UnsavableValueError& error) {
-        EXPECT_EQ(
-            std::string(error.what()),
-            "The custom source port holds a character that the batch file cannot carry: "
-            "cmd reads it in the system's console code page (OEM), which lacks that "
-            "character:\nC:\\\x80\\port.exe\nChoose a folder or a file whose name has no such "
-            "character.\nNothing was saved.");
+    // earlier files stay (where the two code pages differ).
+    bool lost = false;
+    const std::string euro = NarrowTo(L"\u20AC", CP_ACP, lost);
+    NarrowTo(L"\u20AC", CP_OEMCP, lost);
+    if (euro != "?" && lost) {
+        TempFolder start;
+        start.AddFile("qorvex.bat", "earlier");
+        LaunchSettings unwritable;
+        unwritable.sourcePort = 3;
+        unwritable.customExecutable = "C:\\" + euro + "\\port.exe";
+        try {
+            Win32Platform platform;
+            WriteLaunchFiles(platform, unwritable, "C:\\WADS", start.path());
+            ADD_FAILURE() << "a character outside the OEM code page was saved";
+        } catch (const UnsavableValueError& error) {
+            EXPECT_EQ(std::string(error.what()),
+                      "The custom source port holds a character that the batch file cannot "
+                      "carry: cmd reads it in the system's console code page (OEM), which lacks "
+                      "that character:\n" +
+                          unwritable.customExecutable +
+                          "\nChoose a folder or a file whose name has no such character.\nNothing "
+                          "was saved.");
+        }
+        EXPECT_EQ(testing::FileText(start / "qorvex.bat"), "earlier");
     }
-    EXPECT_EQ(testing::FileText(start / "qorvex.bat"),
-              "set DOOMWADDIR=" + wadDir + "\r\nC:\\Port\xE9s\\p.exe @qorvex.rsp\r\n");
 
     // Nor can the files be written in a start folder whose name lost letters.
     try {
@@ -558,6 +547,88 @@ TEST(ReadLaunchFiles, EachEncodingComesBackWhole) {
     } catch (const UnsavableValueError& error) {
         EXPECT_EQ(std::string(error.what()).rfind("The folder the launcher was started in", 0), 0u);
     }
+}
+
+// Files that an earlier version wrote, every one in ANSI, come back as they
+// were written.
+TEST(ReadLaunchFiles, EarlierFormatFilesComeBackAsWritten) {
+    Win32Platform platform;
+    // Batch files naming a WAD folder and a port with each letter of a
+    // single-byte ANSI code page, or with the system's double-byte letters.
+    // Where the OEM reading of the bytes is another text of ANSI letters, the
+    // reading that names the existing folder wins.
+    std::vector<std::string> names;
+    for (int byte = 0x80; byte <= 0xFF && !platform.CodePage().IsDoubleByte(); ++byte)
+        if (IsCharAlphaA(static_cast<char>(byte)))
+            names.push_back("Espa" + std::string(1, static_cast<char>(byte)) + "a");
+    if (names.empty()) names.push_back(SystemLetters());
+    int readOtherwise = 0;
+    for (const std::string& name : names) {
+        SCOPED_TRACE(name);
+        TempFolder start;
+        const std::string folder = start.AddFolder(name);
+        const std::string port = start.AddFile(name + "\\port.exe");
+        const std::string bytes = "set DOOMWADDIR=" + folder + "\r\n" + port + " @qorvex.rsp\r\n";
+        start.AddFile("qorvex.bat", bytes);
+        bool lost = false;
+        if (const std::string oem = platform.ToAnsi(bytes, TextEncoding::Oem, lost);
+            !lost && oem != bytes)
+            ++readOtherwise;
+        Reading reading(start);
+        EXPECT_EQ(reading.Run(), "");
+        // Where the other reading is the same name in another case (Ð and
+        // ð with OEM 850), both name the folder: the current one is taken.
+        const auto same = [](const std::string& a, const std::string& b) {
+            return lstrcmpiA(a.c_str(), b.c_str()) == 0;
+        };
+        EXPECT_PRED2(same, reading.folders.WadDir, folder);
+        EXPECT_PRED2(same, reading.settings.customExecutable, port);
+    }
+    std::printf("%d of %zu names of the ANSI code page %u read otherwise in the OEM code page %u\n",
+                readOtherwise, names.size(), GetACP(), GetOEMCP());
+
+    // Where the OEM code page is the ANSI one, the batch file is taken as it
+    // stands, even a lead byte that no second byte follows.
+    if (GetOEMCP() == GetACP() && platform.CodePage().IsDoubleByte()) {
+        TempFolder start;
+        start.AddFile("qorvex.bat", "set DOOMWADDIR=C:\\W\x81\r\nzdoom.exe @qorvex.rsp\r\n");
+        Reading reading(start);
+        EXPECT_EQ(reading.Run(), "");
+        EXPECT_EQ(reading.folders.WadDir, "C:\\W\x81");
+    }
+
+    // ZDoom and SkullTag read ANSI, in both formats: a name whose bytes
+    // happen to be valid UTF-8 is not read as such. Neither is it for GZDoom
+    // when that UTF-8 holds a character that the ANSI code page lacks: this
+    // version could not have written it.
+    const std::string name = LettersThatLookLikeUtf8() + ".wad";
+    for (const std::string executable : {"zdoom.exe", "skulltag.exe", "gzdoom.exe"}) {
+        SCOPED_TRACE(executable);
+        TempFolder start;
+        start.AddFile("qorvex.bat", "set DOOMWADDIR=\r\n" + executable + " @qorvex.rsp\r\n");
+        start.AddFile("qorvex.rsp",
+                      "-iwad \"" + name + "\"\r\n-file " + name + " \"" + name + "\"\r\n");
+        Reading reading(start);
+        EXPECT_EQ(reading.Run(), "");
+        EXPECT_EQ(reading.settings.customIwad, name);
+        EXPECT_EQ(reading.settings.files, (Names{name, name}));
+    }
+
+    // A GZDoom response file whose bytes read as UTF-8 of letters that ANSI
+    // has: the earlier format's reading wins when only its file exists.
+    const std::string letters = testing::LettersWhoseUtf8IsAnsiToo() + ".wad";
+    const std::string earlierName = AnsiTextIn(letters, CP_UTF8);
+    TempFolder start;
+    start.AddFile("qorvex.bat", "set DOOMWADDIR=\r\ngzdoom.exe @qorvex.rsp\r\n");
+    start.AddFile("qorvex.rsp", "-file \"" + earlierName + "\"\r\n");
+    start.AddFile(earlierName);
+    Reading earlier(start);
+    EXPECT_EQ(earlier.Run(), "");
+    EXPECT_EQ(earlier.settings.files, Names{earlierName});
+    DeleteFileA((start / earlierName).c_str());
+    Reading current(start);
+    EXPECT_EQ(current.Run(), "");
+    EXPECT_EQ(current.settings.files, Names{letters});
 }
 
 } // namespace

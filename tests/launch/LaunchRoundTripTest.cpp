@@ -6,7 +6,9 @@
 #include "LaunchKeywords.h"
 #include "LaunchReader.h"
 #include "LaunchWriter.h"
+#include "AnsiText.h"
 #include "ScriptedReaderActions.h"
+#include "SystemLetters.h"
 #include "TempFolder.h"
 #include "Win32Platform.h"
 
@@ -15,6 +17,7 @@
 #include <array>
 #include <random>
 #include <string_view>
+#include <vector>
 
 namespace tarnwick {
 namespace {
@@ -25,10 +28,31 @@ using testing::TempFolder;
 
 constexpr int kIterations = 3000;
 
-// Every byte a value may hold except the double quote, CR, LF and Ctrl-Z;
-// blanks and the batch file's special characters come up often.
-constexpr std::string_view kAlphabet =
-    "   abcXYZ019.\\:-+_&%^@|<>(),;=!'~$\xE4\xE9\xFC\xA0\xFF\x80\x09";
+// Every ASCII byte a value may hold except the double quote, CR, LF and
+// Ctrl-Z; blanks and the batch file's special characters come up often.
+constexpr std::string_view kAsciiAlphabet = "   abcXYZ019.\\:-+_&%^@|<>(),;=!'~$\x09";
+
+// The characters values are drawn from: ASCII, the system's letters (in a
+// double-byte code page, second bytes that look like "\\", "|", "^" and "@"),
+// and those of a few more that the ANSI code page has (the euro sign, which
+// the OEM code page lacks, a no-break space).
+std::vector<std::string> Alphabet(const AnsiCodePage& codePage) {
+    std::vector<std::string> alphabet;
+    for (const char c : kAsciiAlphabet)
+        alphabet.emplace_back(1, c);
+    std::string letters = testing::SystemLetters();
+    for (const wchar_t* more : {L"\u20AC", L"\u00A0", L"\u00E4", L"\u00FF"}) {
+        bool lost = false;
+        const std::string ansi = NarrowTo(more, CP_ACP, lost);
+        if (!lost) letters += ansi;
+    }
+    for (std::size_t at = 0; at < letters.size();) {
+        const std::size_t next = codePage.NextCharacter(letters, at);
+        alphabet.push_back(letters.substr(at, next - at));
+        at = next;
+    }
+    return alphabet;
+}
 
 constexpr std::array kResponseKeywords{
     keywords::kIwad,    keywords::kFile,     keywords::kDeh,         keywords::kBex,
@@ -46,7 +70,8 @@ bool DemoExists(const std::string& name) { return !name.empty() && name.size() %
 
 class RandomSettings {
   public:
-    explicit RandomSettings(unsigned seed) : random_(seed) {}
+    RandomSettings(unsigned seed, const AnsiCodePage& codePage)
+        : alphabet_(Alphabet(codePage)), random_(seed) {}
 
     int Between(int low, int high) {
         return std::uniform_int_distribution<int>(low, high)(random_);
@@ -54,9 +79,9 @@ class RandomSettings {
     bool Coin() { return Between(0, 1) == 1; }
 
     std::string Text(int maxLength = 12) {
-        std::string text(static_cast<std::size_t>(Between(0, maxLength)), ' ');
-        for (char& c : text)
-            c = kAlphabet[static_cast<std::size_t>(Between(0, int(kAlphabet.size()) - 1))];
+        std::string text;
+        for (int length = Between(0, maxLength); length > 0; --length)
+            text += alphabet_[static_cast<std::size_t>(Between(0, int(alphabet_.size()) - 1))];
         return text;
     }
 
@@ -117,6 +142,7 @@ class RandomSettings {
     }
 
   private:
+    std::vector<std::string> alphabet_;
     std::mt19937 random_;
 };
 
@@ -207,7 +233,7 @@ TEST(LaunchRoundTrip, RandomSettingsSurviveASaveAndARead) {
     Win32Platform platform;
     TempFolder start;
     CurrentDirectoryScope inStart(start.path());
-    RandomSettings draw(20261207);
+    RandomSettings draw(20261207, platform.CodePage());
 
     for (int i = 0; i < kIterations && !HasFailure(); ++i) {
         SCOPED_TRACE("iteration " + std::to_string(i));
@@ -216,17 +242,18 @@ TEST(LaunchRoundTrip, RandomSettingsSurviveASaveAndARead) {
         // (a path that begins with two backslashes names a server) and the
         // scans stay quick.
         const std::string savedWadDir = start / draw.Text(20);
-        const LaunchFileSet first = FormatLaunchFiles(saved, savedWadDir, DemoExists);
+        const LaunchFileSet first =
+            FormatLaunchFiles(platform.CodePage(), saved, savedWadDir, DemoExists);
         LaunchFileSet onDisk;
         try {
             onDisk = EncodeLaunchFiles(platform, saved, savedWadDir, first);
         } catch (const UnsavableValueError&) {
             // The euro sign has no form in the OEM code page that cmd reads.
-            const auto hasEuro = [](const std::string& text) {
-                return text.find('\x80') != std::string::npos;
+            const auto inOem = [&platform](const std::string& text) {
+                return platform.FromAnsi(text, TextEncoding::Oem).has_value();
             };
-            EXPECT_TRUE(hasEuro(savedWadDir) ||
-                        (saved.sourcePort == 3 && hasEuro(saved.customExecutable)));
+            EXPECT_TRUE(!inOem(savedWadDir) ||
+                        (saved.sourcePort == 3 && !inOem(saved.customExecutable)));
             continue;
         }
         start.AddFile("qorvex.rsp", onDisk.responseFile);
@@ -243,7 +270,8 @@ TEST(LaunchRoundTrip, RandomSettingsSurviveASaveAndARead) {
         const LaunchSettings expected = ExpectedAfterReading(saved);
         EXPECT_EQ(Describe(read), Describe(expected));
         EXPECT_TRUE(read == expected); // no field left out of Describe
-        const LaunchFileSet second = FormatLaunchFiles(read, folders.WadDir, DemoExists);
+        const LaunchFileSet second =
+            FormatLaunchFiles(platform.CodePage(), read, folders.WadDir, DemoExists);
         EXPECT_EQ(second.responseFile, first.responseFile);
         EXPECT_EQ(second.consoleScript, first.consoleScript);
         EXPECT_EQ(second.batchFile, first.batchFile);

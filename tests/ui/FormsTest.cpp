@@ -1,3 +1,4 @@
+#include "AnsiText.h"
 #include "Application.h"
 #include "Button.h"
 #include "ComboBox.h"
@@ -48,6 +49,25 @@ TEST(ErrorBoxText, AddsAFullStopAfterCharactersThatSortAfterIt) {
     EXPECT_EQ(ErrorBoxText("(quoted)"), "(quoted)");
     EXPECT_EQ(ErrorBoxText("a-"), "a-");
     EXPECT_EQ(ErrorBoxText(""), "");
+
+    // Where the ANSI code page has them (932, 936, 950): a message that ends
+    // in a sentence end of the East Asian scripts gets none added, and one
+    // that ends in another double-byte character gets one, whatever its
+    // second byte (表 in 932, 功 in 950, 乗 in 936 end in "\").
+    int doubleByte = 0;
+    const std::pair<const wchar_t*, bool> ends[] = {
+        {L"\u3002", true},  {L"\uFF0E", true},  {L"\uFF01", true}, {L"\uFF1F", true},
+        {L"\u8868", false}, {L"\u529F", false}, {L"\u4E58", false}};
+    for (const auto& [end, sentenceEnd] : ends) {
+        bool lost = false;
+        const std::string message = NarrowTo(std::wstring(L"x") + end, CP_ACP, lost);
+        if (lost) continue;
+        ++doubleByte;
+        EXPECT_EQ(ErrorBoxText(message), sentenceEnd ? message : message + ".") << GetACP();
+    }
+    if (GetACP() == 932 || GetACP() == 936 || GetACP() == 950) {
+        EXPECT_GE(doubleByte, 5);
+    }
 }
 
 TEST_F(FormsTest, AFailingHandlerShowsOneErrorBoxAndTheLoopGoesOn) {

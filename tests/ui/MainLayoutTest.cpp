@@ -1,4 +1,6 @@
+#include "AnsiText.h"
 #include "Application.h"
+#include "CodePageNames.h"
 #include "LayoutProbe.h"
 #include "MainControlIds.h"
 #include "ScriptedDialogs.h"
@@ -153,6 +155,32 @@ RECT BoundsOf(HWND window) {
     return place;
 }
 
+// The font the windows should have: "MS Sans Serif" 8 point; on a
+// double-byte system the system's own user-interface font, 9 point.
+struct UiFontExpected {
+    bool doubleByte = GetSystemMetrics(SM_DBCSENABLED) != 0;
+    std::string face = doubleByte ? SystemGuiFace() : "MS Sans Serif";
+    int height = doubleByte ? 12 : 11; // at 96 dpi
+
+    static std::string SystemGuiFace() {
+        LOGFONTA font{};
+        GetObjectA(GetStockObject(DEFAULT_GUI_FONT), sizeof font, &font);
+        return font.lfFaceName;
+    }
+};
+
+// Whether the font has a glyph for every character of the text.
+bool DrawsEveryCharacter(HFONT font, const std::wstring& text) {
+    HDC dc = CreateCompatibleDC(nullptr);
+    const HGDIOBJ previous = SelectObject(dc, font);
+    std::vector<WORD> glyphs(text.size());
+    const bool read = GetGlyphIndicesW(dc, text.c_str(), int(text.size()), glyphs.data(),
+                                       GGI_MARK_NONEXISTING_GLYPHS) != GDI_ERROR;
+    SelectObject(dc, previous);
+    DeleteDC(dc);
+    return read && std::find(glyphs.begin(), glyphs.end(), WORD(0xFFFF)) == glyphs.end();
+}
+
 void ExpectDesignedLayout(const TfrmMain& window, const Dpi& dpi) {
     HWND form = window.Handle();
     RECT client{};
@@ -165,6 +193,11 @@ void ExpectDesignedLayout(const TfrmMain& window, const Dpi& dpi) {
     EXPECT_FALSE(forms::HasStyle(form, WS_THICKFRAME));
 
     const bool symbols = forms::FontFamilyExists("Wingdings");
+    const UiFontExpected uiFont;
+    // Names as the system's code page has them: Japanese on 932, Cyrillic on
+    // 1251, accented letters on 1252.
+    const testing::CodePageNames& names = testing::NamesOfThisCodePage();
+    const std::wstring namesText = WideFromAnsi(names.word + names.name + names.trail);
     for (const Expected& control : Design()) {
         SCOPED_TRACE("control " + std::to_string(control.id));
         HWND child = GetDlgItem(form, control.id);
@@ -185,7 +218,8 @@ void ExpectDesignedLayout(const TfrmMain& window, const Dpi& dpi) {
         const RECT expected = forms::Scaled(dpi, originLeft, originTop, control.left, control.top,
                                             control.width, control.height);
         const RECT actual = BoundsOf(child);
-        if (dpi.Value() == Dpi::kDesign || !forms::HoldsCaption(child)) {
+        // The font of a double-byte system may widen a caption at 96 dpi too.
+        if ((dpi.Value() == Dpi::kDesign && !uiFont.doubleByte) || !forms::HoldsCaption(child)) {
             EXPECT_EQ(forms::Describe(actual), forms::Describe(expected));
         } else {
             // A caption's control may grow from its scaled place, never shrink.
@@ -203,13 +237,14 @@ void ExpectDesignedLayout(const TfrmMain& window, const Dpi& dpi) {
         }
         if (forms::ClassOf(child) == "ScrollBar") continue; // a scroll bar has no font
         LOGFONTA font{};
-        GetObjectA(reinterpret_cast<HFONT>(SendMessageA(child, WM_GETFONT, 0, 0)), sizeof(font),
-                   &font);
+        const auto handle = reinterpret_cast<HFONT>(SendMessageA(child, WM_GETFONT, 0, 0));
+        GetObjectA(handle, sizeof(font), &font);
         const bool symbol = symbols && (control.id == MainId::btnOdWads ||
                                         control.id == MainId::sbUp || control.id == MainId::sbDown);
-        EXPECT_STREQ(font.lfFaceName, symbol ? "Wingdings" : "MS Sans Serif");
+        EXPECT_STREQ(font.lfFaceName, symbol ? "Wingdings" : uiFont.face.c_str());
         if (!symbol) {
-            EXPECT_EQ(font.lfHeight, -dpi.Scale(11));
+            EXPECT_EQ(font.lfHeight, -dpi.Scale(uiFont.height));
+            EXPECT_TRUE(DrawsEveryCharacter(handle, namesText)) << "boxes for the system's names";
         }
     }
     EXPECT_EQ(forms::TextOf(GetDlgItem(form, MainId::btnOdWads)), symbols ? "1" : "");
@@ -381,11 +416,18 @@ TEST_F(MainWindowTest, StartsWithTheDefaultsAndTheDesignedLimits) {
     EXPECT_TRUE(forms::CaptionFits(frmMain.stAircontrol.Handle()));
     SendMessageA(frmMain.sbAircontrol.Handle(), WM_KEYDOWN, VK_HOME, 0);
     EXPECT_EQ(frmMain.stAircontrol.Text(), "0");
-    EXPECT_EQ(forms::Describe(forms::PlaceOf(frmMain.stAircontrol.Handle())), "186,259 10x17");
+    // As designed; on a double-byte system, in its font, as large as the text.
+    const bool designed = !UiFontExpected().doubleByte;
+    if (designed) {
+        EXPECT_EQ(forms::Describe(forms::PlaceOf(frmMain.stAircontrol.Handle())), "186,259 10x17");
+    }
+    EXPECT_TRUE(forms::CaptionFits(frmMain.stAircontrol.Handle()));
     frmMain.sbTeamDamage.Focus();
     SendMessageA(frmMain.sbTeamDamage.Handle(), WM_KEYDOWN, VK_END, 0);
     EXPECT_EQ(frmMain.stTeamDamage.Text(), "100");
-    EXPECT_EQ(forms::Describe(forms::PlaceOf(frmMain.stTeamDamage.Handle())), "184,296 21x13");
+    if (designed) {
+        EXPECT_EQ(forms::Describe(forms::PlaceOf(frmMain.stTeamDamage.Handle())), "184,296 21x13");
+    }
     SendMessageA(frmMain.sbTeamDamage.Handle(), WM_KEYDOWN, VK_LEFT, 0);
     EXPECT_EQ(frmMain.stTeamDamage.Text(), "99");
 }

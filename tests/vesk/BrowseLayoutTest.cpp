@@ -47,16 +47,20 @@ TEST(NewFolderButtonLayout, PlaceAndWidthFollowThePixelsPerInch) {
 }
 
 TEST(NewFolderPath, JoinsTheAnswerToTheSelection) {
-    EXPECT_EQ(JoinNewFolderPath("D:\\WADs", "\\Maps"), "D:\\WADs\\Maps");
-    EXPECT_EQ(JoinNewFolderPath("D:\\", "Maps"), "D:\\Maps");
-    EXPECT_EQ(JoinNewFolderPath("D:\\WADs", "Maps"), "D:\\WADs\\Maps");
-    EXPECT_EQ(JoinNewFolderPath("D:\\", "\\Maps"), "D:\\\\Maps");
-    EXPECT_EQ(JoinNewFolderPath("D:\\WADs", "a\\b"), "D:\\WADs\\a\\b");
+    EXPECT_EQ(JoinNewFolderPath(L"D:\\WADs", L"\\Maps"), L"D:\\WADs\\Maps");
+    EXPECT_EQ(JoinNewFolderPath(L"D:\\", L"Maps"), L"D:\\Maps");
+    EXPECT_EQ(JoinNewFolderPath(L"D:\\WADs", L"Maps"), L"D:\\WADs\\Maps");
+    EXPECT_EQ(JoinNewFolderPath(L"D:\\", L"\\Maps"), L"D:\\\\Maps");
+    EXPECT_EQ(JoinNewFolderPath(L"D:\\WADs", L"a\\b"), L"D:\\WADs\\a\\b");
+    // 表 and 功 end in the byte 5C in code pages 932 and 950: still letters.
+    EXPECT_EQ(JoinNewFolderPath(L"C:\\ゲーム\\表", L"新規"), L"C:\\ゲーム\\表\\新規");
+    EXPECT_EQ(JoinNewFolderPath(L"C:\\遊戲\\功", L"功"), L"C:\\遊戲\\功\\功");
 
-    EXPECT_EQ(ParentFolderOf("D:\\WADs\\a\\b"), "D:\\WADs\\a");
-    EXPECT_EQ(ParentFolderOf("D:\\WADs\\"), "D:");
-    EXPECT_EQ(ParentFolderOf("D:"), "");
-    EXPECT_EQ(WithoutTrailingSeparators("D:\\WADs\\\\"), "D:\\WADs");
+    EXPECT_EQ(ParentFolderOf(L"D:\\WADs\\a\\b"), L"D:\\WADs\\a");
+    EXPECT_EQ(ParentFolderOf(L"D:\\WADs\\"), L"D:");
+    EXPECT_EQ(ParentFolderOf(L"D:"), L"");
+    EXPECT_EQ(ParentFolderOf(L"C:\\ゲーム\\図表"), L"C:\\ゲーム");
+    EXPECT_EQ(WithoutTrailingSeparators(L"C:\\ゲーム\\表\\/"), L"C:\\ゲーム\\表");
 }
 
 } // namespace

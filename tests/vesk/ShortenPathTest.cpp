@@ -8,37 +8,46 @@ namespace tarnwick::vesk {
 namespace {
 
 TEST(ShortenPath, KeepsTheFirstFolderAndTheLastFoldersThatFit) {
-    EXPECT_EQ(ShortenPath("C:\\Games\\Doom", 50), "C:\\Games\\Doom");
+    EXPECT_EQ(ShortenPath(L"C:\\Games\\Doom", 50), L"C:\\Games\\Doom");
 
-    const std::string registered =
-        "C:\\Program Files\\Source Ports\\Doom Engine\\WAD files\\Registered";
+    const std::wstring registered =
+        L"C:\\Program Files\\Source Ports\\Doom Engine\\WAD files\\Registered";
     ASSERT_EQ(registered.size(), 62u);
-    EXPECT_EQ(ShortenPath(registered, 50), "C:\\...\\Doom Engine\\WAD files\\Registered");
+    EXPECT_EQ(ShortenPath(registered, 50), L"C:\\...\\Doom Engine\\WAD files\\Registered");
 
-    const std::string network = "\\\\fileserver\\share\\games\\doom\\wads\\megawads\\collections";
+    const std::wstring network = L"\\\\fileserver\\share\\games\\doom\\wads\\megawads\\collections";
     ASSERT_EQ(network.size(), 55u);
-    EXPECT_EQ(ShortenPath(network, 50), "\\\\fileserver\\...\\doom\\wads\\megawads\\collections");
+    EXPECT_EQ(ShortenPath(network, 50), L"\\\\fileserver\\...\\doom\\wads\\megawads\\collections");
 
     // Even the last folder does not fit: cut, and "..." ends exactly 50.
-    const std::string sixty(60, 'L');
-    const std::string deep = "C:\\a\\" + sixty;
+    const std::wstring sixty(60, L'L');
+    const std::wstring deep = L"C:\\a\\" + sixty;
     ASSERT_EQ(deep.size(), 65u);
-    std::string shortened = ShortenPath(deep, 50);
-    EXPECT_EQ(shortened, "C:\\...\\" + std::string(40, 'L') + "...");
+    std::wstring shortened = ShortenPath(deep, 50);
+    EXPECT_EQ(shortened, L"C:\\...\\" + std::wstring(40, L'L') + L"...");
     EXPECT_EQ(shortened.size(), 50u);
 
     // One separator only, after the drive: nothing to leave out, just cut.
-    EXPECT_EQ(ShortenPath("C:\\" + sixty, 50), ("C:\\" + sixty).substr(0, 50));
+    EXPECT_EQ(ShortenPath(L"C:\\" + sixty, 50), (L"C:\\" + sixty).substr(0, 50));
 
     // Exactly at the limit: unchanged.
-    const std::string fifty = "C:\\" + std::string(20, 'x') + "\\" + std::string(26, 'y');
+    const std::wstring fifty = L"C:\\" + std::wstring(20, L'x') + L"\\" + std::wstring(26, L'y');
     ASSERT_EQ(fifty.size(), 50u);
     EXPECT_EQ(ShortenPath(fifty, 50), fifty);
 
     // No separator at all, or a limit below 6: the first characters.
     EXPECT_EQ(ShortenPath(sixty, 50), sixty.substr(0, 50));
-    EXPECT_EQ(ShortenPath("C:\\a\\b\\c\\d", 5), "C:\\a\\");
-    EXPECT_EQ(ShortenPath("", 50), "");
+    EXPECT_EQ(ShortenPath(L"C:\\a\\b\\c\\d", 5), L"C:\\a\\");
+    EXPECT_EQ(ShortenPath(L"", 50), L"");
+
+    // Characters, not bytes: 40 Japanese characters (80 bytes in code page
+    // 932) fit in 50, and a 表 (95 5C) is no separator.
+    const std::wstring japanese =
+        L"C:\\ゲーム\\" + std::wstring(20, L'表') + L"\\" + std::wstring(14, L'構') + L"表";
+    ASSERT_EQ(japanese.size(), 43u);
+    EXPECT_EQ(ShortenPath(japanese, 50), japanese);
+    EXPECT_EQ(ShortenPath(japanese + L"\\" + std::wstring(9, L'功'), 50),
+              L"C:\\...\\" + std::wstring(14, L'構') + L"表\\" + std::wstring(9, L'功'));
 }
 
 } // namespace

@@ -4,6 +4,9 @@
 #include "VeskFolder.h"
 
 #include "Application.h"
+#include "AnsiText.h"
+#include "CodePageNames.h"
+#include "Dpi.h"
 #include "FolderTestTree.h"
 #include "ScriptedPrompts.h"
 #include "ShortenPath.h"
@@ -232,7 +235,8 @@ TEST(VeskFolderDialog, StatusLineShowsTheShortenedPath) {
         Post(dialog, IDCANCEL);
     });
     EXPECT_FALSE(run.Execute());
-    EXPECT_TRUE(Contains(statusTexts, ShortenPath(deep, 50))) << ShortenPath(deep, 50);
+    const std::string status = AnsiFromWide(ShortenPath(WideFromAnsi(deep), 50));
+    EXPECT_TRUE(Contains(statusTexts, status)) << status;
 }
 
 TEST(VeskFolderDialog, NewFolderButtonPlaceAndState) {
@@ -256,15 +260,14 @@ TEST(VeskFolderDialog, NewFolderButtonPlaceAndState) {
     // A long caption widens the button to its text plus 12.
     const std::string longCaption = "Make a brand new folder right here";
     browser.SetNewFolderCaptions(CaptionList({"Default=" + longCaption}));
+    // Measured in the program's font ("MS Sans Serif", or on a double-byte
+    // system that system's own).
+    const forms::Font font = forms::Font::Ui(forms::Dpi::OfScreen());
     HDC screen = GetDC(nullptr);
-    HFONT font = CreateFontA(-11, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                             OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                             DEFAULT_PITCH | FF_DONTCARE, "MS Sans Serif");
-    HGDIOBJ previous = SelectObject(screen, font);
+    HGDIOBJ previous = SelectObject(screen, font.Handle());
     SIZE text{};
     GetTextExtentPoint32A(screen, longCaption.c_str(), static_cast<int>(longCaption.size()), &text);
     SelectObject(screen, previous);
-    DeleteObject(font);
     ReleaseDC(nullptr, screen);
     ASSERT_GT(text.cx + 12, 75);
     BrowserRun wide(browser, [](HWND dialog, int) { Post(dialog, IDCANCEL); });
@@ -366,6 +369,33 @@ TEST(VeskFolderDialog, NewFolderCreatesTheFolderAndReopensOnIt) {
     EXPECT_FALSE(thenCancel.Execute());
     EXPECT_EQ(thenCancel.openings.size(), 2u);
     EXPECT_EQ(browser.Folder(), start + "\\Demos");
+    EXPECT_TRUE(prompts.messages.empty());
+
+    // Names of the system's code page: under a folder that ends in a
+    // character whose second byte is "\" on a double-byte system, a typed
+    // name that ends in one too is one folder below it; the status line
+    // counts characters.
+    const testing::CodePageNames& names = testing::NamesOfThisCodePage();
+    tree.AddFolder(names.word + names.word);
+    const std::string local = tree.AddFolder(names.word + names.word + "\\" + names.trail);
+    browser.SetFolder(local);
+    prompts.inputAnswers = {names.name};
+    std::vector<std::string> statusTexts;
+    BrowserRun codePage(browser, [&](HWND dialog, int opening) {
+        if (opening == 0) return ClickNewFolder(dialog);
+        statusTexts = StaticTexts(dialog);
+        Post(dialog, IDOK);
+    });
+    EXPECT_TRUE(codePage.Execute());
+    const std::string made = local + "\\" + names.name;
+    EXPECT_TRUE(FolderExists(made));
+    EXPECT_EQ(browser.Folder(), made);
+    EXPECT_FALSE(FolderExists(local + names.name)) << "a sibling";
+    EXPECT_FALSE(
+        FolderExists(local + "\\" + names.name.substr(0, names.name.size() - names.trail.size())))
+        << "half of the typed name";
+    const std::string status = AnsiFromWide(ShortenPath(WideFromAnsi(made), 50));
+    EXPECT_TRUE(Contains(statusTexts, status)) << status;
     EXPECT_TRUE(prompts.messages.empty());
 }
 

@@ -6,18 +6,18 @@
 
 namespace tarnwick::vesk {
 
-bool DirectoryExists(const std::string& path) {
+bool DirectoryExists(const std::wstring& path) {
     if (path.empty()) return false;
-    DWORD attributes = GetFileAttributesA(path.c_str());
+    DWORD attributes = GetFileAttributesW(path.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
-void CreateFolderPath(const std::string& path) {
-    std::string folder = WithoutTrailingSeparators(path);
+void CreateFolderPath(const std::wstring& path) {
+    std::wstring folder = WithoutTrailingSeparators(path);
     if (folder.empty() || DirectoryExists(folder)) return;
-    std::string parent = ParentFolderOf(folder);
+    std::wstring parent = ParentFolderOf(folder);
     if (!parent.empty()) CreateFolderPath(parent);
-    CreateDirectoryA(folder.c_str(), nullptr);
+    CreateDirectoryW(folder.c_str(), nullptr);
 }
 
 } // namespace tarnwick::vesk

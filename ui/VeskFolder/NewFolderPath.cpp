@@ -4,26 +4,26 @@ namespace tarnwick::vesk {
 
 namespace {
 
-bool IsSeparator(char c) { return c == '\\' || c == '/'; }
+bool IsSeparator(wchar_t c) { return c == L'\\' || c == L'/'; }
 
 } // namespace
 
-std::string JoinNewFolderPath(const std::string& selection, const std::string& answer) {
-    bool separated = (!answer.empty() && answer.front() == '\\') ||
-                     (!selection.empty() && selection.back() == '\\');
-    return separated ? selection + answer : selection + "\\" + answer;
+std::wstring JoinNewFolderPath(const std::wstring& selection, const std::wstring& answer) {
+    bool separated = (!answer.empty() && answer.front() == L'\\') ||
+                     (!selection.empty() && selection.back() == L'\\');
+    return separated ? selection + answer : selection + L"\\" + answer;
 }
 
-std::string WithoutTrailingSeparators(std::string path) {
+std::wstring WithoutTrailingSeparators(std::wstring path) {
     while (!path.empty() && IsSeparator(path.back()))
         path.pop_back();
     return path;
 }
 
-std::string ParentFolderOf(std::string path) {
+std::wstring ParentFolderOf(std::wstring path) {
     path = WithoutTrailingSeparators(std::move(path));
-    auto last = path.find_last_of("\\/");
-    return last == std::string::npos ? std::string() : path.substr(0, last);
+    auto last = path.find_last_of(L"\\/");
+    return last == std::wstring::npos ? std::wstring() : path.substr(0, last);
 }
 
 } // namespace tarnwick::vesk

@@ -1,5 +1,6 @@
 // The path texts of the New folder action: where the typed name goes, and
-// the levels to create on the way to it.
+// the levels to create on the way to it. On the wide text: in a double-byte
+// code page the second byte of a character may read as "\" or "/".
 #pragma once
 
 #include <string>
@@ -9,13 +10,13 @@ namespace tarnwick::vesk {
 // The selection followed by the typed name, with one "\" between them unless
 // the name begins with one or the selection ends with one. "\Maps" under
 // "D:\" stays "D:\\Maps": the system reads the doubled separator as one.
-std::string JoinNewFolderPath(const std::string& selection, const std::string& answer);
+std::wstring JoinNewFolderPath(const std::wstring& selection, const std::wstring& answer);
 
 // The folder that holds `path` (trailing separators ignored): everything
 // before its last "\" or "/"; empty when there is none.
-std::string ParentFolderOf(std::string path);
+std::wstring ParentFolderOf(std::wstring path);
 
 // `path` without its trailing "\" and "/" characters.
-std::string WithoutTrailingSeparators(std::string path);
+std::wstring WithoutTrailingSeparators(std::wstring path);
 
 } // namespace tarnwick::vesk

@@ -3,7 +3,6 @@
 #include "Win32Error.h"
 
 #include <string>
-#include <vector>
 
 namespace tarnwick::vesk {
 
@@ -14,13 +13,10 @@ ShellFolder DesktopFolder() {
     return ShellFolder(desktop);
 }
 
-ItemIdList ParsePath(IShellFolder& desktop, const std::string& path) {
-    int length = MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, nullptr, 0);
-    if (length <= 0) return {};
-    std::vector<wchar_t> wide(static_cast<std::size_t>(length));
-    MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, wide.data(), length);
+ItemIdList ParsePath(IShellFolder& desktop, const std::wstring& path) {
+    std::wstring name = path; // the shell takes a writable text
     ITEMIDLIST* items = nullptr;
-    if (FAILED(desktop.ParseDisplayName(nullptr, nullptr, wide.data(), nullptr, &items, nullptr)))
+    if (FAILED(desktop.ParseDisplayName(nullptr, nullptr, name.data(), nullptr, &items, nullptr)))
         return {};
     return ItemIdList(items);
 }

@@ -28,6 +28,6 @@ using ShellFolder = std::unique_ptr<IShellFolder, ShellFolderRelease>;
 ShellFolder DesktopFolder();
 
 // The item identifier of a path; empty when the shell cannot parse it.
-ItemIdList ParsePath(IShellFolder& desktop, const std::string& path);
+ItemIdList ParsePath(IShellFolder& desktop, const std::wstring& path);
 
 } // namespace tarnwick::vesk

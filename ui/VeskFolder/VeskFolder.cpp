@@ -25,12 +25,13 @@ namespace {
 
 constexpr std::size_t kStatusLineLimit = 50;
 
-// Read wide: a character the ANSI code page lacks shows as "?", never as a
-// look-alike that could name another folder.
-std::string PathOf(LPCITEMIDLIST item) {
+// Paths are worked on wide and given out in ANSI, where a character the ANSI
+// code page lacks shows as "?", never as a look-alike that could name
+// another folder.
+std::wstring PathOf(LPCITEMIDLIST item) {
     wchar_t path[MAX_PATH] = {};
     if (item == nullptr || !shell::GetPathFromIDList(item, path)) return {};
-    return AnsiFromWide(path);
+    return path;
 }
 
 // The item's parsing name, when the shell gives it as 8-bit text.
@@ -136,7 +137,7 @@ bool TVeskFolderDialog::Execute() {
 
     if (pendingError_) std::rethrow_exception(std::exchange(pendingError_, nullptr));
     if (chosen == nullptr) return false;
-    folder_ = PathOf(chosen.get());
+    folder_ = AnsiFromWide(PathOf(chosen.get()));
     selectionText_ = folder_;
     return true;
 }
@@ -186,9 +187,9 @@ void TVeskFolderDialog::Initialized(HWND dialog) {
         ShowWindow(button_, newFolderVisible_ ? SW_SHOW : SW_HIDE);
     }
 
-    if (DirectoryExists(folder_)) {
+    if (const std::wstring folder = WideFromAnsi(folder_); DirectoryExists(folder)) {
         ShellFolder desktop = DesktopFolder();
-        if (ItemIdList item = ParsePath(*desktop, folder_)) SelectItem(item.get());
+        if (ItemIdList item = ParsePath(*desktop, folder)) SelectItem(item.get());
     } else if (lastSelected_) {
         SelectItem(lastSelected_.get());
     }
@@ -217,7 +218,7 @@ void TVeskFolderDialog::CreateNewFolderButton() {
     if (button_ == nullptr) ThrowLastError("New folder button");
 
     // The program's font, as its forms have it.
-    if (!buttonFont_) buttonFont_.emplace(forms::kUiFontFace, dpi.Scale(forms::kUiFontHeight));
+    if (!buttonFont_) buttonFont_.emplace(forms::Font::Ui(dpi));
     PostMessageA(button_, WM_SETFONT, reinterpret_cast<WPARAM>(buttonFont_->Handle()), TRUE);
 
     const SIZE text = forms::TextExtent(button_, buttonFont_->Handle(), NewFolderCaption());
@@ -231,13 +232,12 @@ void TVeskFolderDialog::EnableNewFolderButton() {
 }
 
 void TVeskFolderDialog::SelectionChanged(HWND dialog, LPCITEMIDLIST item) {
-    std::string path = PathOf(item);
+    selectionPath_ = PathOf(item);
     if (initialized_ && item != nullptr) lastSelected_ = CopyOf(item);
-    selectionPath_ = path;
-    selectionText_ = path;
+    selectionText_ = AnsiFromWide(selectionPath_);
 
     if (flags_.Has(TBrowseInfoFlags::ShowPath)) {
-        std::string status = ShortenPath(path, kStatusLineLimit);
+        std::string status = AnsiFromWide(ShortenPath(selectionPath_, kStatusLineLimit));
         if (status.empty() && item != nullptr) status = ParsingNameOf(item);
         if (status.empty() && item != nullptr) {
             status = DisplayNameOf(item);
@@ -263,10 +263,12 @@ void TVeskFolderDialog::NewFolderClicked() {
     // A selection known only by its display name ("My Computer") is no
     // place on disk: joined to the answer it would name a folder under the
     // current directory, so nothing is created there.
-    std::string newPath = JoinNewFolderPath(selectionText_, answer);
+    // Joined and made on the wide text: "表" (95 5C in code page 932) ends
+    // no folder with a separator, and a typed "図表" is one name.
+    std::wstring newPath = JoinNewFolderPath(selectionPath_, WideFromAnsi(answer));
     if (!selectionPath_.empty()) CreateFolderPath(newPath);
     if (!selectionPath_.empty() && DirectoryExists(newPath)) {
-        selectionText_ = newPath;
+        selectionText_ = AnsiFromWide(newPath);
     } else {
         prompts.ShowMessage(dialog_, SystemMessage(ERROR_CANNOT_MAKE), NewFolderCaption(),
                             MB_ICONWARNING | MB_OK);

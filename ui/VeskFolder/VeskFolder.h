@@ -112,7 +112,7 @@ class TVeskFolderDialog {
     std::optional<forms::WindowSubclass> newFolderAction_;
     std::optional<forms::Font> buttonFont_;
     std::string selectionText_;
-    std::string selectionPath_; // the selection's file-system path, if any
+    std::wstring selectionPath_; // the selection's file-system path, if any
     bool hasPath_ = true;
     bool restart_ = false;
     bool initialized_ = false;

@@ -1,5 +1,6 @@
 #include "Font.h"
 
+#include "Dpi.h"
 #include "Win32Error.h"
 
 #include <cstring>
@@ -15,6 +16,13 @@ Font::Font(const std::string& face, int characterHeight, BYTE charset) {
     strncpy_s(wanted.lfFaceName, face.c_str(), _TRUNCATE);
     font_ = GdiObject<HFONT>(CreateFontIndirectA(&wanted));
     if (!font_) ThrowLastError("CreateFontIndirect " + face);
+}
+
+Font Font::Ui(const Dpi& dpi) {
+    if (!GetSystemMetrics(SM_DBCSENABLED)) return Font("MS Sans Serif", dpi.Scale(11));
+    LOGFONTA system{};
+    GetObjectA(GetStockObject(DEFAULT_GUI_FONT), sizeof system, &system);
+    return Font(system.lfFaceName, dpi.Scale(12), system.lfCharSet);
 }
 
 namespace {

@@ -10,16 +10,20 @@
 
 namespace tarnwick::forms {
 
-// The font of the program's windows: "MS Sans Serif", 8 point, which is 11
-// pixels at 96 dots per inch.
-inline constexpr char kUiFontFace[] = "MS Sans Serif";
-inline constexpr int kUiFontHeight = 11;
+class Dpi;
 
 class Font {
   public:
     // characterHeight is the height of the letters without internal leading,
     // as "8 point at 96 dots per inch" means 11 pixels.
     Font(const std::string& face, int characterHeight, BYTE charset = DEFAULT_CHARSET);
+    // The font of the program's windows at the resolution: "MS Sans Serif",
+    // 8 point (11 pixels at 96 dots per inch). It has no Japanese, Chinese or
+    // Korean characters and cannot show double-byte text, so on a double-byte
+    // system (SM_DBCSENABLED) the windows take the system's user-interface
+    // font for its language instead (the face and character set of
+    // DEFAULT_GUI_FONT), at 9 point, as that system's own dialogs have it.
+    static Font Ui(const Dpi& dpi);
 
     HFONT Handle() const noexcept { return font_.Get(); }
 

@@ -40,8 +40,7 @@ FrameStyles StylesOf(FrameKind frame) {
 } // namespace
 
 Form::Form(Application& application, const FormLayout& layout, Dpi dpi)
-    : application_(application), dpi_(dpi), font_(kUiFontFace, dpi.Scale(kUiFontHeight)),
-      canvas_(font_.Handle()) {
+    : application_(application), dpi_(dpi), font_(Font::Ui(dpi)), canvas_(font_.Handle()) {
     RegisterFormClass(WindowProc);
     const FrameStyles styles = StylesOf(layout.frame);
     RECT frame{0, 0, dpi_.Scale(layout.clientWidth), dpi_.Scale(layout.clientHeight)};

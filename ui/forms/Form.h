@@ -39,8 +39,8 @@ struct FormLayout {
 
 class Form : public Container {
   public:
-    // The window is created hidden, centred on the screen, with the font
-    // "MS Sans Serif" 8 point and the button-face background, laid out for dpi.
+    // The window is created hidden, centred on the screen, with the program's
+    // font (Font::Ui) and the button-face background, laid out for dpi.
     Form(Application& application, const FormLayout& layout, Dpi dpi = Dpi::OfScreen());
     Form(const Form&) = delete;
     Form& operator=(const Form&) = delete;
