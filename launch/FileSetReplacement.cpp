@@ -4,6 +4,8 @@
 #include "PathRules.h"
 
 #include <algorithm>
+#include <array>
+#include <exception>
 #include <optional>
 #include <stdexcept>
 #include <vector>
@@ -11,204 +13,259 @@
 namespace tarnwick {
 namespace {
 
-// One file of the set, and where its earlier and new versions are now.
-struct Slot {
-    Slot(const AnsiCodePage& codePage, const std::string& folder, std::string_view bareName)
-        : name(bareName), path(InFolder(codePage, folder, name)),
-          newPath(path + std::string(kNewFileSuffix)),
-          earlierPath(path + std::string(kEarlierFileSuffix)) {}
+// What becomes of a file, as the record says: the earlier set holds it (2),
+// the new set holds it (1).
+constexpr std::array<std::string_view, 4> kFates{"absent", "added", "removed", "replaced"};
+constexpr std::string_view kRecordEnd = "end\r\n";
+constexpr std::string_view kAtNextTime =
+    "at the next start of the launcher (or at the next Save or Reset)";
 
-    std::string name;
-    std::string path;
-    std::string newPath;
-    std::string earlierPath;
-    bool newWritten = false;   // newPath may exist: a failed write can leave part of it
-    bool earlierAside = false; // the earlier file is at earlierPath
-    bool newInPlace = false;   // path holds the new file
+struct Entry {
+    std::string_view name;
+    bool before = false;
+    bool after = false;
 };
 
-// Where the slot's files are, when that is not simply where they were.
-std::string Account(const Slot& slot) {
-    const std::string kept =
-        "the earlier one is kept as " + slot.name + std::string(kEarlierFileSuffix) + ".";
-    std::string lines;
-    if (slot.earlierAside && slot.newInPlace)
-        lines += "\n" + slot.name + " is already the new one; " + kept;
-    else if (slot.earlierAside)
-        lines += "\n" + slot.name + " is missing; " + kept;
-    else if (slot.newInPlace)
-        lines += "\n" + slot.name + " is already the new one; there was none before.";
-    if (slot.newWritten)
-        lines += "\nThe new " + slot.name + " is left over as " + slot.name +
-                 std::string(kNewFileSuffix) + ".";
-    return lines;
+std::string RecordLine(std::string_view name, std::size_t fate) {
+    return std::string(name) + " " + std::string(kFates[fate]) + "\r\n";
 }
 
-// Puts every earlier file back and removes the new ones, last file first. A
-// step that fails leaves its slot as it was; the account of the slots that
-// are not back is returned (empty when all are).
-std::string PutBack(Platform& platform, const std::string& folder, std::vector<Slot>& slots) {
-    std::string account;
-    for (auto slot = slots.rbegin(); slot != slots.rend(); ++slot) {
-        try {
-            if (slot->earlierAside) {
-                platform.MoveReplacing(slot->earlierPath, slot->path);
-                slot->earlierAside = slot->newInPlace = false;
-            } else if (slot->newInPlace) {
-                platform.RemoveFile(slot->path);
-                slot->newInPlace = false;
-            }
-        } catch (const IoError&) {
-            // Told below, with the slot's state.
-        }
-        try {
-            if (slot->newWritten && platform.FileExists(slot->newPath))
-                platform.RemoveFile(slot->newPath);
-            slot->newWritten = false;
-        } catch (const IoError&) {
-            // Told below, with the slot's state.
-        }
-        account.insert(0, Account(*slot));
+std::string RecordText(std::span<const Entry> entries) {
+    std::string text;
+    for (const Entry& entry : entries)
+        text += RecordLine(entry.name, (entry.before ? 2u : 0u) + (entry.after ? 1u : 0u));
+    return text + std::string(kRecordEnd);
+}
+
+// A record cut short, or not ours, says nothing: none is put in place before
+// it is whole, and no rename comes before that.
+std::optional<std::vector<Entry>> ParseRecord(std::string_view text,
+                                              std::span<const std::string_view> names) {
+    std::vector<Entry> entries;
+    for (const std::string_view name : names) {
+        std::size_t fate = 0;
+        while (fate < kFates.size() && !text.starts_with(RecordLine(name, fate)))
+            ++fate;
+        if (fate == kFates.size()) return std::nullopt;
+        text.remove_prefix(RecordLine(name, fate).size());
+        entries.push_back({name, fate >= 2, fate % 2 == 1});
     }
-    if (account.empty()) return account;
-    return "\n\nPutting the earlier files back in " + folder +
-           " failed as well; all but these are as before:" + account;
+    if (text != kRecordEnd) return std::nullopt;
+    return entries;
 }
 
-// Raises the error being handled again, with the account added to its message.
-[[noreturn]] void RethrowWith(const std::string& account) {
-    if (account.empty()) throw;
+// The error being handled, raised again with more said; an IoError keeps its
+// code, and anything else passes unchanged.
+[[noreturn]] void Raise(const std::exception_ptr& error, const std::string& more) {
     try {
-        throw;
-    } catch (const IoError& error) {
-        throw IoError(error.code(), error.what() + account);
-    } catch (const std::exception& error) {
-        throw std::runtime_error(error.what() + account);
+        std::rethrow_exception(error);
+    } catch (const IoError& failure) {
+        if (more.empty()) throw;
+        throw IoError(failure.code(), failure.what() + more);
+    } catch (const std::exception& failure) {
+        if (more.empty()) throw;
+        throw std::runtime_error(failure.what() + more);
     }
 }
 
-// Deletes the earlier files set aside, once the set is complete without them.
-// One that cannot be deleted is reported, after the others are gone.
-void DeleteSetAside(Platform& platform, const std::string& folder, const std::vector<Slot>& slots,
-                    std::string_view done) {
-    std::optional<IoError> failure;
-    std::string names;
-    for (const Slot& slot : slots) {
-        if (!slot.earlierAside) continue;
+std::string AlsoFailed(const IoError& second) {
+    return "\n\nPutting the earlier files back failed as well:\n" + std::string(second.what()) +
+           "\n";
+}
+
+// The steps of a change to one set of files in a folder.
+class Replacement {
+  public:
+    Replacement(Platform& platform, const std::string& folder,
+                std::span<const std::string_view> names)
+        : platform_(platform), folder_(folder), names_(names),
+          commit_(Path(Stem(), kCommitRecordSuffix)), undo_(Path(Stem(), kUndoRecordSuffix)) {}
+
+    // From the earlier set to the one of these bytes; none where the new set
+    // lacks the file.
+    void Run(std::span<const std::optional<std::string_view>> bytes) {
+        Recover();
+        std::vector<Entry> entries;
+        for (std::size_t i = 0; i < names_.size(); ++i)
+            entries.push_back({names_[i], There(Path(names_[i])), bytes[i].has_value()});
+        const bool removal = std::none_of(entries.begin(), entries.end(),
+                                          [](const Entry& entry) { return entry.after; });
+        if (removal && std::none_of(entries.begin(), entries.end(),
+                                    [](const Entry& entry) { return entry.before; }))
+            return;
         try {
-            platform.RemoveFile(slot.earlierPath);
-        } catch (const IoError& error) {
-            if (!failure) failure = error;
-            names += (names.empty() ? "" : ", ") + slot.name + std::string(kEarlierFileSuffix);
+            for (std::size_t i = 0; i < names_.size(); ++i)
+                if (bytes[i]) platform_.WriteFile(Path(names_[i], kNewFileSuffix), *bytes[i]);
+            const std::string record = commit_ + std::string(kNewFileSuffix);
+            platform_.WriteFile(record, RecordText(entries));
+            platform_.MoveReplacing(record, commit_);
+        } catch (...) {
+            Raise(std::current_exception(), Tidy("The files are as they were before"));
+        }
+        try {
+            MoveIn(entries);
+        } catch (...) {
+            Undo(entries, std::current_exception());
+        }
+        try {
+            RemoveLeftOvers();
+        } catch (...) {
+            Raise(std::current_exception(),
+                  LeftOver(removal ? "The files are removed" : "The new files are in place"));
         }
     }
-    if (failure)
-        throw IoError(failure->code(), std::string(failure->what()) + "\n\n" + std::string(done) +
-                                           ", but the earlier files set aside could not be " +
-                                           "deleted from " + folder + ": " + names + ".");
-}
+
+    Recovery Recover() {
+        std::optional<std::vector<Entry>> undo;
+        std::optional<std::vector<Entry>> commit;
+        std::string then = "Looking at what a save or reset cut short left in " + folder_ +
+                           " failed; nothing was changed.";
+        try {
+            undo = Record(undo_);
+            if (!undo) commit = Record(commit_);
+            if (undo) {
+                then = "Putting back the files as they were before a save or reset cut short "
+                       "failed; they are put back " +
+                       std::string(kAtNextTime) + ".";
+                PutBack(*undo);
+            } else if (commit) {
+                then = "Completing a save or reset cut short failed; it is completed " +
+                       std::string(kAtNextTime) + ".";
+                MoveIn(*commit);
+            }
+            then = LeftOver("The files in place stand").substr(2);
+            const bool leftOver = RemoveLeftOvers();
+            if (commit) return Recovery::NewSetKept;
+            return undo || leftOver ? Recovery::EarlierSetKept : Recovery::None;
+        } catch (...) {
+            Raise(std::current_exception(), "\n\n" + then);
+        }
+    }
+
+  private:
+    std::string_view Stem() const {
+        const std::string_view first = names_.front();
+        return first.substr(0, first.rfind('.'));
+    }
+    std::string Path(std::string_view name, std::string_view suffix = {}) const {
+        return InFolder(platform_.CodePage(), folder_, name) + std::string(suffix);
+    }
+    bool There(const std::string& path) { return platform_.FileIsThere(path); }
+
+    std::optional<std::vector<Entry>> Record(const std::string& path) {
+        if (!There(path)) return std::nullopt;
+        return ParseRecord(platform_.ReadFile(path), names_);
+    }
+
+    // Sets the earlier files aside and moves the new ones in, from wherever
+    // the change left off: a new file still beside its place is not in yet.
+    void MoveIn(std::span<const Entry> entries) {
+        for (const Entry& entry : entries) {
+            const std::string path = Path(entry.name);
+            const std::string fresh = Path(entry.name, kNewFileSuffix);
+            const std::string earlier = Path(entry.name, kEarlierFileSuffix);
+            if (entry.after && !There(fresh)) continue;
+            if (entry.before && !There(earlier) && There(path))
+                platform_.MoveReplacing(path, earlier);
+            if (entry.after) platform_.MoveReplacing(fresh, path);
+        }
+    }
+
+    // Puts the earlier files back and removes the new ones that had none,
+    // from wherever the change or its undo left off.
+    void PutBack(std::span<const Entry> entries) {
+        for (const Entry& entry : entries) {
+            const std::string path = Path(entry.name);
+            const std::string earlier = Path(entry.name, kEarlierFileSuffix);
+            if (entry.before) {
+                if (There(earlier)) platform_.MoveReplacing(earlier, path);
+            } else if (entry.after && !There(Path(entry.name, kNewFileSuffix)) && There(path)) {
+                platform_.RemoveFile(path);
+            }
+        }
+    }
+
+    // The record becomes the undo record by one rename, so that from here on
+    // every recovery goes back; until then it goes forward.
+    [[noreturn]] void Undo(std::span<const Entry> entries, const std::exception_ptr& error) {
+        try {
+            platform_.MoveReplacing(commit_, undo_);
+        } catch (const IoError& second) {
+            Raise(error, AlsoFailed(second) + "The new files are put in place " +
+                             std::string(kAtNextTime) + " instead.");
+        }
+        try {
+            PutBack(entries);
+        } catch (const IoError& second) {
+            Raise(error,
+                  AlsoFailed(second) + "They are put back " + std::string(kAtNextTime) + ".");
+        }
+        Raise(error, Tidy("The files are as they were before"));
+    }
+
+    // Deletes the records, then what a change leaves beside the files; tells
+    // whether anything but files set aside was there. Once the files in place
+    // are the one set or the other, all of it is garbage.
+    bool RemoveLeftOvers() {
+        bool found = false;
+        const auto remove = [this](const std::string& path) {
+            if (!There(path)) return false;
+            platform_.RemoveFile(path);
+            return true;
+        };
+        for (const std::string& path : {commit_, undo_, commit_ + std::string(kNewFileSuffix)})
+            found = remove(path) || found;
+        for (const std::string_view name : names_) {
+            found = remove(Path(name, kNewFileSuffix)) || found;
+            remove(Path(name, kEarlierFileSuffix));
+        }
+        return found;
+    }
+
+    std::string LeftOver(std::string_view state) const {
+        return "\n\n" + std::string(state) + "; what is left over in " + folder_ + " is deleted " +
+               std::string(kAtNextTime) + ".";
+    }
+
+    // RemoveLeftOvers for a change that failed: what cannot go is told, not
+    // raised, since the first error is the one to report.
+    std::string Tidy(std::string_view state) {
+        try {
+            RemoveLeftOvers();
+            return {};
+        } catch (const IoError&) {
+            return LeftOver(state);
+        }
+    }
+
+    Platform& platform_;
+    const std::string& folder_;
+    std::span<const std::string_view> names_;
+    std::string commit_;
+    std::string undo_;
+};
 
 } // namespace
 
 void ReplaceFileSet(Platform& platform, const std::string& folder, std::span<const NewFile> files) {
-    std::vector<Slot> slots;
-    slots.reserve(files.size());
-    for (const NewFile& file : files)
-        slots.emplace_back(platform.CodePage(), folder, file.name);
-    try {
-        for (std::size_t i = 0; i < files.size(); ++i) {
-            slots[i].newWritten = true;
-            platform.WriteFile(slots[i].newPath, files[i].bytes);
-        }
-        for (Slot& slot : slots) {
-            if (platform.FileExists(slot.path)) {
-                platform.MoveReplacing(slot.path, slot.earlierPath);
-                slot.earlierAside = true;
-            }
-            platform.MoveReplacing(slot.newPath, slot.path);
-            slot.newWritten = false;
-            slot.newInPlace = true;
-        }
-    } catch (...) {
-        RethrowWith(PutBack(platform, folder, slots));
+    std::vector<std::string_view> names;
+    std::vector<std::optional<std::string_view>> bytes;
+    for (const NewFile& file : files) {
+        names.push_back(file.name);
+        bytes.emplace_back(file.bytes);
     }
-    DeleteSetAside(platform, folder, slots, "The new files are saved");
+    Replacement(platform, folder, names).Run(bytes);
 }
 
 void RemoveFileSet(Platform& platform, const std::string& folder,
                    std::span<const std::string_view> names) {
-    std::vector<Slot> slots;
-    slots.reserve(names.size());
-    try {
-        for (std::string_view name : names) {
-            Slot slot(platform.CodePage(), folder, name);
-            if (!platform.FileExists(slot.path)) continue;
-            platform.MoveReplacing(slot.path, slot.earlierPath);
-            slot.earlierAside = true;
-            slots.push_back(std::move(slot));
-        }
-    } catch (...) {
-        RethrowWith(PutBack(platform, folder, slots));
-    }
-    DeleteSetAside(platform, folder, slots, "The files are removed");
+    const std::vector<std::optional<std::string_view>> none(names.size());
+    Replacement(platform, folder, names).Run(none);
 }
 
 Recovery RecoverFileSet(Platform& platform, const std::string& folder,
                         std::span<const std::string_view> names) {
-    struct Found {
-        Slot slot;
-        bool isNew, isAside, inPlace;
-    };
-    std::vector<Found> found;
-    bool anyNew = false;
-    bool anyAside = false;
-    for (std::string_view name : names) {
-        Slot slot(platform.CodePage(), folder, name);
-        const bool isNew = platform.FileExists(slot.newPath);
-        const bool isAside = platform.FileExists(slot.earlierPath);
-        const bool inPlace = platform.FileExists(slot.path);
-        anyNew = anyNew || isNew;
-        anyAside = anyAside || isAside;
-        found.push_back({std::move(slot), isNew, isAside, inPlace});
-    }
-    if (!anyNew && !anyAside) return Recovery::None;
-
-    // The new files are written in order, then moved in in the same order:
-    // until the first move they are a leading run of the names, after it a
-    // trailing one.
-    bool leadingRun = true;
-    for (std::size_t i = 1; i < found.size(); ++i)
-        if (found[i].isNew && !found[i - 1].isNew) leadingRun = false;
-    const bool movesBegan = anyAside || !leadingRun;
-    // A removal sets every file aside, then deletes them; one cut short
-    // while it set them aside has some in place and some aside without.
-    const auto anyOf = [&found](auto test) {
-        return std::any_of(found.begin(), found.end(), test);
-    };
-    const bool removalCut = !anyNew &&
-                            anyOf([](const Found& f) { return f.isAside && !f.inPlace; }) &&
-                            anyOf([](const Found& f) { return f.inPlace; });
-
-    if (anyNew && !movesBegan) {
-        // Last first, so that what a cut-short recovery leaves is still a
-        // leading run.
-        for (auto f = found.rbegin(); f != found.rend(); ++f)
-            if (f->isNew) platform.RemoveFile(f->slot.newPath);
-        return Recovery::EarlierSetKept;
-    }
-    if (removalCut) {
-        for (const Found& f : found)
-            if (f.isAside) platform.MoveReplacing(f.slot.earlierPath, f.slot.path);
-        return Recovery::EarlierSetKept;
-    }
-    for (const Found& f : found) {
-        if (!f.isNew) continue;
-        if (f.inPlace && !f.isAside) platform.MoveReplacing(f.slot.path, f.slot.earlierPath);
-        platform.MoveReplacing(f.slot.newPath, f.slot.path);
-    }
-    for (const Found& f : found)
-        if (platform.FileExists(f.slot.earlierPath)) platform.RemoveFile(f.slot.earlierPath);
-    return Recovery::NewSetKept;
+    return Replacement(platform, folder, names).Recover();
 }
 
 } // namespace tarnwick

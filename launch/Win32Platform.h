@@ -16,6 +16,7 @@ class Win32Platform final : public Platform {
     std::string CurrentDirectory() override;
     void ChangeDirectory(const std::string& path) override;
     bool FileExists(const std::string& path) override;
+    bool FileIsThere(const std::string& path) override;
     void ListMatches(const std::string& pattern,
                      const std::function<void(std::string_view name)>& onName) override;
     std::string ReadFile(const std::string& path) override;

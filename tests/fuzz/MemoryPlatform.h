@@ -20,6 +20,7 @@ class MemoryPlatform : public Platform {
     std::string CurrentDirectory() override { return currentDirectory; }
     void ChangeDirectory(const std::string& path) override { currentDirectory = path; }
     bool FileExists(const std::string& path) override { return files.contains(path); }
+    bool FileIsThere(const std::string& path) override { return files.contains(path); }
     void ListMatches(const std::string& pattern,
                      const std::function<void(std::string_view name)>& onName) override;
     std::string ReadFile(const std::string& path) override;
