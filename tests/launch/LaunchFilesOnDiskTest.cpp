@@ -161,6 +161,27 @@ TEST(WriteLaunchFiles, WritesTheFilesIntoTheStartFolderByteForByte) {
     EXPECT_EQ(FileText(start / "qorvex.rsp"), "-iwad \"doom2.wad\"\r\n+exec qorvex.cfg\r\n");
 }
 
+// A device that cannot flush answers ERROR_INVALID_FUNCTION or
+// ERROR_NOT_SUPPORTED, which keeps a write possible; any other answer fails
+// it with that error. NUL answers ERROR_ACCESS_DENIED under Wine 8; which
+// answer a device gives is the system's, so the rule is held to it.
+TEST(WriteFile, AFlushThatTheDeviceCannotDoKeepsTheWriteAndAnyOtherFailureFailsIt) {
+    const HANDLE device = CreateFileA("NUL", GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(device, INVALID_HANDLE_VALUE);
+    const DWORD answer = FlushFileBuffers(device) ? ERROR_SUCCESS : GetLastError();
+    CloseHandle(device);
+    const bool keeps = answer == ERROR_SUCCESS || answer == ERROR_INVALID_FUNCTION ||
+                       answer == ERROR_NOT_SUPPORTED;
+    try {
+        Win32Platform().WriteFile("NUL", "bytes");
+        EXPECT_TRUE(keeps) << "a flush that answered " << answer << " did not fail the write";
+    } catch (const IoError& error) {
+        EXPECT_FALSE(keeps) << error.what();
+        EXPECT_EQ(error.code(), answer);
+    }
+}
+
 // The real platform, except that its n-th file operation fails, and with
 // failFromThereOn every one after it too, as when the disk is gone. A failed
 // write leaves half of its bytes behind, as a full disk does.
