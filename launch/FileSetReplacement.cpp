@@ -3,9 +3,7 @@
 #include "LaunchErrors.h"
 #include "PathRules.h"
 
-#include <algorithm>
 #include <array>
-#include <exception>
 #include <optional>
 #include <stdexcept>
 #include <vector>
@@ -13,194 +11,200 @@
 namespace tarnwick {
 namespace {
 
-// What becomes of a file, as the record says: the earlier set holds it (2),
-// the new set holds it (1).
-constexpr std::array<std::string_view, 4> kFates{"absent", "added", "removed", "replaced"};
-constexpr std::string_view kRecordEnd = "end\r\n";
-constexpr std::string_view kAtNextTime =
-    "at the next start of the launcher (or at the next Save or Reset)";
-
-struct Entry {
-    std::string_view name;
+// What a change does to each file, by the file's place in the set. As the
+// record writes it: index 2 if the earlier set holds the file, plus 1 if the
+// new set does.
+struct Change {
     bool before = false;
     bool after = false;
 };
+using Plan = std::vector<Change>;
+constexpr std::array<std::string_view, 4> kChanges{"absent", "added", "removed", "replaced"};
+constexpr std::string_view kRecordEnd = "end\r\n";
+constexpr std::string_view kLeftOverGoes = "what is left over is deleted";
 
-std::string RecordLine(std::string_view name, std::size_t fate) {
-    return std::string(name) + " " + std::string(kFates[fate]) + "\r\n";
+std::string RecordLine(std::string_view name, std::size_t change) {
+    return std::string(name) + " " + std::string(kChanges[change]) + "\r\n";
 }
 
-std::string RecordText(std::span<const Entry> entries) {
-    std::string text;
-    for (const Entry& entry : entries)
-        text += RecordLine(entry.name, (entry.before ? 2u : 0u) + (entry.after ? 1u : 0u));
-    return text + std::string(kRecordEnd);
-}
-
-// A record cut short, or not ours, says nothing: none is put in place before
-// it is whole, and no rename comes before that.
-std::optional<std::vector<Entry>> ParseRecord(std::string_view text,
-                                              std::span<const std::string_view> names) {
-    std::vector<Entry> entries;
-    for (const std::string_view name : names) {
-        std::size_t fate = 0;
-        while (fate < kFates.size() && !text.starts_with(RecordLine(name, fate)))
-            ++fate;
-        if (fate == kFates.size()) return std::nullopt;
-        text.remove_prefix(RecordLine(name, fate).size());
-        entries.push_back({name, fate >= 2, fate % 2 == 1});
-    }
-    if (text != kRecordEnd) return std::nullopt;
-    return entries;
-}
-
-// The error being handled, raised again with more said; an IoError keeps its
-// code, and anything else passes unchanged.
-[[noreturn]] void Raise(const std::exception_ptr& error, const std::string& more) {
+// Raises the error being handled again, with more said; an IoError keeps
+// its code, and anything else passes unchanged.
+[[noreturn]] void RethrowWith(const std::string& more) {
+    if (more.empty()) throw;
     try {
-        std::rethrow_exception(error);
+        throw;
     } catch (const IoError& failure) {
-        if (more.empty()) throw;
         throw IoError(failure.code(), failure.what() + more);
     } catch (const std::exception& failure) {
-        if (more.empty()) throw;
         throw std::runtime_error(failure.what() + more);
     }
 }
 
-std::string AlsoFailed(const IoError& second) {
-    return "\n\nPutting the earlier files back failed as well:\n" + std::string(second.what()) +
-           "\n";
+// Words for the error box: how the files stand, and what the next recovery
+// does about them.
+std::string Next(std::string_view now, std::string_view then) {
+    std::string text = "\n\n";
+    text += now;
+    text += ' ';
+    text += then;
+    return text + " at the next start of the launcher (or at the next Save or Reset).";
 }
+
+// One file of the set, and the names it takes on its way.
+struct Slot {
+    std::string_view name;
+    std::string path;
+    std::string fresh;   // the new file, until it is moved in
+    std::string earlier; // the earlier file, set aside until the change is done
+};
 
 // The steps of a change to one set of files in a folder.
 class Replacement {
   public:
     Replacement(Platform& platform, const std::string& folder,
                 std::span<const std::string_view> names)
-        : platform_(platform), folder_(folder), names_(names),
-          commit_(Path(Stem(), kCommitRecordSuffix)), undo_(Path(Stem(), kUndoRecordSuffix)) {}
+        : platform_(platform) {
+        for (const std::string_view name : names) {
+            const std::string path = InFolder(platform.CodePage(), folder, name);
+            slots_.push_back({name, path, path + std::string(kNewFileSuffix),
+                              path + std::string(kEarlierFileSuffix)});
+        }
+        const std::string_view first = names.front();
+        const std::string stem =
+            InFolder(platform.CodePage(), folder, first.substr(0, first.rfind('.')));
+        commit_ = stem + std::string(kCommitRecordSuffix);
+        undo_ = stem + std::string(kUndoRecordSuffix);
+    }
 
     // From the earlier set to the one of these bytes; none where the new set
     // lacks the file.
     void Run(std::span<const std::optional<std::string_view>> bytes) {
         Recover();
-        std::vector<Entry> entries;
-        for (std::size_t i = 0; i < names_.size(); ++i)
-            entries.push_back({names_[i], There(Path(names_[i])), bytes[i].has_value()});
-        const bool removal = std::none_of(entries.begin(), entries.end(),
-                                          [](const Entry& entry) { return entry.after; });
-        if (removal && std::none_of(entries.begin(), entries.end(),
-                                    [](const Entry& entry) { return entry.before; }))
-            return;
+        Plan plan(slots_.size());
+        bool any = false;
+        bool removal = true;
+        for (std::size_t i = 0; i < slots_.size(); ++i) {
+            plan[i] = {There(slots_[i].path), bytes[i].has_value()};
+            any = any || plan[i].before || plan[i].after;
+            removal = removal && !plan[i].after;
+        }
+        if (!any) return;
         try {
-            for (std::size_t i = 0; i < names_.size(); ++i)
-                if (bytes[i]) platform_.WriteFile(Path(names_[i], kNewFileSuffix), *bytes[i]);
-            const std::string record = commit_ + std::string(kNewFileSuffix);
-            platform_.WriteFile(record, RecordText(entries));
-            platform_.MoveReplacing(record, commit_);
+            std::string record;
+            for (std::size_t i = 0; i < slots_.size(); ++i) {
+                if (bytes[i]) platform_.WriteFile(slots_[i].fresh, *bytes[i]);
+                record += RecordLine(slots_[i].name, plan[i].before * 2u + plan[i].after);
+            }
+            const std::string whole = commit_ + std::string(kNewFileSuffix);
+            platform_.WriteFile(whole, record += kRecordEnd);
+            platform_.MoveReplacing(whole, commit_);
         } catch (...) {
-            Raise(std::current_exception(), Tidy("The files are as they were before"));
+            RethrowWith(Tidy("The files are as they were before;"));
         }
         try {
-            MoveIn(entries);
+            MoveIn(plan);
         } catch (...) {
-            Undo(entries, std::current_exception());
+            RethrowWith(Undo(plan));
         }
         try {
             RemoveLeftOvers();
         } catch (...) {
-            Raise(std::current_exception(),
-                  LeftOver(removal ? "The files are removed" : "The new files are in place"));
+            RethrowWith(Next(removal ? "The files are removed;" : "The new files are in place;",
+                             kLeftOverGoes));
         }
     }
 
     Recovery Recover() {
-        std::optional<std::vector<Entry>> undo;
-        std::optional<std::vector<Entry>> commit;
-        std::string then = "Looking at what a save or reset cut short left in " + folder_ +
-                           " failed; nothing was changed.";
+        std::optional<Plan> undo;
+        std::optional<Plan> commit;
+        std::string_view now = "Looking at what a save or reset cut short left failed;";
+        std::string_view then = "nothing was changed; it is tried again";
         try {
             undo = Record(undo_);
             if (!undo) commit = Record(commit_);
             if (undo) {
-                then = "Putting back the files as they were before a save or reset cut short "
-                       "failed; they are put back " +
-                       std::string(kAtNextTime) + ".";
+                now = "Putting back the files as they were before a save or reset cut short "
+                      "failed;";
+                then = "they are put back";
                 PutBack(*undo);
             } else if (commit) {
-                then = "Completing a save or reset cut short failed; it is completed " +
-                       std::string(kAtNextTime) + ".";
+                now = "Completing a save or reset cut short failed;";
+                then = "it is completed";
                 MoveIn(*commit);
             }
-            then = LeftOver("The files in place stand").substr(2);
+            now = "The files in place stand;";
+            then = kLeftOverGoes;
             const bool leftOver = RemoveLeftOvers();
             if (commit) return Recovery::NewSetKept;
             return undo || leftOver ? Recovery::EarlierSetKept : Recovery::None;
         } catch (...) {
-            Raise(std::current_exception(), "\n\n" + then);
+            RethrowWith(Next(now, then));
         }
     }
 
   private:
-    std::string_view Stem() const {
-        const std::string_view first = names_.front();
-        return first.substr(0, first.rfind('.'));
-    }
-    std::string Path(std::string_view name, std::string_view suffix = {}) const {
-        return InFolder(platform_.CodePage(), folder_, name) + std::string(suffix);
-    }
     bool There(const std::string& path) { return platform_.FileIsThere(path); }
 
-    std::optional<std::vector<Entry>> Record(const std::string& path) {
+    // The plan of a record; none for one cut short or not ours, which no
+    // rename can have followed: a record is put in place only when whole.
+    std::optional<Plan> Record(const std::string& path) {
         if (!There(path)) return std::nullopt;
-        return ParseRecord(platform_.ReadFile(path), names_);
+        const std::string bytes = platform_.ReadFile(path);
+        std::string_view text = bytes;
+        Plan plan(slots_.size());
+        for (std::size_t i = 0; i < slots_.size(); ++i) {
+            std::size_t change = 0;
+            while (change < kChanges.size() &&
+                   !text.starts_with(RecordLine(slots_[i].name, change)))
+                ++change;
+            if (change == kChanges.size()) return std::nullopt;
+            text.remove_prefix(RecordLine(slots_[i].name, change).size());
+            plan[i] = {change >= 2, change % 2 == 1};
+        }
+        if (text != kRecordEnd) return std::nullopt;
+        return plan;
     }
 
     // Sets the earlier files aside and moves the new ones in, from wherever
     // the change left off: a new file still beside its place is not in yet.
-    void MoveIn(std::span<const Entry> entries) {
-        for (const Entry& entry : entries) {
-            const std::string path = Path(entry.name);
-            const std::string fresh = Path(entry.name, kNewFileSuffix);
-            const std::string earlier = Path(entry.name, kEarlierFileSuffix);
-            if (entry.after && !There(fresh)) continue;
-            if (entry.before && !There(earlier) && There(path))
-                platform_.MoveReplacing(path, earlier);
-            if (entry.after) platform_.MoveReplacing(fresh, path);
+    void MoveIn(const Plan& plan) {
+        for (std::size_t i = 0; i < slots_.size(); ++i) {
+            const Slot& slot = slots_[i];
+            if (plan[i].after && !There(slot.fresh)) continue;
+            if (plan[i].before && !There(slot.earlier) && There(slot.path))
+                platform_.MoveReplacing(slot.path, slot.earlier);
+            if (plan[i].after) platform_.MoveReplacing(slot.fresh, slot.path);
         }
     }
 
     // Puts the earlier files back and removes the new ones that had none,
     // from wherever the change or its undo left off.
-    void PutBack(std::span<const Entry> entries) {
-        for (const Entry& entry : entries) {
-            const std::string path = Path(entry.name);
-            const std::string earlier = Path(entry.name, kEarlierFileSuffix);
-            if (entry.before) {
-                if (There(earlier)) platform_.MoveReplacing(earlier, path);
-            } else if (entry.after && !There(Path(entry.name, kNewFileSuffix)) && There(path)) {
-                platform_.RemoveFile(path);
+    void PutBack(const Plan& plan) {
+        for (std::size_t i = 0; i < slots_.size(); ++i) {
+            const Slot& slot = slots_[i];
+            if (plan[i].before) {
+                if (There(slot.earlier)) platform_.MoveReplacing(slot.earlier, slot.path);
+            } else if (plan[i].after && !There(slot.fresh) && There(slot.path)) {
+                platform_.RemoveFile(slot.path);
             }
         }
     }
 
     // The record becomes the undo record by one rename, so that from here on
-    // every recovery goes back; until then it goes forward.
-    [[noreturn]] void Undo(std::span<const Entry> entries, const std::exception_ptr& error) {
+    // every recovery goes back; until then it goes forward. Gives what is
+    // left to the next recovery, in words.
+    std::string Undo(const Plan& plan) {
+        std::string_view then = "the new files are put in place";
         try {
             platform_.MoveReplacing(commit_, undo_);
+            then = "they are put back";
+            PutBack(plan);
         } catch (const IoError& second) {
-            Raise(error, AlsoFailed(second) + "The new files are put in place " +
-                             std::string(kAtNextTime) + " instead.");
+            return Next("Putting the earlier files back failed as well:\n" +
+                            std::string(second.what()) + "\nSo",
+                        then);
         }
-        try {
-            PutBack(entries);
-        } catch (const IoError& second) {
-            Raise(error,
-                  AlsoFailed(second) + "They are put back " + std::string(kAtNextTime) + ".");
-        }
-        Raise(error, Tidy("The files are as they were before"));
+        return Tidy("The files are as they were before;");
     }
 
     // Deletes the records, then what a change leaves beside the files; tells
@@ -215,44 +219,38 @@ class Replacement {
         };
         for (const std::string& path : {commit_, undo_, commit_ + std::string(kNewFileSuffix)})
             found = remove(path) || found;
-        for (const std::string_view name : names_) {
-            found = remove(Path(name, kNewFileSuffix)) || found;
-            remove(Path(name, kEarlierFileSuffix));
+        for (const Slot& slot : slots_) {
+            found = remove(slot.fresh) || found;
+            remove(slot.earlier);
         }
         return found;
     }
 
-    std::string LeftOver(std::string_view state) const {
-        return "\n\n" + std::string(state) + "; what is left over in " + folder_ + " is deleted " +
-               std::string(kAtNextTime) + ".";
-    }
-
     // RemoveLeftOvers for a change that failed: what cannot go is told, not
     // raised, since the first error is the one to report.
-    std::string Tidy(std::string_view state) {
+    std::string Tidy(std::string_view now) {
         try {
             RemoveLeftOvers();
             return {};
         } catch (const IoError&) {
-            return LeftOver(state);
+            return Next(now, kLeftOverGoes);
         }
     }
 
     Platform& platform_;
-    const std::string& folder_;
-    std::span<const std::string_view> names_;
-    std::string commit_;
-    std::string undo_;
+    std::vector<Slot> slots_;
+    std::string commit_; // the record of a change under way
+    std::string undo_;   // the same record, once the change is being undone
 };
 
 } // namespace
 
 void ReplaceFileSet(Platform& platform, const std::string& folder, std::span<const NewFile> files) {
-    std::vector<std::string_view> names;
-    std::vector<std::optional<std::string_view>> bytes;
-    for (const NewFile& file : files) {
-        names.push_back(file.name);
-        bytes.emplace_back(file.bytes);
+    std::vector<std::string_view> names(files.size());
+    std::vector<std::optional<std::string_view>> bytes(files.size());
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        names[i] = files[i].name;
+        bytes[i] = files[i].bytes;
     }
     Replacement(platform, folder, names).Run(bytes);
 }
