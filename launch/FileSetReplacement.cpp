@@ -3,7 +3,7 @@
 #include "LaunchErrors.h"
 #include "PathRules.h"
 
-#include <algorithm>
+#include <array>
 #include <optional>
 #include <stdexcept>
 #include <vector>
@@ -11,204 +11,259 @@
 namespace tarnwick {
 namespace {
 
-// One file of the set, and where its earlier and new versions are now.
-struct Slot {
-    Slot(const AnsiCodePage& codePage, const std::string& folder, std::string_view bareName)
-        : name(bareName), path(InFolder(codePage, folder, name)),
-          newPath(path + std::string(kNewFileSuffix)),
-          earlierPath(path + std::string(kEarlierFileSuffix)) {}
-
-    std::string name;
-    std::string path;
-    std::string newPath;
-    std::string earlierPath;
-    bool newWritten = false;   // newPath may exist: a failed write can leave part of it
-    bool earlierAside = false; // the earlier file is at earlierPath
-    bool newInPlace = false;   // path holds the new file
+// What a change does to each file, by the file's place in the set. As the
+// record writes it: index 2 if the earlier set holds the file, plus 1 if the
+// new set does.
+struct Change {
+    bool before = false;
+    bool after = false;
 };
+using Plan = std::vector<Change>;
+constexpr std::array<std::string_view, 4> kChanges{"absent", "added", "removed", "replaced"};
+constexpr std::string_view kRecordEnd = "end\r\n";
+constexpr std::string_view kLeftOverGoes = "what is left over is deleted";
 
-// Where the slot's files are, when that is not simply where they were.
-std::string Account(const Slot& slot) {
-    const std::string kept =
-        "the earlier one is kept as " + slot.name + std::string(kEarlierFileSuffix) + ".";
-    std::string lines;
-    if (slot.earlierAside && slot.newInPlace)
-        lines += "\n" + slot.name + " is already the new one; " + kept;
-    else if (slot.earlierAside)
-        lines += "\n" + slot.name + " is missing; " + kept;
-    else if (slot.newInPlace)
-        lines += "\n" + slot.name + " is already the new one; there was none before.";
-    if (slot.newWritten)
-        lines += "\nThe new " + slot.name + " is left over as " + slot.name +
-                 std::string(kNewFileSuffix) + ".";
-    return lines;
+std::string RecordLine(std::string_view name, std::size_t change) {
+    return std::string(name) + " " + std::string(kChanges[change]) + "\r\n";
 }
 
-// Puts every earlier file back and removes the new ones, last file first. A
-// step that fails leaves its slot as it was; the account of the slots that
-// are not back is returned (empty when all are).
-std::string PutBack(Platform& platform, const std::string& folder, std::vector<Slot>& slots) {
-    std::string account;
-    for (auto slot = slots.rbegin(); slot != slots.rend(); ++slot) {
-        try {
-            if (slot->earlierAside) {
-                platform.MoveReplacing(slot->earlierPath, slot->path);
-                slot->earlierAside = slot->newInPlace = false;
-            } else if (slot->newInPlace) {
-                platform.RemoveFile(slot->path);
-                slot->newInPlace = false;
-            }
-        } catch (const IoError&) {
-            // Told below, with the slot's state.
-        }
-        try {
-            if (slot->newWritten && platform.FileExists(slot->newPath))
-                platform.RemoveFile(slot->newPath);
-            slot->newWritten = false;
-        } catch (const IoError&) {
-            // Told below, with the slot's state.
-        }
-        account.insert(0, Account(*slot));
-    }
-    if (account.empty()) return account;
-    return "\n\nPutting the earlier files back in " + folder +
-           " failed as well; all but these are as before:" + account;
-}
-
-// Raises the error being handled again, with the account added to its message.
-[[noreturn]] void RethrowWith(const std::string& account) {
-    if (account.empty()) throw;
+// Raises the error being handled again, with more said; an IoError keeps
+// its code, and anything else passes unchanged.
+[[noreturn]] void RethrowWith(const std::string& more) {
+    if (more.empty()) throw;
     try {
         throw;
-    } catch (const IoError& error) {
-        throw IoError(error.code(), error.what() + account);
-    } catch (const std::exception& error) {
-        throw std::runtime_error(error.what() + account);
+    } catch (const IoError& failure) {
+        throw IoError(failure.code(), failure.what() + more);
+    } catch (const std::exception& failure) {
+        throw std::runtime_error(failure.what() + more);
     }
 }
 
-// Deletes the earlier files set aside, once the set is complete without them.
-// One that cannot be deleted is reported, after the others are gone.
-void DeleteSetAside(Platform& platform, const std::string& folder, const std::vector<Slot>& slots,
-                    std::string_view done) {
-    std::optional<IoError> failure;
-    std::string names;
-    for (const Slot& slot : slots) {
-        if (!slot.earlierAside) continue;
+// Words for the error box: how the files stand, and what the next recovery
+// does about them.
+std::string Next(std::string_view now, std::string_view then) {
+    std::string text = "\n\n";
+    text += now;
+    text += ' ';
+    text += then;
+    return text + " at the next start of the launcher (or at the next Save or Reset).";
+}
+
+// One file of the set, and the names it takes on its way.
+struct Slot {
+    std::string_view name;
+    std::string path;
+    std::string fresh;   // the new file, until it is moved in
+    std::string earlier; // the earlier file, set aside until the change is done
+};
+
+// The steps of a change to one set of files in a folder.
+class Replacement {
+  public:
+    Replacement(Platform& platform, const std::string& folder,
+                std::span<const std::string_view> names)
+        : platform_(platform) {
+        for (const std::string_view name : names) {
+            const std::string path = InFolder(platform.CodePage(), folder, name);
+            slots_.push_back({name, path, path + std::string(kNewFileSuffix),
+                              path + std::string(kEarlierFileSuffix)});
+        }
+        const std::string_view first = names.front();
+        const std::string stem =
+            InFolder(platform.CodePage(), folder, first.substr(0, first.rfind('.')));
+        commit_ = stem + std::string(kCommitRecordSuffix);
+        undo_ = stem + std::string(kUndoRecordSuffix);
+    }
+
+    // From the earlier set to the one of these bytes; none where the new set
+    // lacks the file.
+    void Run(std::span<const std::optional<std::string_view>> bytes) {
+        Recover();
+        Plan plan(slots_.size());
+        bool any = false;
+        bool removal = true;
+        for (std::size_t i = 0; i < slots_.size(); ++i) {
+            plan[i] = {There(slots_[i].path), bytes[i].has_value()};
+            any = any || plan[i].before || plan[i].after;
+            removal = removal && !plan[i].after;
+        }
+        if (!any) return;
         try {
-            platform.RemoveFile(slot.earlierPath);
-        } catch (const IoError& error) {
-            if (!failure) failure = error;
-            names += (names.empty() ? "" : ", ") + slot.name + std::string(kEarlierFileSuffix);
+            std::string record;
+            for (std::size_t i = 0; i < slots_.size(); ++i) {
+                if (bytes[i]) platform_.WriteFile(slots_[i].fresh, *bytes[i]);
+                record += RecordLine(slots_[i].name, plan[i].before * 2u + plan[i].after);
+            }
+            const std::string whole = commit_ + std::string(kNewFileSuffix);
+            platform_.WriteFile(whole, record += kRecordEnd);
+            platform_.MoveReplacing(whole, commit_);
+        } catch (...) {
+            RethrowWith(Tidy("The files are as they were before;"));
+        }
+        try {
+            MoveIn(plan);
+        } catch (...) {
+            RethrowWith(Undo(plan));
+        }
+        try {
+            RemoveLeftOvers();
+        } catch (...) {
+            RethrowWith(Next(removal ? "The files are removed;" : "The new files are in place;",
+                             kLeftOverGoes));
         }
     }
-    if (failure)
-        throw IoError(failure->code(), std::string(failure->what()) + "\n\n" + std::string(done) +
-                                           ", but the earlier files set aside could not be " +
-                                           "deleted from " + folder + ": " + names + ".");
-}
+
+    Recovery Recover() {
+        std::optional<Plan> undo;
+        std::optional<Plan> commit;
+        std::string_view now = "Looking at what a save or reset cut short left failed;";
+        std::string_view then = "nothing was changed; it is tried again";
+        try {
+            undo = Record(undo_);
+            if (!undo) commit = Record(commit_);
+            if (undo) {
+                now = "Putting back the files as they were before a save or reset cut short "
+                      "failed;";
+                then = "they are put back";
+                PutBack(*undo);
+            } else if (commit) {
+                now = "Completing a save or reset cut short failed;";
+                then = "it is completed";
+                MoveIn(*commit);
+            }
+            now = "The files in place stand;";
+            then = kLeftOverGoes;
+            const bool leftOver = RemoveLeftOvers();
+            if (commit) return Recovery::NewSetKept;
+            return undo || leftOver ? Recovery::EarlierSetKept : Recovery::None;
+        } catch (...) {
+            RethrowWith(Next(now, then));
+        }
+    }
+
+  private:
+    bool There(const std::string& path) { return platform_.FileIsThere(path); }
+
+    // The plan of a record; none for one cut short or not ours, which no
+    // rename can have followed: a record is put in place only when whole.
+    std::optional<Plan> Record(const std::string& path) {
+        if (!There(path)) return std::nullopt;
+        const std::string bytes = platform_.ReadFile(path);
+        std::string_view text = bytes;
+        Plan plan(slots_.size());
+        for (std::size_t i = 0; i < slots_.size(); ++i) {
+            std::size_t change = 0;
+            while (change < kChanges.size() &&
+                   !text.starts_with(RecordLine(slots_[i].name, change)))
+                ++change;
+            if (change == kChanges.size()) return std::nullopt;
+            text.remove_prefix(RecordLine(slots_[i].name, change).size());
+            plan[i] = {change >= 2, change % 2 == 1};
+        }
+        if (text != kRecordEnd) return std::nullopt;
+        return plan;
+    }
+
+    // Sets the earlier files aside and moves the new ones in, from wherever
+    // the change left off: a new file still beside its place is not in yet.
+    void MoveIn(const Plan& plan) {
+        for (std::size_t i = 0; i < slots_.size(); ++i) {
+            const Slot& slot = slots_[i];
+            if (plan[i].after && !There(slot.fresh)) continue;
+            if (plan[i].before && !There(slot.earlier) && There(slot.path))
+                platform_.MoveReplacing(slot.path, slot.earlier);
+            if (plan[i].after) platform_.MoveReplacing(slot.fresh, slot.path);
+        }
+    }
+
+    // Puts the earlier files back and removes the new ones that had none,
+    // from wherever the change or its undo left off.
+    void PutBack(const Plan& plan) {
+        for (std::size_t i = 0; i < slots_.size(); ++i) {
+            const Slot& slot = slots_[i];
+            if (plan[i].before) {
+                if (There(slot.earlier)) platform_.MoveReplacing(slot.earlier, slot.path);
+            } else if (plan[i].after && !There(slot.fresh) && There(slot.path)) {
+                platform_.RemoveFile(slot.path);
+            }
+        }
+    }
+
+    // The record becomes the undo record by one rename, so that from here on
+    // every recovery goes back; until then it goes forward. Gives what is
+    // left to the next recovery, in words.
+    std::string Undo(const Plan& plan) {
+        std::string_view then = "the new files are put in place";
+        try {
+            platform_.MoveReplacing(commit_, undo_);
+            then = "they are put back";
+            PutBack(plan);
+        } catch (const IoError& second) {
+            return Next("Putting the earlier files back failed as well:\n" +
+                            std::string(second.what()) + "\nSo",
+                        then);
+        }
+        return Tidy("The files are as they were before;");
+    }
+
+    // Deletes the records, then what a change leaves beside the files; tells
+    // whether anything but files set aside was there. Once the files in place
+    // are the one set or the other, all of it is garbage.
+    bool RemoveLeftOvers() {
+        bool found = false;
+        const auto remove = [this](const std::string& path) {
+            if (!There(path)) return false;
+            platform_.RemoveFile(path);
+            return true;
+        };
+        for (const std::string& path : {commit_, undo_, commit_ + std::string(kNewFileSuffix)})
+            found = remove(path) || found;
+        for (const Slot& slot : slots_) {
+            found = remove(slot.fresh) || found;
+            remove(slot.earlier);
+        }
+        return found;
+    }
+
+    // RemoveLeftOvers for a change that failed: what cannot go is told, not
+    // raised, since the first error is the one to report.
+    std::string Tidy(std::string_view now) {
+        try {
+            RemoveLeftOvers();
+            return {};
+        } catch (const IoError&) {
+            return Next(now, kLeftOverGoes);
+        }
+    }
+
+    Platform& platform_;
+    std::vector<Slot> slots_;
+    std::string commit_; // the record of a change under way
+    std::string undo_;   // the same record, once the change is being undone
+};
 
 } // namespace
 
 void ReplaceFileSet(Platform& platform, const std::string& folder, std::span<const NewFile> files) {
-    std::vector<Slot> slots;
-    slots.reserve(files.size());
-    for (const NewFile& file : files)
-        slots.emplace_back(platform.CodePage(), folder, file.name);
-    try {
-        for (std::size_t i = 0; i < files.size(); ++i) {
-            slots[i].newWritten = true;
-            platform.WriteFile(slots[i].newPath, files[i].bytes);
-        }
-        for (Slot& slot : slots) {
-            if (platform.FileExists(slot.path)) {
-                platform.MoveReplacing(slot.path, slot.earlierPath);
-                slot.earlierAside = true;
-            }
-            platform.MoveReplacing(slot.newPath, slot.path);
-            slot.newWritten = false;
-            slot.newInPlace = true;
-        }
-    } catch (...) {
-        RethrowWith(PutBack(platform, folder, slots));
+    std::vector<std::string_view> names(files.size());
+    std::vector<std::optional<std::string_view>> bytes(files.size());
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        names[i] = files[i].name;
+        bytes[i] = files[i].bytes;
     }
-    DeleteSetAside(platform, folder, slots, "The new files are saved");
+    Replacement(platform, folder, names).Run(bytes);
 }
 
 void RemoveFileSet(Platform& platform, const std::string& folder,
                    std::span<const std::string_view> names) {
-    std::vector<Slot> slots;
-    slots.reserve(names.size());
-    try {
-        for (std::string_view name : names) {
-            Slot slot(platform.CodePage(), folder, name);
-            if (!platform.FileExists(slot.path)) continue;
-            platform.MoveReplacing(slot.path, slot.earlierPath);
-            slot.earlierAside = true;
-            slots.push_back(std::move(slot));
-        }
-    } catch (...) {
-        RethrowWith(PutBack(platform, folder, slots));
-    }
-    DeleteSetAside(platform, folder, slots, "The files are removed");
+    const std::vector<std::optional<std::string_view>> none(names.size());
+    Replacement(platform, folder, names).Run(none);
 }
 
 Recovery RecoverFileSet(Platform& platform, const std::string& folder,
                         std::span<const std::string_view> names) {
-    struct Found {
-        Slot slot;
-        bool isNew, isAside, inPlace;
-    };
-    std::vector<Found> found;
-    bool anyNew = false;
-    bool anyAside = false;
-    for (std::string_view name : names) {
-        Slot slot(platform.CodePage(), folder, name);
-        const bool isNew = platform.FileExists(slot.newPath);
-        const bool isAside = platform.FileExists(slot.earlierPath);
-        const bool inPlace = platform.FileExists(slot.path);
-        anyNew = anyNew || isNew;
-        anyAside = anyAside || isAside;
-        found.push_back({std::move(slot), isNew, isAside, inPlace});
-    }
-    if (!anyNew && !anyAside) return Recovery::None;
-
-    // The new files are written in order, then moved in in the same order:
-    // until the first move they are a leading run of the names, after it a
-    // trailing one.
-    bool leadingRun = true;
-    for (std::size_t i = 1; i < found.size(); ++i)
-        if (found[i].isNew && !found[i - 1].isNew) leadingRun = false;
-    const bool movesBegan = anyAside || !leadingRun;
-    // A removal sets every file aside, then deletes them; one cut short
-    // while it set them aside has some in place and some aside without.
-    const auto anyOf = [&found](auto test) {
-        return std::any_of(found.begin(), found.end(), test);
-    };
-    const bool removalCut = !anyNew &&
-                            anyOf([](const Found& f) { return f.isAside && !f.inPlace; }) &&
-                            anyOf([](const Found& f) { return f.inPlace; });
-
-    if (anyNew && !movesBegan) {
-        // Last first, so that what a cut-short recovery leaves is still a
-        // leading run.
-        for (auto f = found.rbegin(); f != found.rend(); ++f)
-            if (f->isNew) platform.RemoveFile(f->slot.newPath);
-        return Recovery::EarlierSetKept;
-    }
-    if (removalCut) {
-        for (const Found& f : found)
-            if (f.isAside) platform.MoveReplacing(f.slot.earlierPath, f.slot.path);
-        return Recovery::EarlierSetKept;
-    }
-    for (const Found& f : found) {
-        if (!f.isNew) continue;
-        if (f.inPlace && !f.isAside) platform.MoveReplacing(f.slot.path, f.slot.earlierPath);
-        platform.MoveReplacing(f.slot.newPath, f.slot.path);
-    }
-    for (const Found& f : found)
-        if (platform.FileExists(f.slot.earlierPath)) platform.RemoveFile(f.slot.earlierPath);
-    return Recovery::NewSetKept;
+    return Replacement(platform, folder, names).Recover();
 }
 
 } // namespace tarnwick

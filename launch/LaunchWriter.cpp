@@ -228,7 +228,6 @@ void WriteLaunchFiles(Platform& platform, const LaunchSettings& settings, const 
         {kLaunchFilesInSaveOrder[1], set.consoleScript},
         {kLaunchFilesInSaveOrder[2], set.batchFile},
     }};
-    RecoverLaunchFiles(platform, startDir);
     ReplaceFileSet(platform, startDir, files);
 }
 
@@ -240,10 +239,8 @@ void StartLaunchFiles(Platform& platform) { platform.StartHidden(std::string(kBa
 
 void DeleteLaunchFiles(Platform& platform, const std::string& startDir) {
     // By full path: a file dialog may have moved the current directory away.
-    constexpr std::array<std::string_view, 3> names{kConsoleScriptName, kResponseFileName,
-                                                    kBatchFileName};
-    RecoverLaunchFiles(platform, startDir);
-    RemoveFileSet(platform, startDir, names);
+    // In the order of a save, which the record of the change follows.
+    RemoveFileSet(platform, startDir, kLaunchFilesInSaveOrder);
 }
 
 } // namespace tarnwick

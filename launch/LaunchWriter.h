@@ -44,13 +44,13 @@ LaunchFileSet EncodeLaunchFiles(Platform& platform, const LaunchSettings& settin
 
 // Refuses unsavable values before anything else (also a WAD directory or an
 // executable that the batch file's code page lacks), then makes startDir the
-// current directory and replaces the three files there by renames
-// (ReplaceFileSet), encoded by EncodeLaunchFiles: on any failure the earlier
-// files are put back and IoError is raised.
+// current directory and replaces the three files there (ReplaceFileSet),
+// encoded by EncodeLaunchFiles: the earlier set or the new one stands,
+// whole, whatever fails; IoError says which.
 void WriteLaunchFiles(Platform& platform, const LaunchSettings& settings, const std::string& wadDir,
                       const std::string& startDir);
 
-// Resolves what a save or a Reset cut short by a crash left in startDir
+// Completes what a save or a Reset cut short left in startDir
 // (RecoverFileSet); Save and Reset do it first. Raises IoError.
 Recovery RecoverLaunchFiles(Platform& platform, const std::string& startDir);
 
@@ -59,8 +59,8 @@ Recovery RecoverLaunchFiles(Platform& platform, const std::string& startDir);
 // Raises IoError when it cannot be started.
 void StartLaunchFiles(Platform& platform);
 
-// Deletes those of the three files that exist in startDir; one that cannot be
-// deleted leaves all three (RemoveFileSet). Raises IoError.
+// Deletes those of the three files that exist in startDir, all or none
+// (RemoveFileSet). Raises IoError.
 void DeleteLaunchFiles(Platform& platform, const std::string& startDir);
 
 } // namespace tarnwick

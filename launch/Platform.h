@@ -27,6 +27,10 @@ class Platform {
     virtual bool FileExists(const std::string& path) = 0;
     // True for an existing file or folder.
     virtual bool PathExists(const std::string& path) = 0;
+    // The same where the answer decides what to move or delete: a look that
+    // fails (for anything but a missing file or folder) raises IoError
+    // rather than answering false.
+    virtual bool FileIsThere(const std::string& path) = 0;
     // Calls onName with the bare name of every entry the wildcard pattern
     // matches, whatever its attributes, in the system's order. A pattern whose
     // folder is missing or unreadable matches nothing.
@@ -37,10 +41,10 @@ class Platform {
     virtual std::string ReadFile(const std::string& path) = 0;
     // Creates or truncates the file, writes the bytes and has them on the disk
     // before it returns, so that a rename after it never outlives the data on
-    // a power cut. Raises IoError.
-    virtual void WriteFile(const std::string& path, std::string_view bytes) = 0;
-    // Moves a file over another, replacing it, on the disk before it returns.
+    // a power cut; on a device that cannot flush, as far as it keeps them.
     // Raises IoError.
+    virtual void WriteFile(const std::string& path, std::string_view bytes) = 0;
+    // Moves a file over another, replacing it. Raises IoError.
     virtual void MoveReplacing(const std::string& from, const std::string& to) = 0;
     // Deletes a file. Raises IoError.
     virtual void RemoveFile(const std::string& path) = 0;

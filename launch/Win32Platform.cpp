@@ -116,6 +116,14 @@ bool Win32Platform::PathExists(const std::string& path) {
     return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
+bool Win32Platform::FileIsThere(const std::string& path) {
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES) return (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+    const DWORD error = GetLastError();
+    if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) return false;
+    throw SystemError(error);
+}
+
 void Win32Platform::ListMatches(const std::string& pattern,
                                 const std::function<void(std::string_view name)>& onName) {
     WIN32_FIND_DATAW entry;
@@ -152,10 +160,18 @@ void Win32Platform::WriteFile(const std::string& path, std::string_view bytes) {
         if (!::WriteFile(file.get(), bytes.data(), size, &written, nullptr)) throw LastError();
         bytes.remove_prefix(written);
     }
-    if (!FlushFileBuffers(file.get())) throw LastError();
+    // A device that cannot flush (some network and virtual drives) answers
+    // so: saving there stays possible. Any other failure is the disk's.
+    if (!FlushFileBuffers(file.get())) {
+        const DWORD error = GetLastError();
+        if (error != ERROR_INVALID_FUNCTION && error != ERROR_NOT_SUPPORTED)
+            throw SystemError(error);
+    }
     file.Close();
 }
 
+// Write-through flushes only a move done as copy and delete (to another
+// volume); a rename within one volume is journaled by the file system.
 void Win32Platform::MoveReplacing(const std::string& from, const std::string& to) {
     if (!MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         throw LastError();

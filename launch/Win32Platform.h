@@ -17,6 +17,7 @@ class Win32Platform final : public Platform {
     void ChangeDirectory(const std::string& path) override;
     bool FileExists(const std::string& path) override;
     bool PathExists(const std::string& path) override;
+    bool FileIsThere(const std::string& path) override;
     void ListMatches(const std::string& pattern,
                      const std::function<void(std::string_view name)>& onName) override;
     std::string ReadFile(const std::string& path) override;

@@ -18,6 +18,23 @@ namespace {
 constexpr char kNotReady[] = "the start-up sequence never gave the focus to cbSource";
 using Items = std::vector<std::string>;
 
+// A folder's entries with their bytes ("<folder>" for a subfolder).
+std::map<std::string, std::string> Contents(const std::string& folder) {
+    std::map<std::string, std::string> entries;
+    WIN32_FIND_DATAA entry;
+    const HANDLE find = FindFirstFileA((folder + "\\*").c_str(), &entry);
+    if (find == INVALID_HANDLE_VALUE) return entries;
+    do {
+        const std::string name = entry.cFileName;
+        if (name == "." || name == "..") continue;
+        entries[name] = (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+                            ? "<folder>"
+                            : testing::FileText(folder + "\\" + name);
+    } while (FindNextFileA(find, &entry));
+    FindClose(find);
+    return entries;
+}
+
 TEST(Startup, RestoresEveryValueOfTheSavedSet) {
     ScenarioFolders folders;
     folders.AddToWads("DOOM2.WAD");
@@ -64,6 +81,48 @@ TEST(Startup, RestoresEveryValueOfTheSavedSet) {
     launcher[MainId::btnSave].Click();
     ASSERT_TRUE(launcher.Settle());
     ExpectLaunchFiles(folders.start, saved);
+}
+
+// A save cut short after its first rename: with its record in place the
+// start completes it, with the undo record it puts the earlier files back;
+// either way it says once which set stands, and shows that set.
+TEST(Startup, ASaveCutShortIsCompletedOrUndoneAndSaidOnce) {
+    for (const bool undone : {false, true}) {
+        SCOPED_TRACE(undone ? "being undone" : "to be completed");
+        ScenarioFolders folders;
+        const LaunchFileSet earlier = SaveDefaultExample(folders.start, folders.wads);
+        LaunchFileSet later = earlier;
+        later.rsp = CrLfLines({"-iwad \"doom2.wad\"", "+exec qorvex.cfg", "+map MAP02"});
+        later.cfg = CrLfLines({"deathmatch 1"}) + earlier.cfg;
+        folders.root.AddFile("start\\qorvex.rsp", later.rsp);
+        folders.root.AddFile("start\\qorvex.rsp.tarnwick-earlier", earlier.rsp);
+        folders.root.AddFile("start\\qorvex.cfg.tarnwick-new", later.cfg);
+        folders.root.AddFile("start\\qorvex.bat.tarnwick-new", later.bat);
+        folders.root.AddFile(
+            undone ? "start\\qorvex.tarnwick-undo" : "start\\qorvex.tarnwick-commit",
+            "qorvex.rsp replaced\r\nqorvex.cfg replaced\r\nqorvex.bat replaced\r\nend\r\n");
+
+        for (const bool again : {false, true}) {
+            RunningLauncher launcher(folders.start, {{"DOOMWADDIR", folders.wads}});
+            if (!again) {
+                const HWND box = launcher.WaitForOwnWindow("Tarnwick");
+                ASSERT_NE(box, nullptr) << "the start says nothing";
+                EXPECT_NE(MessageBoxText(box).find(undone ? "as they were before it are kept"
+                                                          : "It has been completed now."),
+                          std::string::npos)
+                    << MessageBoxText(box);
+                PressDialogButton(box, IDOK);
+            }
+            ASSERT_TRUE(launcher.WaitReady()) << kNotReady;
+            EXPECT_EQ(launcher.CountWindows("Tarnwick"), 0) << "said more than once";
+            EXPECT_EQ(launcher[MainId::edtMap].Text(), undone ? "" : "MAP02");
+            EXPECT_EQ(launcher[MainId::cbDeathmatch].Checked(), !undone);
+            ExpectLaunchFiles(folders.start, undone ? earlier : later);
+            EXPECT_EQ(Contents(folders.start).size(), 4u) << "something is left over";
+            PostMessageA(launcher.window(), WM_CLOSE, 0, 0);
+            ASSERT_TRUE(launcher.process().WaitForExit()) << "the launcher did not end";
+        }
+    }
 }
 
 // DOOMWADDIR unset, or naming a folder too long to list: the WAD directory
@@ -257,23 +316,6 @@ TEST(Startup, TheWindowIsPaintedBeforeTheSequenceRuns) {
         kPatience, milliseconds(0)))
         << kNotReady;
     EXPECT_TRUE(paintedBeforeReady) << "the window was empty until the sequence ended";
-}
-
-// A folder's entries with their bytes ("<folder>" for a subfolder).
-std::map<std::string, std::string> Contents(const std::string& folder) {
-    std::map<std::string, std::string> entries;
-    WIN32_FIND_DATAA entry;
-    const HANDLE find = FindFirstFileA((folder + "\\*").c_str(), &entry);
-    if (find == INVALID_HANDLE_VALUE) return entries;
-    do {
-        const std::string name = entry.cFileName;
-        if (name == "." || name == "..") continue;
-        entries[name] = (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-                            ? "<folder>"
-                            : testing::FileText(folder + "\\" + name);
-    } while (FindNextFileA(find, &entry));
-    FindClose(find);
-    return entries;
 }
 
 std::string RandomBytes(std::mt19937& random, std::size_t size) {

@@ -25,6 +25,7 @@ class MemoryPlatform : public Platform {
     bool PathExists(const std::string& path) override {
         return FileExists(path) || folders.contains(path);
     }
+    bool FileIsThere(const std::string& path) override { return files.contains(path); }
     void ListMatches(const std::string& pattern,
                      const std::function<void(std::string_view name)>& onName) override;
     std::string ReadFile(const std::string& path) override;

@@ -266,12 +266,18 @@ void TfrmMain::btnResetClick() {
 }
 
 void TfrmMain::btnLoadClick() {
-    // A save cut short by a crash is resolved before its files are read.
-    if (RecoverLaunchFiles(platform_, folders_.StartDir) == Recovery::EarlierSetKept)
-        App().Prompts().ShowMessage(Handle(),
-                                    "The last save or reset of the launch files was cut short. "
-                                    "The files as they were before it are kept.",
-                                    App().Title(), MB_OK | MB_ICONINFORMATION);
+    // A save or a Reset cut short is completed or undone before the files are
+    // read; where that decided which set stands, the user hears it once.
+    const Recovery recovery = RecoverLaunchFiles(platform_, folders_.StartDir);
+    if (recovery != Recovery::None)
+        App().Prompts().ShowMessage(
+            Handle(),
+            recovery == Recovery::NewSetKept
+                ? "The last save or reset of the launch files was cut short after it had "
+                  "written them all. It has been completed now."
+                : "The last save or reset of the launch files was cut short. The files as they "
+                  "were before it are kept.",
+            App().Title(), MB_OK | MB_ICONINFORMATION);
     LaunchSettings settings = Settings();
     // What was read before an error stays: the window shows it either way.
     const AtScopeEnd show([this, &settings] { ShowSettings(settings); });
