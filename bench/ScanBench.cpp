@@ -69,7 +69,7 @@ int main() {
     for (int run = 0; run < 9; ++run) {
         double start = Now();
         found = tarnwick::ScanResourceCandidates(platform, folder, folder).size() +
-                tarnwick::ScanIwads(platform, folder).titles.size();
+                tarnwick::ScanIwads(platform, {folder, folder}).titles.size();
         scans.push_back(Now() - start);
         start = Now();
         listed = BareListing(folder);

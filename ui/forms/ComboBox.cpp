@@ -99,6 +99,8 @@ void ComboBox::SetItems(std::span<const std::string_view> items) {
         append(items[index]);
 }
 
+void ComboBox::SelectAllText() { SendMessageA(Handle(), CB_SETEDITSEL, 0, MAKELPARAM(0, -1)); }
+
 int ComboBox::SelectedIndex() const { return int(SendMessageA(Handle(), CB_GETCURSEL, 0, 0)); }
 
 void ComboBox::SetSelectedIndex(int index) {
