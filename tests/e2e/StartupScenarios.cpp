@@ -197,7 +197,7 @@ TEST(Startup, WithoutDoomWadDirOffersTheFoldersThatHoldGames) {
     EXPECT_EQ(LOWORD(selection), 0);
     EXPECT_EQ(HIWORD(selection), stores.rerelease.size()) << "typing replaces it";
 
-    if (!KeysGoTo(dialog)) ClickAt(dialog, 2, 2);
+    if (!WaitUntil([&] { return KeysGoTo(dialog); }, milliseconds(1000))) ClickAt(dialog, 2, 2);
     PressKeys("Return");
     ASSERT_TRUE(launcher.WaitReady()) << kNotReady;
     const Items rereleaseTitles = {"DOOM 2: Hell on Earth", "The Plutonia Experiment",
