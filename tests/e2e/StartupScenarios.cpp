@@ -209,9 +209,13 @@ TEST(Startup, WithoutDoomWadDirOffersTheFoldersThatHoldGames) {
     launcher[MainId::sbDemo].Click();
     const HWND picker = launcher.WaitForOwnWindow("Select a demo to play");
     ASSERT_NE(picker, nullptr) << "the demo dialog did not open";
+    // The name field (cmb13) empties once the dialog has gone into the folder.
+    const RemoteControl nameField(picker, 0x47c);
+    ASSERT_NE(nameField.hwnd(), nullptr);
     TypeText(demos);
     PressKeys("Return");
-    Sleep(500);
+    ASSERT_TRUE(WaitUntil([&] { return nameField.Text().empty(); }))
+        << "did not go into the folder";
     TypeText("demo.lmp");
     PressKeys("Return");
     ASSERT_TRUE(WaitUntil([&] { return launcher.CountWindows("Select a demo to play") == 0; }));
