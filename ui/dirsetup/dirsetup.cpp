@@ -50,6 +50,7 @@ void TfrmDirSetup::FormActivate() {
     // installed meanwhile is offered too.
     const std::vector<std::string> found = FindGameFolders(platform_, folders_.StartDir);
     leWADDIR.SetItems(found);
+    leWADDIR.WidenListToItems(); // a path is shown whole
     // Each showing starts from the stored directory: what was typed and not
     // confirmed last time is gone. Without one, the folder with the most
     // games is one Enter away, and typing replaces it.

@@ -36,6 +36,9 @@ class ComboBox : public Control {
 
     // Selects the whole text of an editable box's field: typing replaces it.
     void SelectAllText();
+    // Widens the drop-down list (never the box) until its widest item fits,
+    // for a few long items such as paths.
+    void WidenListToItems();
 
     // -1 when nothing is selected. Setting it raises no change event.
     int SelectedIndex() const;
