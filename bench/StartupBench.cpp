@@ -9,8 +9,11 @@
 // imports and manifest (BARE_WINDOW_EXE), the floor of any start-up; the same
 // program once more with as many windows of each kind as the main window has,
 // painted, the floor of any start-up with the launcher's window set. It also
-// prints the peak working set of the large start-up beside the bare program's.
+// prints the peak working set of the large start-up beside the bare program's,
+// and the first start without DOOMWADDIR to the WAD directory dialog's field,
+// which the search for the folders that hold games fills.
 #include "BenchSupport.h"
+#include "DirSetupControlIds.h"
 #include "LauncherDriver.h"
 #include "MainControlIds.h"
 
@@ -144,6 +147,31 @@ Startup TimeStartup(const std::string& program, const Case& scenario,
     return result;
 }
 
+// From the start of the process without DOOMWADDIR to the WAD directory
+// dialog with the focus in its field; the program is closed afterwards.
+double TimeFirstStart(const std::string& program, const std::string& start) {
+    const double begin = Now();
+    LauncherProcess launcher(start, {{"DOOMWADDIR", std::nullopt}}, true, program);
+    HWND dialog = nullptr;
+    HWND field = nullptr;
+    const auto isReady = [&] {
+        if (dialog == nullptr && (dialog = FindWindowOf(launcher.id(), "Directory Setup")))
+            field = GetDlgItem(dialog, tarnwick::DirSetupId::leWADDIR);
+        const HWND focus = dialog ? FocusOf(dialog) : nullptr;
+        return focus != nullptr && (focus == field || GetParent(focus) == field);
+    };
+    if (!WaitUntil(isReady, milliseconds{300000}, kLook))
+        throw std::runtime_error("the WAD directory dialog did not come");
+    const double seconds = Now() - begin;
+    PostMessageA(dialog, WM_CLOSE, 0, 0);
+    const HWND window = WaitForWindow(launcher.id(), "Tarnwick Pro");
+    WaitUntil([&] { return FindWindowOf(launcher.id(), "Directory Setup") == nullptr; });
+    PostMessageA(window, WM_CLOSE, 0, 0);
+    launcher.WaitForExit();
+    Sleep(kSettle);
+    return seconds;
+}
+
 } // namespace
 
 int main() {
@@ -182,7 +210,7 @@ int main() {
     const std::vector<std::string> largePatterns = StartupPatterns(large, true);
     const std::vector<std::string> emptyPatterns = StartupPatterns(empty, false);
     std::vector<double> emptyTimes, largeTimes, namesTimes, bareTimes, bareControlsTimes, bareLarge,
-        bareEmpty;
+        bareEmpty, firstTimes;
     Startup largeStart, namesStart, bareStart;
     std::size_t entries = 0;
     try {
@@ -194,6 +222,7 @@ int main() {
         TimeStartup(launcher, empty);
         TimeStartup(launcher, large);
         TimeStartup(launcher, names);
+        TimeFirstStart(launcher, empty.start);
         for (int run = 0; run < kRuns; ++run) {
             bareStart = TimeStartup(bare, empty);
             bareTimes.push_back(bareStart.seconds);
@@ -203,6 +232,7 @@ int main() {
             largeTimes.push_back(largeStart.seconds);
             namesStart = TimeStartup(launcher, names);
             namesTimes.push_back(namesStart.seconds);
+            firstTimes.push_back(TimeFirstStart(launcher, empty.start));
             double start = Now();
             entries = BareListing(large, largePatterns);
             bareLarge.push_back(Now() - start);
@@ -243,6 +273,9 @@ int main() {
                 emptyPatterns.size(), Median(bareEmpty) * 1000);
     std::printf("  ratio (large - empty) / bare listing:          %8.3f  (target: at most 1.3)\n",
                 (largeMedian - emptyMedian) / bareMedian);
+    std::printf("  first start without DOOMWADDIR, to the WAD directory dialog's\n"
+                "    field (nothing installed):                   %8.1f ms\n",
+                Median(firstTimes) * 1000);
     std::printf("peak working set, last run:\n");
     std::printf("  bare Win32 program:                            %8.1f MB\n",
                 bareStart.peakMegabytes);

@@ -4,8 +4,8 @@
 
 namespace tarnwick {
 
-IwadList RescanIwads(Platform& platform, GameDataLists& lists, const std::string& wadDir) {
-    IwadList iwads = ScanIwads(platform, wadDir);
+IwadList RescanIwads(Platform& platform, GameDataLists& lists, const LaunchFolders& folders) {
+    IwadList iwads = ScanIwads(platform, folders);
     lists.ShowIwads(iwads);
     return iwads;
 }
@@ -17,7 +17,7 @@ void RescanResourceCandidates(Platform& platform, GameDataLists& lists,
 }
 
 IwadList RescanGameData(Platform& platform, GameDataLists& lists, const LaunchFolders& folders) {
-    IwadList iwads = RescanIwads(platform, lists, folders.WadDir);
+    IwadList iwads = RescanIwads(platform, lists, folders);
     RescanResourceCandidates(platform, lists, folders);
     return iwads;
 }

@@ -24,7 +24,7 @@ class GameDataLists {
 };
 
 // Scans for IWADs and shows them; returns what the list now holds.
-IwadList RescanIwads(Platform& platform, GameDataLists& lists, const std::string& wadDir);
+IwadList RescanIwads(Platform& platform, GameDataLists& lists, const LaunchFolders& folders);
 
 // Scans for resource files and shows them.
 void RescanResourceCandidates(Platform& platform, GameDataLists& lists,

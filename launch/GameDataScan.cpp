@@ -1,6 +1,5 @@
 #include "GameDataScan.h"
 
-#include "IwadCatalogue.h"
 #include "LaunchFileNames.h"
 #include "PathRules.h"
 
@@ -9,41 +8,41 @@
 namespace tarnwick {
 namespace {
 
-// Only a to z: the scan must not depend on the code page's idea of case.
-std::string UpperAsciiLetters(std::string_view name) {
-    std::string upper(name);
-    for (char& c : upper)
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-    return upper;
-}
-
 constexpr std::array<std::string_view, 4> kResourcePatterns{"*.wad", "*.pk3", "*.deh", "*.bex"};
 
 } // namespace
 
-bool FileInCurrentOrWadDir(Platform& platform, const std::string& wadDir, const std::string& name) {
-    return platform.FileExists(name) ||
-           platform.FileExists(InFolder(platform.CodePage(), wadDir, name));
+bool FileInStartOrWadDir(Platform& platform, const LaunchFolders& folders,
+                         const std::string& name) {
+    const AnsiCodePage& codePage = platform.CodePage();
+    return platform.FileExists(FromStartFolder(codePage, folders.StartDir, name)) ||
+           platform.FileExists(FromStartFolder(codePage, folders.StartDir,
+                                               InFolder(codePage, folders.WadDir, name)));
 }
 
 std::string ReadWadDirFromEnvironment(Platform& platform) {
     return platform.GetEnvironment(std::string(kWadDirVariable));
 }
 
-IwadList ScanIwads(Platform& platform, const std::string& wadDir) {
-    std::array<bool, IwadCatalogue.size()> found{};
-    const auto markFound = [&found](std::string_view name) {
-        const std::string upper = UpperAsciiLetters(name);
-        for (std::size_t i = 0; i < IwadCatalogue.size(); ++i) {
-            if (IwadCatalogue[i].detectName == upper) {
-                found[i] = true;
-                return;
-            }
-        }
-    };
-    platform.ListMatches("*.wad", markFound);
-    // An empty WAD directory makes this "\*.wad": the root of the current drive.
-    platform.ListMatches(InFolder(platform.CodePage(), wadDir, "*.wad"), markFound);
+std::bitset<IwadCatalogue.size()> CatalogueIwadsListed(Platform& platform,
+                                                       const std::string& pattern) {
+    std::bitset<IwadCatalogue.size()> found;
+    platform.ListMatches(pattern, [&found](std::string_view name) {
+        if (const IwadEntry* entry = LookupIwadByFileName(name))
+            found.set(static_cast<std::size_t>(entry - IwadCatalogue.data()));
+    });
+    return found;
+}
+
+IwadList ScanIwads(Platform& platform, const LaunchFolders& folders) {
+    std::bitset<IwadCatalogue.size()> found;
+    const AnsiCodePage& codePage = platform.CodePage();
+    // An empty WAD directory makes the second "\*.wad": the root of the start
+    // folder's drive.
+    for (const std::string* folder : {&folders.StartDir, &folders.WadDir})
+        found |=
+            CatalogueIwadsListed(platform, FromStartFolder(codePage, folders.StartDir,
+                                                           InFolder(codePage, *folder, "*.wad")));
 
     IwadList list;
     for (std::size_t i = 0; i < IwadCatalogue.size(); ++i)
@@ -61,9 +60,11 @@ std::vector<std::string> ScanResourceCandidates(Platform& platform, const std::s
     const auto append = [&names](std::string_view name) {
         if (!HasLostCharacter(name)) names.emplace_back(name);
     };
+    const AnsiCodePage& codePage = platform.CodePage();
     for (const std::string* folder : {&startDir, &wadDir})
         for (std::string_view pattern : kResourcePatterns)
-            platform.ListMatches(InFolder(platform.CodePage(), *folder, pattern), append);
+            platform.ListMatches(
+                FromStartFolder(codePage, startDir, InFolder(codePage, *folder, pattern)), append);
     return names;
 }
 

@@ -34,4 +34,8 @@ inline constexpr std::string_view kCustomIwadTitle = "Custom...";
 // The entry whose title equals the text byte for byte, or nullptr (a custom IWAD).
 const IwadEntry* LookupIwadByTitle(std::string_view title);
 
+// The entry whose file this bare name is, whatever the case of its letters a
+// to z, or nullptr.
+const IwadEntry* LookupIwadByFileName(std::string_view name);
+
 } // namespace tarnwick

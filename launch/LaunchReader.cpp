@@ -20,8 +20,8 @@ namespace tarnwick {
 
 namespace {
 
-// Asked when the saved IWAD is found neither in the current directory nor in
-// the WAD directory.
+// Asked when the saved IWAD is found neither in the start folder nor in the
+// WAD directory.
 std::string MissingIwadQuestion(const std::string& iwadName) {
     return "File \"" + iwadName + "\" not found! Do you want to enter a new WAD directory?";
 }
@@ -158,7 +158,7 @@ class LaunchFileReader {
             const std::size_t blank = line->find(' ');
             if (blank == std::string::npos) continue;
             for (const std::string& name : SplitFileList(std::string_view(*line).substr(blank + 1)))
-                if (IsBeyondAscii(name) && FileInCurrentOrWadDir(platform_, wadDir_, name))
+                if (IsBeyondAscii(name) && FileInStartOrWadDir(platform_, folders_, name))
                     return true;
         }
         return false;
@@ -210,7 +210,7 @@ class LaunchFileReader {
     }
 
     void ReadIwad(const std::string& name) {
-        if (FileInCurrentOrWadDir(platform_, wadDir_, name)) {
+        if (FileInStartOrWadDir(platform_, folders_, name)) {
             TakeCustomIwad(name);
             return;
         }

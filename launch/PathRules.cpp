@@ -45,6 +45,18 @@ std::string InFolder(const AnsiCodePage& codePage, std::string_view folder, std:
     return path;
 }
 
+std::string FromStartFolder(const AnsiCodePage& codePage, std::string_view startDir,
+                            std::string_view path) {
+    const auto separator = [](char c) { return c == '\\' || c == '/'; };
+    if (path.empty() || !separator(path[0]))
+        return path.size() >= 2 && path[1] == ':' ? std::string(path)
+                                                  : InFolder(codePage, startDir, path);
+    // On the start folder's drive; a network or device path as it stands.
+    const bool onDrive =
+        (path.size() < 2 || !separator(path[1])) && startDir.size() >= 2 && startDir[1] == ':';
+    return std::string(startDir.substr(0, onDrive ? 2 : 0)) + std::string(path);
+}
+
 bool HasLostCharacter(std::string_view path) {
     if (path.starts_with(kLongPathPrefix)) path.remove_prefix(kLongPathPrefix.size());
     return path.find('?') != std::string_view::npos;

@@ -27,6 +27,14 @@ inline constexpr std::size_t kLongestFolder = kLongestPath - 1 - 12;
 // the current drive. The folder is looked at by characters of the code page.
 std::string InFolder(const AnsiCodePage& codePage, std::string_view folder, std::string_view name);
 
+// The path as a port started in the start folder reads it, whatever folder a
+// file dialog left current: a relative path within the start folder, one that
+// begins with a single separator on the start folder's drive (the current
+// one when the start folder is on a network share), anything else (a drive,
+// a network or device path) as it stands.
+std::string FromStartFolder(const AnsiCodePage& codePage, std::string_view startDir,
+                            std::string_view path);
+
 // Whether a character of the path was lost on its way in: the system hands a
 // character that the ANSI code page lacks over as "?", which no Windows name
 // holds. The "\\?\" prefix of the system's long-path form is not such a loss.

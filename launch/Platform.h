@@ -14,6 +14,8 @@
 
 namespace tarnwick {
 
+enum class RegistryRoot { CurrentUser, LocalMachine };
+
 class Platform {
   public:
     virtual ~Platform() = default;
@@ -52,6 +54,14 @@ class Platform {
     // Empty both when the variable is unset and when it is empty.
     virtual std::string GetEnvironment(const std::string& name) = 0;
     virtual void SetEnvironment(const std::string& name, const std::string& value) = 0;
+
+    // The string value of a registry key, with "?" for each character that
+    // the ANSI code page lacks; empty when the key or the value is missing or
+    // the value is not a string. A value without its terminator is taken as
+    // it stands. A 32-bit program on 64-bit Windows reads the machine's
+    // 32-bit view (Wow6432Node), where 32-bit installers write.
+    virtual std::string RegistryString(RegistryRoot root, std::string_view key,
+                                       std::string_view value) = 0;
 
     // The system's ANSI code page, in which this program holds its texts:
     // where its characters begin.

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <utility>
 
 namespace tarnwick {
@@ -198,6 +199,27 @@ std::string Win32Platform::GetEnvironment(const std::string& name) {
 
 void Win32Platform::SetEnvironment(const std::string& name, const std::string& value) {
     if (!SetEnvironmentVariableA(name.c_str(), value.c_str())) throw LastError();
+}
+
+std::string Win32Platform::RegistryString(RegistryRoot root, std::string_view key,
+                                          std::string_view value) {
+    const std::wstring path = WideFromAnsi(key);
+    const std::wstring name = WideFromAnsi(value);
+    std::wstring text;
+    DWORD bytes = 0;
+    LONG result = ERROR_MORE_DATA;
+    while (result == ERROR_MORE_DATA) {
+        text.resize(bytes / sizeof(wchar_t) + 1);
+        bytes = static_cast<DWORD>(text.size() * sizeof(wchar_t));
+        // Strings only; the system gives one written without its terminator
+        // a terminator.
+        result =
+            RegGetValueW(root == RegistryRoot::CurrentUser ? HKEY_CURRENT_USER : HKEY_LOCAL_MACHINE,
+                         path.c_str(), name.c_str(), RRF_RT_REG_SZ, nullptr, text.data(), &bytes);
+    }
+    if (result != ERROR_SUCCESS) return {};
+    text.resize(std::min<std::size_t>(text.find(L'\0'), bytes / sizeof(wchar_t)));
+    return AnsiFromWide(text);
 }
 
 std::optional<std::string> Win32Platform::FromAnsi(std::string_view text, TextEncoding to) {

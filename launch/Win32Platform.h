@@ -26,6 +26,8 @@ class Win32Platform final : public Platform {
     void RemoveFile(const std::string& path) override;
     std::string GetEnvironment(const std::string& name) override;
     void SetEnvironment(const std::string& name, const std::string& value) override;
+    std::string RegistryString(RegistryRoot root, std::string_view key,
+                               std::string_view value) override;
     const AnsiCodePage& CodePage() const override { return codePage_; }
     std::optional<std::string> FromAnsi(std::string_view text, TextEncoding to) override;
     std::string ToAnsi(std::string_view text, TextEncoding from, bool& lost) override;

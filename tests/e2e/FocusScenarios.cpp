@@ -105,7 +105,9 @@ TEST(Focus, TheDialogsAndBoxesGiveItBackAndTheNewFolderBoxHoldsTheBrowser) {
     ClickOn(waddir);
     const HWND dirSetup = launcher.WaitForOwnWindow("Directory Setup");
     ASSERT_NE(dirSetup, nullptr);
-    EXPECT_TRUE(FocusReaches(any, RemoteControl(dirSetup, DirSetupId::leWADDIR).hwnd()));
+    // The field is an editable drop-down: the focus is in its edit.
+    const HWND field = RemoteControl(dirSetup, DirSetupId::leWADDIR).hwnd();
+    EXPECT_TRUE(FocusReaches(any, FindWindowExA(field, nullptr, "Edit", nullptr)));
     const HWND change = RemoteControl(dirSetup, DirSetupId::btnChWadDir).hwnd();
     ClickOn(change);
     const HWND browser = launcher.WaitForOwnWindow("Browse for Folder");

@@ -2,11 +2,14 @@
 // dialog when DOOMWADDIR is unset, and the question about a missing IWAD.
 #include "DirSetupControlIds.h"
 #include "Examples.h"
+#include "RealInput.h"
+#include "RegistryValue.h"
 #include "RunningLauncher.h"
 #include "ScenarioFolders.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <map>
 #include <optional>
@@ -167,6 +170,133 @@ TEST(Startup, WithoutAUsableDoomWadDirAsksForTheFolderBeforeFillingTheLists) {
         ASSERT_TRUE(launcher.Settle());
         ExpectLaunchFiles(folders.start, DefaultExample(folders.wads));
     }
+}
+
+// A computer where the player has games from the stores: Steam, whose own
+// library holds the 2024 layout and whose second library, in another folder,
+// a classic "base" folder; a GOG game; DOOMWADPATH with two entries, one
+// naming a file. The registry values are taken back afterwards.
+struct StoreInstalls {
+    ScenarioFolders folders;
+    std::string steam = folders.root / "Steam";
+    std::string rerelease = Folder("Steam\\steamapps\\common\\Ultimate Doom\\rerelease",
+                                   {"DOOM.WAD", "DOOM2.WAD", "TNT.WAD", "PLUTONIA.WAD", "id1.wad"});
+    std::string ultimate = Folder("Steam\\steamapps\\common\\Ultimate Doom\\base", {"doom.wad"});
+    std::string classic = Folder("Library\\steamapps\\common\\Doom 2\\base", {"DOOM2.WAD"});
+    std::string tnt = Folder("GOG Games\\Final Doom\\TNT", {"TNT.WAD"});
+    std::string plutonia = Folder("GOG Games\\Final Doom\\Plutonia", {"PLUTONIA.WAD"});
+    std::string heretic = Folder("WADs\\Heretic", {"HERETIC.WAD", "HEXEN.WAD"});
+    std::string strife = Folder("WADs\\Strife", {"STRIFE1.WAD"});
+    testing::RegistryValue steamPath{HKEY_CURRENT_USER, L"Software\\Valve\\Steam", L"SteamPath"};
+    testing::RegistryValue gogPath{HKEY_LOCAL_MACHINE, L"SOFTWARE\\GOG.com\\Games\\1435848742",
+                                   L"path"};
+    // Both entries written as a person might: a file, and a folder with "/".
+    std::string wadPath = heretic + "\\HERETIC.WAD;" + Slashed(strife) + "/";
+
+    StoreInstalls() {
+        Folder("Steam\\config", {});
+        // Steam lists its own library too; its registry value says "/".
+        folders.root.AddFile("Steam\\config\\libraryfolders.vdf",
+                             "\"libraryfolders\"\n{\n\t\"0\"\n\t{\n\t\t\"path\"\t\t\"" +
+                                 Escaped(steam) + "\"\n\t}\n\t\"1\"\n\t{\n\t\t\"path\"\t\t\"" +
+                                 Escaped(folders.root / "Library") + "\"\n\t}\n}\n");
+        steamPath.Set(Wide(Slashed(steam)));
+        gogPath.Set(Wide(folders.root / "GOG Games\\Final Doom"));
+    }
+
+    // Every folder found, each once: the most IWADs first, then by path.
+    std::vector<std::string> Found() const {
+        return {rerelease, heretic, plutonia, tnt, classic, ultimate, strife};
+    }
+
+    std::string Folder(const std::string& relative, std::initializer_list<const char*> files) {
+        for (std::size_t end = 0; end != std::string::npos;) {
+            end = relative.find('\\', end + 1);
+            CreateDirectoryA((folders.root / relative.substr(0, end)).c_str(), nullptr);
+        }
+        for (const char* file : files)
+            ScenarioFolders::AddFile(folders.root / relative, file);
+        return folders.root / relative;
+    }
+    static std::string Slashed(std::string path) {
+        std::replace(path.begin(), path.end(), '\\', '/');
+        return path;
+    }
+    static std::string Escaped(const std::string& path) {
+        std::string escaped;
+        for (const char c : path)
+            escaped += c == '\\' ? std::string("\\\\") : std::string(1, c);
+        return escaped;
+    }
+    static std::wstring Wide(const std::string& text) { return {text.begin(), text.end()}; }
+};
+
+// The first start without DOOMWADDIR offers the folder with the most games,
+// selected: Enter takes it. Later the dialog shows the WAD directory again,
+// and whatever folder a file dialog visited, the rescans read the start
+// folder.
+TEST(Startup, WithoutDoomWadDirOffersTheFoldersThatHoldGames) {
+    StoreInstalls stores;
+    const ScenarioFolders& folders = stores.folders;
+    folders.AddToStart("start.pk3");
+    const std::string demos = folders.root.AddFolder("demos");
+    ScenarioFolders::AddFile(demos, "HEXDD.WAD");
+    ScenarioFolders::AddFile(demos, "demo.lmp");
+    ScenarioFolders::AddFile(demos, "demos.pk3");
+    RunningLauncher launcher(folders.start,
+                             {{"DOOMWADDIR", std::nullopt}, {"DOOMWADPATH", stores.wadPath}});
+    const HWND dialog = launcher.WaitForOwnWindow("Directory Setup");
+    ASSERT_NE(dialog, nullptr) << "no WAD directory dialog";
+    const RemoteControl field(dialog, DirSetupId::leWADDIR);
+    EXPECT_EQ(field.Items(), stores.Found());
+    EXPECT_EQ(field.Text(), stores.rerelease);
+    const HWND edit = FindWindowExA(field.hwnd(), nullptr, "Edit", nullptr);
+    ASSERT_TRUE(WaitUntil([&] { return FocusOf(dialog) == edit; })) << "the field has no focus";
+    const auto selection = static_cast<DWORD>(SendMessageA(field.hwnd(), CB_GETEDITSEL, 0, 0));
+    EXPECT_EQ(LOWORD(selection), 0);
+    EXPECT_EQ(HIWORD(selection), stores.rerelease.size()) << "typing replaces it";
+
+    if (!WaitUntil([&] { return KeysGoTo(dialog); }, milliseconds(1000))) ClickAt(dialog, 2, 2);
+    PressKeys("Return");
+    ASSERT_TRUE(launcher.WaitReady()) << kNotReady;
+    const Items rereleaseTitles = {"DOOM 2: Hell on Earth", "The Plutonia Experiment",
+                                   "TNT: Evilution", "The Ultimate DOOM", "Custom..."};
+    EXPECT_EQ(launcher[MainId::cbIWAD].Items(), rereleaseTitles);
+
+    // A demo picked by browsing into its folder, which holds another IWAD
+    // and resource file: the file dialog leaves that folder current.
+    launcher[MainId::sbDemo].Click();
+    const HWND picker = launcher.WaitForOwnWindow("Select a demo to play");
+    ASSERT_NE(picker, nullptr) << "the demo dialog did not open";
+    // The name field (cmb13) empties once the dialog has gone into the folder.
+    const RemoteControl nameField(picker, 0x47c);
+    ASSERT_NE(nameField.hwnd(), nullptr);
+    TypeText(demos);
+    PressKeys("Return");
+    ASSERT_TRUE(WaitUntil([&] { return nameField.Text().empty(); }))
+        << "did not go into the folder";
+    TypeText("demo.lmp");
+    PressKeys("Return");
+    ASSERT_TRUE(WaitUntil([&] { return launcher.CountWindows("Select a demo to play") == 0; }));
+    ASSERT_TRUE(launcher.Settle());
+    EXPECT_EQ(launcher[MainId::edtPlay].Text(), demos + "\\demo.lmp");
+
+    // WADDIR shows the WAD directory, as before; Cancel rescans the IWADs of
+    // the start folder and the WAD directory, not of the demo's folder.
+    launcher[MainId::btnWaddir].Click();
+    const HWND again = launcher.WaitForOwnWindow("Directory Setup");
+    ASSERT_NE(again, nullptr);
+    EXPECT_EQ(RemoteControl(again, DirSetupId::leWADDIR).Text(), stores.rerelease);
+    PressDialogButton(again, DirSetupId::btnCancel);
+    ASSERT_TRUE(launcher.Settle());
+    EXPECT_EQ(launcher[MainId::cbIWAD].Items(), rereleaseTitles);
+    // A typed Add finds names of the start folder, not of the demo's.
+    for (const char* name : {"demos.pk3", "start.pk3"}) {
+        launcher[MainId::cbPWADS].Type(name);
+        launcher[MainId::btnPwads].Click();
+        ASSERT_TRUE(launcher.Settle());
+    }
+    EXPECT_EQ(launcher[MainId::lbPwads].Items(), Items{"start.pk3"});
 }
 
 // A saved set whose IWAD lies in neither folder; the WAD folder holds another

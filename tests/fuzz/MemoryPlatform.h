@@ -38,6 +38,9 @@ class MemoryPlatform : public Platform {
     void SetEnvironment(const std::string& name, const std::string& value) override {
         environment[name] = value;
     }
+    std::string RegistryString(RegistryRoot, std::string_view, std::string_view) override {
+        return {};
+    }
     AnsiCodePage codePage; // single-byte unless a test gives lead bytes
     const AnsiCodePage& CodePage() const override { return codePage; }
     // ANSI is taken for Latin-1 and the OEM code page for plain ASCII.

@@ -1,10 +1,13 @@
 // The launch files and the scans against real folders, files and cmd.
 #include "AnsiText.h"
 #include "GameDataScan.h"
+#include "GameFolderSearch.h"
 #include "LaunchErrors.h"
 #include "LaunchWriter.h"
 #include "SystemLetters.h"
 #include "PromisedSet.h"
+#include "PathRules.h"
+#include "RegistryValue.h"
 #include "TempFolder.h"
 #include "UnixCommand.h"
 #include "Win32Platform.h"
@@ -77,9 +80,14 @@ TEST(Scans, FindIwadsByNameInBothFoldersEachTitleOnce) {
     for (const char* name :
          {"DOOM2.WAD", "STRIFE0.WAD", "Heretic1.wad", "strife1.WAD", "HERETIC.WAD"})
         wads.AddFile(name);
+    // A file dialog may have left another folder current: the start folder
+    // is read all the same, where the port will look.
+    TempFolder elsewhere;
+    elsewhere.AddFile("PLUTONIA.WAD");
+    elsewhere.AddFile("maps.wad");
+    CurrentDirectoryScope inElsewhere(elsewhere.path());
 
-    CurrentDirectoryScope inStart(start.path());
-    const IwadList list = ScanIwads(platform, wads.path());
+    const IwadList list = ScanIwads(platform, {wads.path(), start.path()});
     const std::vector<std::string> expected = {"DOOM 2: Hell on Earth",
                                                "TNT: Evilution",
                                                "Heretic: Shadow of the Serpent Riders",
@@ -96,21 +104,42 @@ TEST(Scans, FindIwadsByNameInBothFoldersEachTitleOnce) {
     const std::string letters = start.AddFolder(SystemLetters());
     CreateFileA((letters + "\\PLUTONIA.WAD").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0,
                 nullptr);
-    EXPECT_EQ(ScanIwads(platform, letters).titles,
+    EXPECT_EQ(ScanIwads(platform, {letters, start.path()}).titles,
               (std::vector<std::string>{"DOOM 2: Hell on Earth", "The Plutonia Experiment",
                                         "TNT: Evilution", "Hexen: Beyound Heretic", "Custom..."}));
-    EXPECT_TRUE(FileInCurrentOrWadDir(platform, letters, "PLUTONIA.WAD"));
+    EXPECT_TRUE(FileInStartOrWadDir(platform, {letters, start.path()}, "PLUTONIA.WAD"));
     EXPECT_EQ(ScanResourceCandidates(platform, letters, letters),
               (std::vector<std::string>{"PLUTONIA.WAD", "PLUTONIA.WAD"}));
 
     TempFolder empty;
-    CurrentDirectoryScope inEmpty(empty.path());
-    EXPECT_EQ(ScanIwads(platform, empty / "missing").titles, std::vector<std::string>{"Custom..."});
-    // The same folder as current directory and WAD directory: still one title.
+    EXPECT_EQ(ScanIwads(platform, {empty / "missing", empty.path()}).titles,
+              std::vector<std::string>{"Custom..."});
+    // The same folder as start folder and WAD directory: still one title.
     start.AddFile("Doom2.Wad.txt");
-    CurrentDirectoryScope back(start.path());
-    EXPECT_EQ(ScanIwads(platform, start.path()).titles.front(), "DOOM 2: Hell on Earth");
-    EXPECT_EQ(ScanIwads(platform, start.path()).titles.size(), 4u);
+    EXPECT_EQ(ScanIwads(platform, {start.path(), start.path()}).titles.front(),
+              "DOOM 2: Hell on Earth");
+    EXPECT_EQ(ScanIwads(platform, {start.path(), start.path()}).titles.size(), 4u);
+
+    // A relative WAD directory, a name typed for Add and the saved IWAD are
+    // read from the start folder too; a root-relative one on its drive.
+    start.AddFolder("sub");
+    start.AddFile("sub\\HEXDD.WAD");
+    const std::vector<std::string> fromSub = ScanIwads(platform, {"sub", start.path()}).titles;
+    EXPECT_NE(std::find(fromSub.begin(), fromSub.end(), "Hexen: Deathkings of the Dark Citadel"),
+              fromSub.end());
+    const LaunchFolders folders{wads.path(), start.path()};
+    EXPECT_TRUE(FileInStartOrWadDir(platform, folders, "doom2.wad.bak"));
+    EXPECT_TRUE(FileInStartOrWadDir(platform, folders, "sub\\hexdd.wad"));
+    EXPECT_TRUE(FileInStartOrWadDir(platform, folders, "heretic1.wad"));
+    EXPECT_TRUE(FileInStartOrWadDir(platform, folders, elsewhere / "maps.wad"));
+    EXPECT_TRUE(FileInStartOrWadDir(platform, folders, (start / "tnt.wad").substr(2)));
+    EXPECT_FALSE(FileInStartOrWadDir(platform, folders, "maps.wad"));
+    EXPECT_FALSE(FileInStartOrWadDir(platform, folders, "sub"));
+
+    const AnsiCodePage codePage;
+    EXPECT_EQ(FromStartFolder(codePage, "D:\\start", "\\x.wad"), "D:\\x.wad");
+    for (const char* asItStands : {"C:\\x.wad", "C:x.wad", "\\\\server\\share\\x.wad"})
+        EXPECT_EQ(FromStartFolder(codePage, "D:\\start", asItStands), asItStands);
 }
 
 TEST(Scans, ListResourceCandidatesByPatternAndFolder) {
@@ -153,6 +182,70 @@ TEST(Scans, ReadTheWadDirectoryFromTheEnvironment) {
     SetEnvironmentVariableA("DOOMWADDIR", longValue.c_str());
     EXPECT_EQ(ReadWadDirFromEnvironment(platform), longValue);
     SetEnvironmentVariableA("DOOMWADDIR", nullptr);
+}
+
+// A folder below the root, made level by level, holding the named files.
+std::string AddFolders(const TempFolder& root, const std::string& relative,
+                       std::initializer_list<const char*> files = {}) {
+    for (std::size_t end = relative.find('\\'); end != std::string::npos;
+         end = relative.find('\\', end + 1))
+        CreateDirectoryA((root / relative.substr(0, end)).c_str(), nullptr);
+    const std::string folder = root.AddFolder(relative);
+    for (const char* file : files)
+        root.AddFile(relative + "\\" + file);
+    return folder;
+}
+
+// Steam's registry values and its list of libraries as a damaged or hostile
+// machine may hold them: what cannot be read is passed over, nothing raises.
+TEST(Scans, GameFoldersPassOverOddRegistryValuesAndLibraryLists) {
+    Win32Platform platform;
+    TempFolder root;
+    const std::string steam = root / "Steam";
+    const std::string base =
+        AddFolders(root, "Steam\\steamapps\\common\\Doom 2\\base", {"DOOM2.WAD"});
+    const std::string accented =
+        AddFolders(root, "Biblioth\xE8que\\steamapps\\common\\Hexen\\base", {"HEXEN.WAD"});
+    AddFolders(root, "Steam\\config");
+    // The library list names a library by a name of the ANSI code page and
+    // one by a name outside it (UTF-8, as Steam writes).
+    const std::string vdf = root.AddFile("Steam\\config\\libraryfolders.vdf",
+                                         "\"libraryfolders\" { \"1\" { \"path\" \"" + root.path() +
+                                             "\\\\Biblioth\xC3\xA8que\" } "
+                                             "\"2\" { \"path\" \"" +
+                                             root.path() + "\\\\\xD0\x9A\" } }");
+    const std::wstring wideSteam = WideFromAnsi(steam);
+    testing::RegistryValue user(HKEY_CURRENT_USER, L"Software\\Valve\\Steam", L"SteamPath");
+    testing::RegistryValue machine(HKEY_LOCAL_MACHINE, L"SOFTWARE\\Valve\\Steam", L"InstallPath");
+    const std::vector<std::string> both = {accented, base};
+    const auto found = [&] { return FindGameFolders(platform, root.path()); };
+    EXPECT_EQ(found(), std::vector<std::string>{}) << "no Steam";
+    machine.Set(wideSteam);
+    EXPECT_EQ(found(), both);
+
+    // The user's value first; one of another type gives way to the machine's.
+    const DWORD number = 5;
+    user.Set(REG_DWORD, &number, sizeof number);
+    EXPECT_EQ(found(), both);
+    user.Set(REG_EXPAND_SZ, wideSteam.c_str(), DWORD((wideSteam.size() + 1) * sizeof(wchar_t)));
+    EXPECT_EQ(found(), both);
+    machine.Set(L"C:\\nowhere");
+    user.Set(REG_SZ, wideSteam.c_str(), DWORD(wideSteam.size() * sizeof(wchar_t)));
+    EXPECT_EQ(found(), both) << "a string without its terminator is read as it stands";
+    for (const std::wstring& unusable :
+         {std::wstring(10000, L'x'), wideSteam + L"\x043A", std::wstring(L"\0", 1)}) {
+        user.Set(REG_SZ, unusable.c_str(), DWORD(unusable.size() * sizeof(wchar_t)));
+        EXPECT_EQ(found(), std::vector<std::string>{}) << unusable.size();
+    }
+
+    // A list of libraries that another program holds: Steam's own library
+    // still counts.
+    user.Set(wideSteam);
+    const HANDLE held =
+        CreateFileA(vdf.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    EXPECT_EQ(found(), std::vector<std::string>{base});
+    CloseHandle(held);
+    EXPECT_EQ(found(), both);
 }
 
 TEST(WriteLaunchFiles, WritesTheFilesIntoTheStartFolderByteForByte) {
@@ -267,6 +360,10 @@ class FailingPlatform final : public Platform {
     }
     void SetEnvironment(const std::string& name, const std::string& value) override {
         real_.SetEnvironment(name, value);
+    }
+    std::string RegistryString(RegistryRoot root, std::string_view key,
+                               std::string_view value) override {
+        return real_.RegistryString(root, key, value);
     }
     const AnsiCodePage& CodePage() const override { return real_.CodePage(); }
     std::optional<std::string> FromAnsi(std::string_view text, TextEncoding to) override {

@@ -4,12 +4,19 @@
 #include "StockGlyphs.h"
 
 #include "GameDataLists.h"
+#include "GameFolderSearch.h"
 #include "LaunchErrors.h"
 #include "LaunchFolders.h"
 #include "PathRules.h"
 #include "Platform.h"
 
 namespace tarnwick {
+namespace {
+
+// The folders of the drop-down list, one line of the dialog font each.
+constexpr int kFolderItemHeight = 13;
+
+} // namespace
 
 TfrmDirSetup::TfrmDirSetup(forms::Application& application, Platform& platform,
                            GameDataLists& lists, LaunchFolders& folders)
@@ -17,7 +24,8 @@ TfrmDirSetup::TfrmDirSetup(forms::Application& application, Platform& platform,
       platform_(platform), lists_(lists), folders_(folders),
       // The label stands above its edit, 3 pixels apart.
       lblWADDIR(*this, DirSetupId::lblWADDIR, "WADs Directory:", {8, 8, 321, 13}),
-      leWADDIR(*this, DirSetupId::leWADDIR, {8, 24, 321, 21}),
+      leWADDIR(*this, DirSetupId::leWADDIR, {8, 24, 321, 21}, forms::ComboKind::Editable,
+               kFolderItemHeight),
       btnChWadDir(*this, DirSetupId::btnChWadDir, "Change...", {336, 24, 75, 25}),
       btnOk(*this, DirSetupId::btnOk, "OK", {224, 64, 91, 33}, forms::kOkGlyph),
       btnCancel(*this, DirSetupId::btnCancel, "Cancel", {324, 64, 91, 33}, forms::kCancelGlyph),
@@ -38,9 +46,20 @@ void TfrmDirSetup::FormCreate() {
 }
 
 void TfrmDirSetup::FormActivate() {
+    // Looked for at each showing, over the named folders only: a game
+    // installed meanwhile is offered too.
+    const std::vector<std::string> found = FindGameFolders(platform_, folders_.StartDir);
+    leWADDIR.SetItems(found);
+    leWADDIR.WidenListToItems(); // a path is shown whole
     // Each showing starts from the stored directory: what was typed and not
-    // confirmed last time is gone.
-    leWADDIR.SetText(folders_.WadDir);
+    // confirmed last time is gone. Without one, the folder with the most
+    // games is one Enter away, and typing replaces it.
+    if (folders_.WadDir.empty() && !found.empty()) {
+        leWADDIR.SetText(found.front());
+        leWADDIR.SelectAllText();
+    } else {
+        leWADDIR.SetText(folders_.WadDir);
+    }
     browser_.SetFolder(folders_.WadDir);
 }
 
@@ -67,6 +86,6 @@ void TfrmDirSetup::btnOkClick() {
     SetWadDir(platform_, lists_, folders_, leWADDIR.Text());
 }
 
-void TfrmDirSetup::btnCancelClick() { RescanIwads(platform_, lists_, folders_.WadDir); }
+void TfrmDirSetup::btnCancelClick() { RescanIwads(platform_, lists_, folders_); }
 
 } // namespace tarnwick

@@ -1,6 +1,7 @@
 // TfrmDirSetup, the WAD directory dialog: shows the WAD directory, lets the
-// person type it or pick it with the folder browser, and on OK stores it,
-// publishes it as DOOMWADDIR and rescans the game data.
+// person type it, choose one of the folders that hold games, or pick it with
+// the folder browser, and on OK stores it, publishes it as DOOMWADDIR and
+// rescans the game data.
 #pragma once
 
 #include "DirSetupControlIds.h"
@@ -9,7 +10,7 @@
 #include "Platform.h"
 
 #include "Button.h"
-#include "Edit.h"
+#include "ComboBox.h"
 #include "Form.h"
 #include "GlyphButton.h"
 #include "Label.h"
@@ -39,7 +40,7 @@ class TfrmDirSetup : public forms::Form {
 
   public:
     forms::Label lblWADDIR;
-    forms::Edit leWADDIR;
+    forms::ComboBox leWADDIR; // typed, or one of the folders that hold games
     forms::Button btnChWadDir;
     forms::GlyphButton btnOk;
     forms::GlyphButton btnCancel;

@@ -8,6 +8,8 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 namespace tarnwick::forms {
 namespace {
 
@@ -97,6 +99,22 @@ void ComboBox::SetItems(std::span<const std::string_view> items) {
     const auto locale = static_cast<LCID>(SendMessageA(Handle(), CB_GETLOCALE, 0, 0));
     for (std::size_t index : ListSortOrder(items, locale))
         append(items[index]);
+}
+
+void ComboBox::SelectAllText() { SendMessageA(Handle(), CB_SETEDITSEL, 0, MAKELPARAM(0, -1)); }
+
+void ComboBox::WidenListToItems() {
+    // Measured in the form's font, which the list has; room for the list's
+    // scroll bar and its item margins.
+    int widest = 0;
+    for (const std::string& item : Items()) {
+        SIZE size{};
+        GetTextExtentPoint32A(OwnerForm().TextCanvas(), item.data(), int(item.size()), &size);
+        widest = std::max(widest, int(size.cx));
+    }
+    SendMessageA(
+        Handle(), CB_SETDROPPEDWIDTH,
+        WPARAM(widest + GetSystemMetrics(SM_CXVSCROLL) + OwnerForm().Resolution().Scale(8)), 0);
 }
 
 int ComboBox::SelectedIndex() const { return int(SendMessageA(Handle(), CB_GETCURSEL, 0, 0)); }

@@ -34,6 +34,12 @@ class ComboBox : public Control {
     void SetItems(std::span<const std::string> items);
     void SetItems(std::span<const std::string_view> items);
 
+    // Selects the whole text of an editable box's field: typing replaces it.
+    void SelectAllText();
+    // Widens the drop-down list (never the box) until its widest item fits,
+    // for a few long items such as paths.
+    void WidenListToItems();
+
     // -1 when nothing is selected. Setting it raises no change event.
     int SelectedIndex() const;
     void SetSelectedIndex(int index);

@@ -15,7 +15,9 @@ KeyDownHandler::KeyDownHandler(Application& application, HWND window, const KeyD
                     if ((message == WM_KEYDOWN || message == WM_SYSKEYDOWN) && *event &&
                         (*event)(static_cast<WORD>(wParam)))
                         return 0;
-                    if (wantsEnter && message == WM_GETDLGCODE && lParam) {
+                    // Enter is asked for only while someone listens: a field
+                    // without the event leaves it to the default button.
+                    if (wantsEnter && *event && message == WM_GETDLGCODE && lParam) {
                         const auto* pending = reinterpret_cast<const MSG*>(lParam);
                         if (pending->message == WM_KEYDOWN && pending->wParam == VK_RETURN)
                             return subclass_.CallNext(message, wParam, lParam) | DLGC_WANTMESSAGE;

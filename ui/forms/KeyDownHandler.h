@@ -15,8 +15,8 @@ class Application;
 using KeyDownEvent = std::function<bool(WORD key)>;
 
 // Raises *onKeyDown for every key pressed in window, whatever modifier keys
-// are held. With wantsEnter, Enter is asked for too, so that the dialog
-// manager does not take it for the default button.
+// are held. With wantsEnter, Enter is asked for too while *onKeyDown is set,
+// so that the dialog manager does not take it for the default button.
 class KeyDownHandler {
   public:
     KeyDownHandler(Application& application, HWND window, const KeyDownEvent& onKeyDown,

@@ -101,7 +101,7 @@ void TfrmMain::FormActivate() {
         platform_.CodePage(), "The WAD directory that DOOMWADDIR gives,", folders_.WadDir);
     if (problem) App().Prompts().ShowMessage(Handle(), *problem, "Warning", MB_OK | MB_ICONWARNING);
     if (!folders_.WadDir.empty() && !problem)
-        RescanIwads(platform_, *this, folders_.WadDir);
+        RescanIwads(platform_, *this, folders_);
     else
         btnWaddirClick(); // its OK and Cancel rescan
     RescanResourceCandidates(platform_, *this, folders_);
@@ -124,7 +124,7 @@ void TfrmMain::btnPwadsClick() {
     const std::string name = cbPWADS.Text();
     if (HasLostCharacter(name))
         throw UnusablePathError(*FilePathProblem(platform_.CodePage(), "The file", name));
-    if (FileInCurrentOrWadDir(platform_, folders_.WadDir, name)) {
+    if (FileInStartOrWadDir(platform_, folders_, name)) {
         lbPwads.Add(name);
     } else if (!name.empty()) {
         // Where the path is too long the system cannot look: say so rather

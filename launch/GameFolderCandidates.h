@@ -1,0 +1,20 @@
+// Where players have their games: the folders that DOOMWADPATH names, and
+// the folders in which Steam and GOG install the games of the catalogue, as
+// current source ports look for them.
+#pragma once
+
+#include "Platform.h"
+
+#include <string>
+#include <vector>
+
+namespace tarnwick {
+
+// Every such folder, not yet looked into, maybe repeated, in this order:
+// DOOMWADPATH (";" between entries; an entry that names a file gives its
+// folder), Steam (its own library and those of its libraryfolders.vdf), GOG.
+// Relative entries are read from the start folder. A registry value, an
+// entry or a library that cannot be read or used is passed over.
+std::vector<std::string> GameFolderCandidates(Platform& platform, const std::string& startDir);
+
+} // namespace tarnwick
