@@ -45,12 +45,6 @@ bool IsPatch(std::string_view entry) {
     return ending == ".deh" || ending == ".bex";
 }
 
-std::string Executable(const LaunchSettings& settings) {
-    if (IsKnownSourcePort(settings.sourcePort))
-        return std::string(kSourcePorts[static_cast<std::size_t>(settings.sourcePort)].executable);
-    return settings.customExecutable;
-}
-
 std::string IwadFileName(const LaunchSettings& settings) {
     if (const IwadEntry* entry = LookupIwadByTitle(settings.iwad))
         return std::string(entry->launchFileName);
@@ -74,11 +68,26 @@ std::string FormatConsoleScript(const LaunchSettings& settings) {
 std::string FormatBatchFile(const LaunchSettings& settings, const std::string& wadDir) {
     std::string text;
     AppendLine(text, FormatSetLine(wadDir));
-    AppendLine(text, FormatRunLine({Executable(settings), std::string(kResponseFileName)}));
+    AppendLine(text,
+               FormatRunLine({SourcePortExecutable(settings), std::string(kResponseFileName)}));
     return text;
 }
 
 } // namespace
+
+std::string SourcePortExecutable(const LaunchSettings& settings) {
+    if (IsKnownSourcePort(settings.sourcePort))
+        return std::string(kSourcePorts[static_cast<std::size_t>(settings.sourcePort)].executable);
+    return settings.customExecutable;
+}
+
+TextEncoding ResponseFileEncoding(const LaunchSettings& settings) {
+    // Every ANSI text has a form in UTF-8, and in ANSI itself.
+    return kSourcePorts[static_cast<std::size_t>(IsKnownSourcePort(settings.sourcePort)
+                                                     ? settings.sourcePort
+                                                     : kCustomSourcePort)]
+        .responseFileEncoding;
+}
 
 LaunchFileSet FormatLaunchFiles(const LaunchSettings& settings, const std::string& wadDir,
                                 const std::function<bool(const std::string&)>& fileExists) {
@@ -181,33 +190,35 @@ LaunchFileSet EncodeLaunchFiles(Platform& platform, const LaunchSettings& settin
             std::string(folder ? "The WAD directory" : "The custom source port") +
             " holds a character that the batch file cannot carry: cmd reads it in the "
             "system's console code page (OEM), which lacks that character:\n" +
-            ShownValue(folder ? wadDir : Executable(settings)) +
+            ShownValue(folder ? wadDir : SourcePortExecutable(settings)) +
             "\nChoose a folder or a file whose name has no such character.\nNothing was saved.");
     }
     set.batchFile = std::move(*batchFile);
-    // Every ANSI text has a form in UTF-8, and in ANSI itself.
-    const std::size_t port = static_cast<std::size_t>(
-        IsKnownSourcePort(settings.sourcePort) ? settings.sourcePort : kCustomSourcePort);
-    set.responseFile =
-        platform.FromAnsi(set.responseFile, kSourcePorts[port].responseFileEncoding).value();
+    set.responseFile = platform.FromAnsi(set.responseFile, ResponseFileEncoding(settings)).value();
     return set;
 }
 
-void WriteLaunchFiles(Platform& platform, const LaunchSettings& settings, const std::string& wadDir,
-                      const std::string& startDir) {
-    RefuseUnsavableValues(platform.CodePage(), settings, wadDir);
+LaunchFileSet LaunchFilesToSave(Platform& platform, const LaunchSettings& settings,
+                                const std::string& wadDir, const std::string& startDir) {
+    const AnsiCodePage& codePage = platform.CodePage();
+    RefuseUnsavableValues(codePage, settings, wadDir);
     if (HasLostCharacter(startDir))
-        throw UnsavableValueError(*FolderProblem(platform.CodePage(),
+        throw UnsavableValueError(*FolderProblem(codePage,
                                                  "The folder the launcher was started in, where "
                                                  "it writes the launch files,",
                                                  startDir) +
                                   "\nNothing was saved.");
+    return EncodeLaunchFiles(platform, settings, wadDir,
+                             FormatLaunchFiles(settings, wadDir, [&](const std::string& name) {
+                                 return !name.empty() &&
+                                        platform.FileExists(ResolvedFrom(codePage, startDir, name));
+                             }));
+}
+
+void WriteLaunchFiles(Platform& platform, const LaunchSettings& settings, const std::string& wadDir,
+                      const std::string& startDir) {
+    const LaunchFileSet set = LaunchFilesToSave(platform, settings, wadDir, startDir);
     platform.ChangeDirectory(startDir);
-    const LaunchFileSet set =
-        EncodeLaunchFiles(platform, settings, wadDir,
-                          FormatLaunchFiles(settings, wadDir, [&platform](const std::string& name) {
-                              return platform.FileExists(name);
-                          }));
     const std::array<NewFile, kLaunchFilesInSaveOrder.size()> files{{
         {kLaunchFilesInSaveOrder[0], set.responseFile},
         {kLaunchFilesInSaveOrder[1], set.consoleScript},

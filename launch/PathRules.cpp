@@ -30,6 +30,21 @@ std::string InFolder(const AnsiCodePage& codePage, std::string_view folder, std:
     return path;
 }
 
+std::string ResolvedFrom(const AnsiCodePage& codePage, std::string_view folder,
+                         std::string_view path) {
+    // Both bytes looked at begin a character: ':' is never a second byte.
+    if (path.empty() || path[0] == '\\' || path[0] == '/' || (path.size() > 1 && path[1] == ':'))
+        return std::string(path);
+    return InFolder(codePage, folder, path);
+}
+
+std::string_view FileNameOf(const AnsiCodePage& codePage, std::string_view path) {
+    std::size_t start = 0;
+    for (std::size_t at = 0; at < path.size(); at = codePage.NextCharacter(path, at))
+        if (path[at] == '\\' || path[at] == '/' || path[at] == ':') start = at + 1;
+    return path.substr(start);
+}
+
 bool HasLostCharacter(std::string_view path) {
     if (path.starts_with(kLongPathPrefix)) path.remove_prefix(kLongPathPrefix.size());
     return path.find('?') != std::string_view::npos;

@@ -25,6 +25,15 @@ inline constexpr std::size_t kLongestFolder = kLongestPath - 12;
 // the current drive. The folder is looked at by characters of the code page.
 std::string InFolder(const AnsiCodePage& codePage, std::string_view folder, std::string_view name);
 
+// A path as the system finds it while folder is the current directory: one
+// that begins with a separator or a drive stays as it is, any other is in
+// folder. The empty path stays empty.
+std::string ResolvedFrom(const AnsiCodePage& codePage, std::string_view folder,
+                         std::string_view path);
+
+// The last part of the path: what follows its last "\\", "/" or ":".
+std::string_view FileNameOf(const AnsiCodePage& codePage, std::string_view path);
+
 // Whether a character of the path was lost on its way in: the system hands a
 // character that the ANSI code page lacks over as "?", which no Windows name
 // holds. The "\\?\" prefix of the system's long-path form is not such a loss.

@@ -200,6 +200,7 @@ class FailingPlatform final : public Platform {
         FailHere();
         real_.RemoveFile(path);
     }
+    std::string FindOnPath(const std::string& name) override { return real_.FindOnPath(name); }
     std::string GetEnvironment(const std::string& name) override {
         return real_.GetEnvironment(name);
     }

@@ -18,8 +18,10 @@ inline constexpr int kUiFontHeight = 11;
 class Font {
   public:
     // characterHeight is the height of the letters without internal leading,
-    // as "8 point at 96 dots per inch" means 11 pixels.
-    Font(const std::string& face, int characterHeight, BYTE charset = DEFAULT_CHARSET);
+    // as "8 point at 96 dots per inch" means 11 pixels. pitchAndFamily guides
+    // the system where it lacks the face.
+    Font(const std::string& face, int characterHeight, BYTE charset = DEFAULT_CHARSET,
+         BYTE pitchAndFamily = DEFAULT_PITCH);
 
     HFONT Handle() const noexcept { return font_.Get(); }
 
