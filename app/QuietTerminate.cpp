@@ -2,8 +2,8 @@
 // process at once. The C++ runtime's own handler would first write the
 // exception's type to a console that this windowed program does not have, and
 // the name demangler it needs for that is some 46 KB of the program. Every
-// window procedure of ours catches what its handlers raise; only a fault in
-// that catching comes here.
+// window procedure of ours catches what its handlers raise, so only a fault
+// comes here.
 #include <cstdlib>
 #include <exception>
 

@@ -59,6 +59,8 @@ TEST(Save, WithTheDefaultsWritesTheFirstExample) {
     ASSERT_NE(dialog, nullptr) << "Alt+Space, L opened nothing";
     EXPECT_EQ(GetWindow(dialog, GW_OWNER), launcher.window());
     EXPECT_NE(GetWindowLongA(dialog, GWL_STYLE) & WS_THICKFRAME, 0) << "it cannot be resized";
+    const HWND text = GetDlgItem(dialog, LaunchCommandId::memCommand);
+    EXPECT_NE(GetWindowLongA(text, GWL_STYLE) & ES_READONLY, 0) << "its text can be changed";
     const std::string line = folders.start + "\\gzdoom.exe -iwad doom2.wad +exec qorvex.cfg";
     EXPECT_EQ(TextOf(dialog), LaunchCommandText(line, "", folders, DefaultExample(folders.wads)));
     EXPECT_FALSE(AnyLaunchFileExists(folders.start)) << "the dialog wrote the files";
@@ -69,7 +71,6 @@ TEST(Save, WithTheDefaultsWritesTheFirstExample) {
     })) << ClipboardText();
 
     // The text grows with the dialog; the buttons keep to its corner.
-    const HWND text = GetDlgItem(dialog, LaunchCommandId::memCommand);
     const HWND close = GetDlgItem(dialog, LaunchCommandId::btnClose);
     const RECT textBefore = PlaceOf(text);
     const RECT closeBefore = PlaceOf(close);

@@ -115,10 +115,11 @@ void ComboBox::Command(WORD code) {
         changedWhileDropped_ = chosenAgain_ = false;
         return;
     case CBN_SELENDOK:
-        // The open list closes on the item it shows selected: a choice when a
-        // click on an item or Enter closed it, not a press on the box or F4,
-        // Alt with an arrow (no change follows either way, and the order of
-        // the notifications is not fixed).
+        // The open list closes on its selected item. Closed by a click on an
+        // item or by Enter, the person chose it; closed by a press on the box,
+        // F4 or Alt with an arrow, they only closed it (Wine reports those as
+        // cancelled, Windows may not). A changed item is the change's to
+        // report, whichever of the two notifications comes first.
         chosenAgain_ = dropped_ && !changedWhileDropped_ && SelectedIndex() == selected_ &&
                        GetKeyState(VK_LBUTTON) >= 0 && GetKeyState(VK_RBUTTON) >= 0 &&
                        GetKeyState(VK_F4) >= 0 && GetKeyState(VK_MENU) >= 0;
