@@ -15,4 +15,9 @@ void Program::ShowFlags() {
     frmFlags_->ShowModal();
 }
 
+void Program::ShowLaunchCommand(const LaunchCommand& command) {
+    if (!frmLaunchCommand_) frmLaunchCommand_ = std::make_unique<TfrmLaunchCommand>(application_);
+    frmLaunchCommand_->ShowCommand(command);
+}
+
 } // namespace tarnwick

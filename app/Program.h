@@ -1,13 +1,14 @@
 // The program as one object: it owns the platform, the application, the two
-// folders that the windows share, the main window and the two dialogs, and
-// hands each window what it works with. The dialogs are made the first time
-// they are shown: until then they would only be hidden windows.
+// folders that the windows share, the main window and its dialogs, and hands
+// each window what it works with. The dialogs are made the first time they
+// are shown: until then they would only be hidden windows.
 #pragma once
 
 #include "Application.h"
 #include "LaunchFolders.h"
 #include "MainDialogs.h"
 #include "TfrmFlags.h"
+#include "TfrmLaunchCommand.h"
 #include "TfrmMain.h"
 #include "Win32Platform.h"
 #include "dirsetup.h"
@@ -26,6 +27,7 @@ class Program final : private MainDialogs {
   private:
     void ShowDirSetup() override;
     void ShowFlags() override;
+    void ShowLaunchCommand(const LaunchCommand& command) override;
 
     Win32Platform platform_;
     forms::Application application_;
@@ -34,6 +36,7 @@ class Program final : private MainDialogs {
     // Destroyed before the main window, which owns their windows.
     std::unique_ptr<TfrmDirSetup> frmDirSetup_;
     std::unique_ptr<TfrmFlags> frmFlags_;
+    std::unique_ptr<TfrmLaunchCommand> frmLaunchCommand_;
 };
 
 } // namespace tarnwick

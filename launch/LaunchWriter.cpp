@@ -42,12 +42,6 @@ bool IsPatch(std::string_view entry) {
     return ending == ".deh" || ending == ".bex";
 }
 
-std::string Executable(const LaunchSettings& settings) {
-    if (IsKnownSourcePort(settings.sourcePort))
-        return std::string(kSourcePorts[static_cast<std::size_t>(settings.sourcePort)].executable);
-    return settings.customExecutable;
-}
-
 std::string IwadFileName(const LaunchSettings& settings) {
     if (const IwadEntry* entry = LookupIwadByTitle(settings.iwad))
         return std::string(entry->launchFileName);
@@ -72,8 +66,8 @@ std::string FormatBatchFile(const AnsiCodePage& codePage, const LaunchSettings& 
                             const std::string& wadDir) {
     std::string text;
     AppendLine(text, FormatSetLine(codePage, wadDir));
-    AppendLine(text,
-               FormatRunLine(codePage, {Executable(settings), std::string(kResponseFileName)}));
+    AppendLine(text, FormatRunLine(codePage, {SourcePortExecutable(settings),
+                                              std::string(kResponseFileName)}));
     return text;
 }
 
@@ -83,6 +77,16 @@ const SourcePortItem& PortOf(const LaunchSettings& settings) {
 }
 
 } // namespace
+
+std::string SourcePortExecutable(const LaunchSettings& settings) {
+    if (IsKnownSourcePort(settings.sourcePort))
+        return std::string(kSourcePorts[static_cast<std::size_t>(settings.sourcePort)].executable);
+    return settings.customExecutable;
+}
+
+TextEncoding ResponseFileEncoding(const LaunchSettings& settings) {
+    return PortOf(settings).responseFileEncoding;
+}
 
 LaunchFileSet FormatLaunchFiles(const AnsiCodePage& codePage, const LaunchSettings& settings,
                                 const std::string& wadDir,
@@ -197,32 +201,38 @@ LaunchFileSet EncodeLaunchFiles(Platform& platform, const LaunchSettings& settin
             std::string(folder ? "The WAD directory" : "The custom source port") +=
             " holds a character that the batch file cannot carry: cmd reads it in the system's "
             "console code page (OEM), which lacks that character:",
-            folder ? wadDir : Executable(settings),
+            folder ? wadDir : SourcePortExecutable(settings),
             "Choose a folder or a file whose name has no such character.\nNothing was saved."));
     }
     set.batchFile = std::move(*batchFile);
     // Every ANSI text has a form in UTF-8, and in ANSI itself.
-    set.responseFile =
-        platform.FromAnsi(set.responseFile, PortOf(settings).responseFileEncoding).value();
+    set.responseFile = platform.FromAnsi(set.responseFile, ResponseFileEncoding(settings)).value();
     return set;
 }
 
-void WriteLaunchFiles(Platform& platform, const LaunchSettings& settings, const std::string& wadDir,
-                      const std::string& startDir) {
-    RefuseUnsavableValues(platform.CodePage(), settings, wadDir);
+LaunchFileSet LaunchFilesToSave(Platform& platform, const LaunchSettings& settings,
+                                const std::string& wadDir, const std::string& startDir) {
+    const AnsiCodePage& codePage = platform.CodePage();
+    RefuseUnsavableValues(codePage, settings, wadDir);
     if (HasLostCharacter(startDir))
-        throw UnsavableValueError(*FolderProblem(platform.CodePage(),
+        throw UnsavableValueError(*FolderProblem(codePage,
                                                  "The folder the launcher was started in, where "
                                                  "it writes the launch files,",
                                                  startDir) +
                                   "\nNothing was saved.");
+    return EncodeLaunchFiles(platform, settings, wadDir,
+                             FormatLaunchFiles(codePage, settings, wadDir,
+                                               [&](const std::string& name) {
+                                                   return !name.empty() &&
+                                                          platform.FileExists(FromStartFolder(
+                                                              codePage, startDir, name));
+                                               }));
+}
+
+void WriteLaunchFiles(Platform& platform, const LaunchSettings& settings, const std::string& wadDir,
+                      const std::string& startDir) {
+    const LaunchFileSet set = LaunchFilesToSave(platform, settings, wadDir, startDir);
     platform.ChangeDirectory(startDir);
-    const LaunchFileSet set =
-        EncodeLaunchFiles(platform, settings, wadDir,
-                          FormatLaunchFiles(platform.CodePage(), settings, wadDir,
-                                            [&platform](const std::string& name) {
-                                                return platform.FileExists(name);
-                                            }));
     const std::array<NewFile, kLaunchFilesInSaveOrder.size()> files{{
         {kLaunchFilesInSaveOrder[0], set.responseFile},
         {kLaunchFilesInSaveOrder[1], set.consoleScript},

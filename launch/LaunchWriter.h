@@ -42,6 +42,18 @@ void RefuseUnsavableValues(const AnsiCodePage& codePage, const LaunchSettings& s
 LaunchFileSet EncodeLaunchFiles(Platform& platform, const LaunchSettings& settings,
                                 const std::string& wadDir, LaunchFileSet set);
 
+// The executable that the batch file runs, as the settings name it.
+std::string SourcePortExecutable(const LaunchSettings& settings);
+// The encoding the response file is written in for the chosen port.
+TextEncoding ResponseFileEncoding(const LaunchSettings& settings);
+
+// The three files exactly as a save writes them (EncodeLaunchFiles), after
+// refusing what a save refuses (RefuseUnsavableValues, and a start folder
+// with a lost character): demos and saved games are looked for as if
+// startDir were the current directory. Changes nothing.
+LaunchFileSet LaunchFilesToSave(Platform& platform, const LaunchSettings& settings,
+                                const std::string& wadDir, const std::string& startDir);
+
 // Refuses unsavable values before anything else (also a WAD directory or an
 // executable that the batch file's code page lacks), then makes startDir the
 // current directory and replaces the three files there (ReplaceFileSet),

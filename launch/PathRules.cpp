@@ -57,6 +57,13 @@ std::string FromStartFolder(const AnsiCodePage& codePage, std::string_view start
     return std::string(startDir.substr(0, onDrive ? 2 : 0)) + std::string(path);
 }
 
+std::string_view FileNameOf(const AnsiCodePage& codePage, std::string_view path) {
+    std::size_t start = 0;
+    for (std::size_t at = 0; at < path.size(); at = codePage.NextCharacter(path, at))
+        if (path[at] == '\\' || path[at] == '/' || path[at] == ':') start = at + 1;
+    return path.substr(start);
+}
+
 bool HasLostCharacter(std::string_view path) {
     if (path.starts_with(kLongPathPrefix)) path.remove_prefix(kLongPathPrefix.size());
     return path.find('?') != std::string_view::npos;

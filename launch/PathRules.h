@@ -35,6 +35,9 @@ std::string InFolder(const AnsiCodePage& codePage, std::string_view folder, std:
 std::string FromStartFolder(const AnsiCodePage& codePage, std::string_view startDir,
                             std::string_view path);
 
+// The last part of the path: what follows its last "\\", "/" or ":".
+std::string_view FileNameOf(const AnsiCodePage& codePage, std::string_view path);
+
 // Whether a character of the path was lost on its way in: the system hands a
 // character that the ANSI code page lacks over as "?", which no Windows name
 // holds. The "\\?\" prefix of the system's long-path form is not such a loss.

@@ -51,6 +51,10 @@ class Platform {
     // Deletes a file. Raises IoError.
     virtual void RemoveFile(const std::string& path) = 0;
 
+    // The full path of the first file of that name in the folders of PATH, in
+    // their order; empty when there is none.
+    virtual std::string FindOnPath(const std::string& name) = 0;
+
     // Empty both when the variable is unset and when it is empty.
     virtual std::string GetEnvironment(const std::string& name) = 0;
     virtual void SetEnvironment(const std::string& name, const std::string& value) = 0;

@@ -182,19 +182,36 @@ void Win32Platform::RemoveFile(const std::string& path) {
     if (!::DeleteFileA(path.c_str())) throw LastError();
 }
 
-std::string Win32Platform::GetEnvironment(const std::string& name) {
-    const std::wstring wideName = WideFromAnsi(name);
+namespace {
+
+// Empty when unset or set to the empty text.
+std::wstring WideEnvironment(const std::wstring& name) {
     std::wstring value(256, L'\0');
     for (;;) {
-        const DWORD length = GetEnvironmentVariableW(wideName.c_str(), value.data(),
-                                                     static_cast<DWORD>(value.size()));
-        if (length == 0) return {}; // unset, or set to the empty text
+        const DWORD length =
+            GetEnvironmentVariableW(name.c_str(), value.data(), static_cast<DWORD>(value.size()));
         if (length < value.size()) {
             value.resize(length);
-            return AnsiFromWide(value);
+            return value;
         }
         value.resize(length);
     }
+}
+
+} // namespace
+
+std::string Win32Platform::FindOnPath(const std::string& name) {
+    // The folders as the system holds them, wide: one with a name that the
+    // ANSI code page lacks is still searched.
+    std::wstring found(MAX_PATH, L'\0');
+    const DWORD length = SearchPathW(WideEnvironment(L"PATH").c_str(), WideFromAnsi(name).c_str(),
+                                     nullptr, MAX_PATH, found.data(), nullptr);
+    found.resize(length < MAX_PATH ? length : 0);
+    return AnsiFromWide(found);
+}
+
+std::string Win32Platform::GetEnvironment(const std::string& name) {
+    return AnsiFromWide(WideEnvironment(WideFromAnsi(name)));
 }
 
 void Win32Platform::SetEnvironment(const std::string& name, const std::string& value) {

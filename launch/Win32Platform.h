@@ -24,6 +24,7 @@ class Win32Platform final : public Platform {
     void WriteFile(const std::string& path, std::string_view bytes) override;
     void MoveReplacing(const std::string& from, const std::string& to) override;
     void RemoveFile(const std::string& path) override;
+    std::string FindOnPath(const std::string& name) override;
     std::string GetEnvironment(const std::string& name) override;
     void SetEnvironment(const std::string& name, const std::string& value) override;
     std::string RegistryString(RegistryRoot root, std::string_view key,

@@ -8,7 +8,7 @@ packages=(
     cmake ninja-build
     g++-mingw-w64-i686-posix binutils-mingw-w64-i686
     wine wine32:i386 fonts-wine
-    xvfb xauth x11-utils xdotool imagemagick
+    xvfb xauth x11-utils xdotool xclip imagemagick
     fonts-liberation
     googletest
     clang clang-format

@@ -1,6 +1,7 @@
 // The ways the launcher ends: Run (which starts the port), Reset, Exit and
 // the close box.
 #include "Examples.h"
+#include "LaunchCommandControlIds.h"
 #include "RealInput.h"
 #include "RunningLauncher.h"
 #include "ScenarioFolders.h"
@@ -102,6 +103,54 @@ TEST(End, RunSavesStartsThePortThroughTheBatchFileAndEnds) {
               CrLfLines({"program=" + Recoded(port, CP_ACP, CP_UTF8), "folder=" + folders.start,
                          "DOOMWADDIR=" + Recoded(wads, CP_ACP, CP_UTF8), "console=not visible",
                          "decimal=,", "argument=@qorvex.rsp"}));
+}
+
+// A custom port that reads no response file would start without the choices
+// made here: Run asks first, naming what it will not get; No starts and
+// saves nothing, Yes starts it. The Launch Command dialog says the same.
+TEST(End, RunAsksBeforeItStartsAPortThatReadsNoResponseFile) {
+    ScenarioFolders folders;
+    const std::string port = folders.root.AddFolder("dsda") + "\\dsda-doom.exe";
+    ASSERT_TRUE(CopyFileA(RecordingPortPath().c_str(), port.c_str(), FALSE))
+        << "cannot copy the recording port from RECORDING_PORT";
+    LaunchFileSet saved = SaveDefaultExample(folders.start, folders.wads);
+    saved.bat = CrLfLines({"set DOOMWADDIR=" + folders.wads, port + " @qorvex.rsp"});
+    WriteLaunchFileSet(folders.start, saved);
+    RunningLauncher launcher(folders.start, {{"DOOMWADDIR", folders.wads}});
+    ASSERT_TRUE(launcher.WaitReady()) << kNotReady;
+    const std::string note =
+        "dsda-doom.exe reads no response file, so it starts without the choices made here: the "
+        "IWAD, the files and the options of qorvex.rsp, and the gameplay values of qorvex.cfg.";
+
+    const HWND dialog = launcher.OpenLaunchCommand();
+    ASSERT_NE(dialog, nullptr) << "Alt+Space, L opened nothing";
+    const std::string text = RemoteControl(dialog, LaunchCommandId::memCommand).Text();
+    EXPECT_EQ(text.rfind("Command line:\r\n" + port + " @qorvex.rsp\r\n" + note + "\r\n", 0), 0u)
+        << text;
+    PressKeys("Escape");
+    ASSERT_TRUE(WaitUntil([&] { return launcher.CountWindows("Launch Command") == 0; }));
+
+    const std::string record = folders.start + "\\port-record.txt";
+    for (const int answer : {IDNO, IDYES}) {
+        launcher[MainId::btnRun].Click();
+        const HWND box = launcher.WaitForOwnWindow("Warning");
+        ASSERT_NE(box, nullptr) << "Run asked nothing";
+        std::string question = MessageBoxText(box);
+        std::erase(question, '\r');
+        EXPECT_EQ(question, note + "\n\nStart it anyway?");
+        PressDialogButton(box, answer);
+        ASSERT_TRUE(WaitUntil([&] { return launcher.CountWindows("Warning") == 0; }));
+        if (answer == IDYES) break;
+        ASSERT_TRUE(launcher.Settle()) << "No ended the launcher";
+        Sleep(500); // time for a port, had one been started, to write its record
+        EXPECT_EQ(GetFileAttributesA(record.c_str()), INVALID_FILE_ATTRIBUTES) << "No started it";
+        ExpectLaunchFiles(folders.start, saved);
+    }
+    ASSERT_TRUE(launcher.process().WaitForExit()) << "the launcher did not end after Run";
+    ASSERT_TRUE(WaitUntil([&] {
+        return testing::FileText(record).find("console=") != std::string::npos;
+    })) << "Yes did not start the port";
+    EXPECT_NE(testing::FileText(record).find("\r\nargument=@qorvex.rsp\r\n"), std::string::npos);
 }
 
 TEST(End, ResetDeletesTheThreeFilesAndEnds) {

@@ -1,5 +1,6 @@
 #include "RealInput.h"
 
+#include "TempFolder.h"
 #include "UnixCommand.h"
 
 #include <stdexcept>
@@ -33,6 +34,16 @@ void ClickOn(HWND window) {
     RECT place{};
     if (!GetWindowRect(window, &place)) throw std::runtime_error("no window to click");
     ClickOnScreen({(place.left + place.right) / 2, (place.top + place.bottom) / 2});
+}
+
+std::string ClipboardText() {
+    // Wine maps drive Z: to the Unix root.
+    const std::string name = "tarnwick-clipboard-" + std::to_string(GetCurrentProcessId());
+    if (testing::RunUnixCommand("xclip -o -selection clipboard > /tmp/" + name) != 0)
+        throw std::runtime_error("xclip failed; scripts/install-deps.sh installs it");
+    std::string text = testing::FileText("Z:\\tmp\\" + name);
+    testing::RunUnixCommand("rm -f /tmp/" + name);
+    return text;
 }
 
 bool KeysGoTo(HWND topLevel) {

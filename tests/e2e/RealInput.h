@@ -19,6 +19,9 @@ void TypeText(const std::string& text);
 void ClickOn(HWND window);
 // A left click at a point of the window's client area.
 void ClickAt(HWND window, int x, int y);
+// The text that the X server's clipboard holds, as xclip reads it: Wine
+// hands the programs' clipboard over, with lines ended by LF alone.
+std::string ClipboardText();
 // Whether key presses go to the top-level window: the X server's keyboard
 // focus is on the X window of that caption.
 bool KeysGoTo(HWND topLevel);

@@ -35,6 +35,9 @@ class RunningLauncher {
     HWND WaitForOwnWindow(const std::string& caption, milliseconds patience = kStartPatience) const;
     // How many visible windows of this launcher carry the caption.
     int CountWindows(const std::string& caption) const;
+    // The Launch Command dialog, opened as a person does: Alt+Space, then L
+    // in the system menu. nullptr when it did not open.
+    HWND OpenLaunchCommand() const;
 
   private:
     LauncherProcess process_;

@@ -3,6 +3,7 @@
 #include "DirSetupControlIds.h"
 #include "ErrorText.h"
 #include "Examples.h"
+#include "LaunchCommandControlIds.h"
 #include "RealInput.h"
 #include "RunningLauncher.h"
 #include "ScenarioFolders.h"
@@ -17,14 +18,73 @@ namespace {
 
 constexpr char kNotReady[] = "the start-up sequence never gave the focus to cbSource";
 
+// What the Launch Command dialog shows for a set that Save writes as files,
+// with the command line that it comes to.
+std::string LaunchCommandText(const std::string& commandLine, const std::string& note,
+                              const ScenarioFolders& folders, const LaunchFileSet& files) {
+    return "Command line:\r\n" + commandLine + "\r\n" + note +
+           "\r\nWorking folder: " + folders.start + "\r\nDOOMWADDIR: " + folders.wads +
+           "\r\n\r\nqorvex.bat:\r\n" + files.bat + "\r\nqorvex.rsp:\r\n" + files.rsp +
+           "\r\nqorvex.cfg:\r\n" + files.cfg;
+}
+
+std::string TextOf(HWND dialog) {
+    return RemoteControl(dialog, LaunchCommandId::memCommand).Text();
+}
+
+RECT PlaceOf(HWND control) {
+    RECT place{};
+    GetWindowRect(control, &place);
+    return place;
+}
+
+// Before anything is saved, the Launch Command dialog shows what Run would
+// start: opened with real keys, copied with a real click, grown, closed with
+// Escape; the focus is back where it was, and Save then writes what it showed.
 TEST(Save, WithTheDefaultsWritesTheFirstExample) {
     ScenarioFolders folders;
     folders.AddToStart("DOOM2.WAD");
+    folders.AddToStart("gzdoom.exe");
+    ASSERT_EQ(folders.start.find(' '), std::string::npos) << "a blank would quote the path";
     RunningLauncher launcher(folders.start, {{"DOOMWADDIR", folders.wads}});
     ASSERT_TRUE(launcher.WaitReady()) << kNotReady;
     EXPECT_EQ(launcher[MainId::cbIWAD].Items(),
               (std::vector<std::string>{"DOOM 2: Hell on Earth", "Custom..."}));
     EXPECT_EQ(launcher[MainId::cbIWAD].Selected(), 0);
+
+    const HWND map = launcher[MainId::edtMap].hwnd();
+    ClickOn(map);
+    ASSERT_TRUE(WaitUntil([&] { return FocusOf(map) == map; }));
+    const HWND dialog = launcher.OpenLaunchCommand();
+    ASSERT_NE(dialog, nullptr) << "Alt+Space, L opened nothing";
+    EXPECT_EQ(GetWindow(dialog, GW_OWNER), launcher.window());
+    EXPECT_NE(GetWindowLongA(dialog, GWL_STYLE) & WS_THICKFRAME, 0) << "it cannot be resized";
+    const HWND text = GetDlgItem(dialog, LaunchCommandId::memCommand);
+    EXPECT_NE(GetWindowLongA(text, GWL_STYLE) & ES_READONLY, 0) << "its text can be changed";
+    const std::string line = folders.start + "\\gzdoom.exe -iwad doom2.wad +exec qorvex.cfg";
+    EXPECT_EQ(TextOf(dialog), LaunchCommandText(line, "", folders, DefaultExample(folders.wads)));
+    EXPECT_FALSE(AnyLaunchFileExists(folders.start)) << "the dialog wrote the files";
+
+    ClickOn(GetDlgItem(dialog, LaunchCommandId::btnCopy));
+    EXPECT_TRUE(WaitUntil([&] {
+        return ClipboardText() == "set \"DOOMWADDIR=" + folders.wads + "\"\n" + line;
+    })) << ClipboardText();
+
+    // The text grows with the dialog; the buttons keep to its corner.
+    const HWND close = GetDlgItem(dialog, LaunchCommandId::btnClose);
+    const RECT textBefore = PlaceOf(text);
+    const RECT closeBefore = PlaceOf(close);
+    const RECT dialogBefore = PlaceOf(dialog);
+    SetWindowPos(dialog, nullptr, 0, 0, dialogBefore.right - dialogBefore.left + 100,
+                 dialogBefore.bottom - dialogBefore.top + 60, SWP_NOMOVE | SWP_NOZORDER);
+    ASSERT_TRUE(WaitUntil([&] { return PlaceOf(close).left == closeBefore.left + 100; }));
+    EXPECT_EQ(PlaceOf(close).top, closeBefore.top + 60);
+    EXPECT_EQ(PlaceOf(text).right - PlaceOf(text).left, textBefore.right - textBefore.left + 100);
+    EXPECT_EQ(PlaceOf(text).bottom - PlaceOf(text).top, textBefore.bottom - textBefore.top + 60);
+
+    PressKeys("Escape");
+    ASSERT_TRUE(WaitUntil([&] { return launcher.CountWindows("Launch Command") == 0; }));
+    EXPECT_TRUE(WaitUntil([&] { return FocusOf(map) == map; })) << "the focus did not come back";
 
     launcher[MainId::btnSave].Click();
     ASSERT_TRUE(launcher.Settle());
@@ -130,6 +190,19 @@ TEST(Save, TheFullExampleBuiltThroughTheWindow) {
     EXPECT_TRUE(launcher[MainId::cbp2p].Checked());
     EXPECT_EQ(launcher[MainId::sbDup].ScrollPosition(), 2);
 
+    // The dialog names a port that cmd would not find.
+    const HWND dialog = launcher.OpenLaunchCommand();
+    ASSERT_NE(dialog, nullptr) << "Alt+Space, L opened nothing";
+    EXPECT_EQ(TextOf(dialog),
+              LaunchCommandText("gzdoom.exe -iwad doom2.wad -file maps.wad sounds.pk3 -deh "
+                                "monsters.deh -host 4 -port 5029 -dup 2 -netmode 0 +exec "
+                                "qorvex.cfg +team 1 +map MAP07 -nomusic",
+                                "cmd finds no file \"gzdoom.exe\" in the working folder or along "
+                                "PATH: Run would start no game.\r\n",
+                                folders, FullExample(folders.wads)));
+    PressKeys("Escape");
+    ASSERT_TRUE(WaitUntil([&] { return launcher.CountWindows("Launch Command") == 0; }));
+
     launcher[MainId::btnSave].Click();
     ASSERT_TRUE(launcher.Settle());
     ExpectLaunchFiles(folders.start, FullExample(folders.wads));
@@ -194,6 +267,16 @@ TEST(Save, AWadFolderWithADoubleQuoteIsRefusedAndRunStartsNothing) {
         PressDialogButton(box, IDOK);
         ASSERT_TRUE(WaitUntil([&] { return launcher.CountWindows("Tarnwick") == 0; }));
     }
+    // The Launch Command dialog shows the same message, and nothing to copy.
+    const HWND command = launcher.OpenLaunchCommand();
+    ASSERT_NE(command, nullptr) << "Alt+Space, L opened nothing";
+    EXPECT_EQ(TextOf(command),
+              "The WAD directory holds a double quote, which no Windows path can hold:\r\n" +
+                  hostile + "\r\nNothing was saved.");
+    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(command, LaunchCommandId::btnCopy)));
+    EXPECT_EQ(launcher.CountWindows("Tarnwick"), 0) << "a box as well";
+    PressKeys("Escape");
+    ASSERT_TRUE(WaitUntil([&] { return launcher.CountWindows("Launch Command") == 0; }));
     ASSERT_TRUE(launcher.Settle()) << "the launcher ended or hangs";
     ExpectLaunchFiles(folders.start, earlier);
     Sleep(500); // time for a batch file, had one been started, to make its folder

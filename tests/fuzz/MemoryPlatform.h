@@ -34,6 +34,7 @@ class MemoryPlatform : public Platform {
     }
     void MoveReplacing(const std::string& from, const std::string& to) override;
     void RemoveFile(const std::string& path) override;
+    std::string FindOnPath(const std::string&) override { return {}; }
     std::string GetEnvironment(const std::string& name) override;
     void SetEnvironment(const std::string& name, const std::string& value) override {
         environment[name] = value;

@@ -8,6 +8,8 @@
 #include "PromisedSet.h"
 #include "PathRules.h"
 #include "RegistryValue.h"
+#include "PortReadings.h"
+#include "ProgramSearch.h"
 #include "TempFolder.h"
 #include "UnixCommand.h"
 #include "Win32Platform.h"
@@ -355,6 +357,7 @@ class FailingPlatform final : public Platform {
         FailHere();
         real_.RemoveFile(path);
     }
+    std::string FindOnPath(const std::string& name) override { return real_.FindOnPath(name); }
     std::string GetEnvironment(const std::string& name) override {
         return real_.GetEnvironment(name);
     }
@@ -674,12 +677,46 @@ TEST(RealPorts, TakeTheResourceFilesOfOurResponseFileWholeAndInOrder) {
         // (a console command for the ports the launcher is made for), as two
         // more files: they end a file list only at an argument beginning with
         // "-". The resource names reach them whole, in order.
-        EXPECT_EQ(NamesTaken(FileText(start / (port + ".txt"))),
-                  (std::vector<std::string>{
-                      "test iwad.wad", "my map.wad", "plain.wad", "second level.wad",
-                      testing::AnsiTextIn(accented, CP_UTF8), "+exec", "qorvex.cfg"}))
+        const std::vector<std::string> taken = NamesTaken(FileText(start / (port + ".txt")));
+        EXPECT_EQ(taken, (std::vector<std::string>{"test iwad.wad", "my map.wad", "plain.wad",
+                                                   "second level.wad",
+                                                   testing::AnsiTextIn(accented, CP_UTF8),
+                                                   "+exec", "qorvex.cfg"}))
             << FileText(start / (port + ".txt"));
+        // The reading that the Launch Command dialog shows for them: the
+        // IWAD, then every argument after "-file".
+        ASSERT_EQ(ReadingOf(platform.CodePage(), port + ".exe"),
+                  ResponseFileReading::ChocolateLine);
+        std::vector<std::string> read = ResponseFileArguments(FileText(start / "qorvex.rsp"),
+                                                              ResponseFileReading::ChocolateLine);
+        ASSERT_GE(read.size(), 3u);
+        read.erase(read.begin() + 2); // "-file"
+        read.erase(read.begin());     // "-iwad"
+        EXPECT_EQ(read, taken);
     }
+}
+
+// Where cmd finds the port that the batch file names, as the Launch Command
+// dialog shows it: in the start folder, then along PATH (the system's search).
+TEST(FindProgram, LooksInTheStartFolderThenAlongPath) {
+    Win32Platform platform;
+    TempFolder start;
+    TempFolder onPath;
+    onPath.AddFile("port.exe");
+    start.AddFolder("sub");
+    start.AddFile("sub\\inner.exe");
+    const std::string path = platform.GetEnvironment("PATH");
+    platform.SetEnvironment("PATH", "C:\\nowhere;" + onPath.path() + ";" + path);
+    EXPECT_EQ(FindProgram(platform, start.path(), "port.exe"), onPath / "port.exe");
+    start.AddFile("port.exe");
+    EXPECT_EQ(FindProgram(platform, start.path(), "port.exe"), start / "port.exe");
+    EXPECT_EQ(FindProgram(platform, start.path(), "sub\\inner.exe"), start / "sub\\inner.exe");
+    EXPECT_EQ(FindProgram(platform, start.path(), onPath / "port.exe"), onPath / "port.exe");
+    // A name with a folder part is not looked for along PATH.
+    EXPECT_EQ(FindProgram(platform, start.path(), "sub\\port.exe"), "");
+    EXPECT_EQ(FindProgram(platform, start.path(), "missing.exe"), "");
+    EXPECT_EQ(FindProgram(platform, start.path(), ""), "");
+    platform.SetEnvironment("PATH", path);
 }
 
 TEST(RunLaunch, StartsTheBatchFileAndReportsOneThatCannotStart) {

@@ -1,7 +1,17 @@
 #include "DoubleByteCodePage.h"
 #include "LaunchQuoting.h"
 
+#include "LaunchCommand.h"
+#include "PathRules.h"
+#include "PortReadings.h"
+
 #include <gtest/gtest.h>
+
+#ifdef _WIN32
+#include <windows.h>
+
+#include <shellapi.h>
+#endif
 
 #include <random>
 #include <string>
@@ -161,6 +171,99 @@ TEST(LaunchQuoting, DoubleByteCharactersAreTakenWhole) {
     EXPECT_EQ(BetweenQuotes(kJapanese, "\x95\x5C" + folder + "\x95\x5C"), folder);
     EXPECT_EQ(BetweenQuotes(kJapanese, "\"\x95\x5C\""), "\x95\x5C");
     EXPECT_EQ(BetweenQuotes(kJapanese, "\x95\x5C"), "");
+}
+
+// What the ports read from the response file (their own readers, as the
+// Launch Command dialog shows them): each entry of a file list whole.
+TEST(LaunchQuoting, ThePortsReadEachWrittenFileListEntryWhole) {
+    RandomValues draw(kSingleByte);
+    for (int i = 0; i < 3000 && !HasFailure(); ++i) {
+        Entries entries(draw.Between(1, 4));
+        for (std::string& entry : entries) {
+            // A name ending in a backslash inside quotes would escape the
+            // closing quote for the ZDoom line; file names never end so.
+            do {
+                entry = draw.Value(10);
+            } while (entry.empty() || entry.back() == '\\');
+        }
+        const std::string file = "-file " + JoinFileList(entries) + "\r\n+exec qorvex.cfg\r\n";
+        Entries expected{"-file"};
+        expected.insert(expected.end(), entries.begin(), entries.end());
+        expected.insert(expected.end(), {"+exec", "qorvex.cfg"});
+        for (const auto reading :
+             {ResponseFileReading::ZDoomLine, ResponseFileReading::ChocolateLine})
+            EXPECT_EQ(ResponseFileArguments(file, reading), expected) << file;
+    }
+}
+
+TEST(LaunchQuoting, EachPortsReadingOfAResponseFile) {
+    const auto zdoom = [](std::string_view bytes) {
+        return ResponseFileArguments(bytes, ResponseFileReading::ZDoomLine);
+    };
+    const auto chocolate = [](std::string_view bytes) {
+        return ResponseFileArguments(bytes, ResponseFileReading::ChocolateLine);
+    };
+    // The ZDoom line: a byte above 127 ends an unquoted word and is lost; a
+    // quote ends one too; \" in quotes is a quote; an open quote runs on.
+    EXPECT_EQ(zdoom("-map caf\xE9s\r\n"), (Entries{"-map", "caf", "s"}));
+    EXPECT_EQ(zdoom("a\"b c\"d"), (Entries{"a", "b c", "d"}));
+    EXPECT_EQ(zdoom("\"x\\\"y\" \"\" \"open\r\nz"), (Entries{"x\"y", "", "open\r\nz"}));
+    // Chocolate Doom: only white space ends a word; a quote counts only at
+    // its start, and ends at the line's end.
+    EXPECT_EQ(chocolate("-map caf\xE9s\r\n"), (Entries{"-map", "caf\xE9s"}));
+    EXPECT_EQ(chocolate("a\"b c\"d\t\"x\\\"y"), (Entries{"a\"b", "c\"d", "x\\", "y"}));
+    EXPECT_EQ(ResponseFileArguments("-iwad x", ResponseFileReading::None),
+              (Entries{"@qorvex.rsp"}));
+
+    // By the executable's file name, in any case, its folder looked at by the
+    // characters of the code page: a second byte "\" is no separator.
+    const AnsiCodePage& singleByte = kSingleByte;
+    const AnsiCodePage& japanese = kJapanese;
+    EXPECT_EQ(ReadingOf(singleByte, "C:\\Ports\\DSDA-Doom.EXE"), ResponseFileReading::None);
+    EXPECT_EQ(ReadingOf(singleByte, "C:\\\x95\\dsda-doom.exe"), ResponseFileReading::None);
+    EXPECT_EQ(ReadingOf(japanese, "C:\\\x95\\dsda-doom.exe"), ResponseFileReading::ZDoomLine);
+    EXPECT_EQ(ReadingOf(singleByte, "crispy-doom.exe"), ResponseFileReading::ChocolateLine);
+    EXPECT_EQ(ReadingOf(singleByte, "chocolate-hexen.exe"), ResponseFileReading::ChocolateLine);
+    EXPECT_EQ(ReadingOf(singleByte, "gzdoom.exe"), ResponseFileReading::ZDoomLine);
+    EXPECT_EQ(ReadingOf(singleByte, ""), ResponseFileReading::ZDoomLine);
+    EXPECT_EQ(PortReadingNote(singleByte, "gzdoom.exe"), "");
+    EXPECT_EQ(PortReadingNote(singleByte, "D:\\x\\dsda-doom.exe"),
+              "dsda-doom.exe reads no response file, so it starts without the choices made "
+              "here: the IWAD, the files and the options of qorvex.rsp, and the gameplay values "
+              "of qorvex.cfg.");
+    EXPECT_TRUE(PortReadingNote(singleByte, "chocolate-doom.exe")
+                    .starts_with("chocolate-doom.exe has no console"));
+}
+
+// A command line for the console: each argument comes back whole to the C
+// runtime's reading (the system's own, CommandLineToArgvW, under Windows).
+TEST(LaunchQuoting, ConsoleArgumentsComeBackWhole) {
+    EXPECT_EQ(ConsoleArgument("doom2.wad"), "doom2.wad");
+    EXPECT_EQ(ConsoleArgument(""), "\"\"");
+    EXPECT_EQ(ConsoleArgument("C:\\My Wads\\"), "\"C:\\My Wads\\\\\"");
+    EXPECT_EQ(ConsoleArgument("a\\\"b"), "\"a\\\\\\\"b\"");
+    EXPECT_EQ(ConsoleArgument("x&y"), "\"x&y\"");
+#ifdef _WIN32
+    RandomValues draw(kSingleByte);
+    for (int i = 0; i < 2000 && !HasFailure(); ++i) {
+        std::string value = draw.Value(8);
+        for (char& c : value)
+            if (draw.Between(0, 4) == 0) c = draw.Between(0, 1) ? '"' : '\\';
+        const std::string line = "port.exe " + ConsoleArgument(value);
+        std::wstring wide(line.size(), L'\0');
+        wide.resize(std::size_t(MultiByteToWideChar(CP_ACP, 0, line.data(), int(line.size()),
+                                                    wide.data(), int(wide.size()))));
+        int count = 0;
+        wchar_t** arguments = CommandLineToArgvW(wide.c_str(), &count);
+        ASSERT_EQ(count, 2) << line;
+        std::string back(value.size() * 2 + 2, '\0');
+        back.resize(std::size_t(WideCharToMultiByte(CP_ACP, 0, arguments[1], -1, back.data(),
+                                                    int(back.size()), nullptr, nullptr) -
+                                1));
+        LocalFree(arguments);
+        EXPECT_EQ(back, value) << line;
+    }
+#endif
 }
 
 } // namespace

@@ -1,10 +1,11 @@
-// The main window's two dialogs as a test has them: each opening is counted
+// The main window's dialogs as a test has them: each opening is counted
 // and runs what the test says.
 #pragma once
 
 #include "MainDialogs.h"
 
 #include <functional>
+#include <vector>
 
 namespace tarnwick::testing {
 
@@ -13,6 +14,7 @@ struct ScriptedDialogs : MainDialogs {
     std::function<void()> onFlags;
     int dirSetupShown = 0;
     int flagsShown = 0;
+    std::vector<LaunchCommand> launchCommandsShown;
 
     void ShowDirSetup() override {
         ++dirSetupShown;
@@ -21,6 +23,9 @@ struct ScriptedDialogs : MainDialogs {
     void ShowFlags() override {
         ++flagsShown;
         if (onFlags) onFlags();
+    }
+    void ShowLaunchCommand(const LaunchCommand& command) override {
+        launchCommandsShown.push_back(command);
     }
 };
 

@@ -9,6 +9,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <utility>
 
 namespace tarnwick::forms {
 namespace {
@@ -125,12 +126,38 @@ void ComboBox::SetSelectedIndex(int index) {
 }
 
 void ComboBox::Command(WORD code) {
-    if (code != CBN_SELCHANGE) return;
+    switch (code) {
+    case CBN_DROPDOWN:
+        dropped_ = true;
+        changedWhileDropped_ = chosenAgain_ = false;
+        return;
+    case CBN_SELENDOK:
+        // The open list closes on its selected item. Closed by a click on an
+        // item or by Enter, the person chose it; closed by a press on the box,
+        // F4 or Alt with an arrow, they only closed it (Wine reports those as
+        // cancelled, Windows may not). A changed item is the change's to
+        // report, whichever of the two notifications comes first.
+        chosenAgain_ = dropped_ && !changedWhileDropped_ && SelectedIndex() == selected_ &&
+                       GetKeyState(VK_LBUTTON) >= 0 && GetKeyState(VK_RBUTTON) >= 0 &&
+                       GetKeyState(VK_F4) >= 0 && GetKeyState(VK_MENU) >= 0;
+        return;
+    case CBN_CLOSEUP:
+        // Raised once the list is gone, so that a dialog it opens is not under
+        // it.
+        dropped_ = false;
+        if (std::exchange(chosenAgain_, false) && onChange) onChange();
+        return;
+    case CBN_SELCHANGE:
+        break;
+    default:
+        return;
+    }
     // Wine also notifies an arrow key at either end of the list, where the
     // selection stays: only a real change is the user's choice.
     const int selected = SelectedIndex();
     if (selected == selected_) return;
     selected_ = selected;
+    changedWhileDropped_ = dropped_;
     if (onChange) onChange();
 }
 

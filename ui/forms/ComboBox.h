@@ -44,9 +44,11 @@ class ComboBox : public Control {
     int SelectedIndex() const;
     void SetSelectedIndex(int index);
 
-    // Raised only by the user's choice of another item, never by
-    // SetSelectedIndex: the system notifies only what the user does, and code
-    // that fills or selects must not start what a choice starts.
+    // Raised by the user's choice of another item, and of the selected item
+    // again in the open list (a click on it, or Enter), so that choosing an
+    // entry that opens a dialog opens it again; never by SetSelectedIndex: the
+    // system notifies only what the user does, and code that fills or selects
+    // must not start what a choice starts.
     std::function<void()> onChange;
     // Raised for every key pressed in the box (KeyDownEvent).
     KeyDownEvent onKeyDown;
@@ -56,6 +58,11 @@ class ComboBox : public Control {
 
     Sorting sorting_;
     int selected_ = -1; // as the last choice or SetSelectedIndex left it
+    // While the list is open: whether a choice was raised, and whether the
+    // list is closing on the selected item chosen again.
+    bool dropped_ = false;
+    bool changedWhileDropped_ = false;
+    bool chosenAgain_ = false;
     KeyDownHandler keys_;
 };
 

@@ -33,6 +33,26 @@ void Control::SetAccessibleName(std::string name) {
     accessibleName_ = std::make_unique<AccessibleName>(form_.App(), window_, std::move(name));
 }
 
+void Control::Anchor(Follow horizontal, Follow vertical) {
+    horizontal_ = horizontal;
+    vertical_ = vertical;
+    GetWindowRect(window_, &laidOut_);
+    MapWindowPoints(nullptr, form_.Handle(), reinterpret_cast<POINT*>(&laidOut_), 2);
+}
+
+void Control::FollowSize(int wider, int higher) {
+    if (horizontal_ == Follow::Start && vertical_ == Follow::Start) return;
+    const auto follow = [](LONG& start, LONG& end, Follow edges, int moved) {
+        if (edges == Follow::End) start += moved;
+        if (edges != Follow::Start) end += moved;
+    };
+    RECT place = laidOut_;
+    follow(place.left, place.right, horizontal_, wider);
+    follow(place.top, place.bottom, vertical_, higher);
+    SetWindowPos(window_, nullptr, place.left, place.top, place.right - place.left,
+                 place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 void Control::FitCaption(SIZE room, Growth growth, bool wraps) {
     const std::string text = Text();
     if (text.empty()) return;

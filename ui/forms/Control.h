@@ -17,6 +17,11 @@ namespace tarnwick::forms {
 class AccessibleName;
 class Form;
 
+// Which edges of its form a side of a control keeps its distance to as the
+// form is resized: the start (left or top), the end, or both, so that the
+// control grows with the form.
+enum class Follow { Start, End, Both };
+
 class Control {
   public:
     Control(const Control&) = delete;
@@ -39,6 +44,9 @@ class Control {
     // The name a screen reader gives the control where neither its caption
     // nor the label before it says what it is. The caption stays.
     void SetAccessibleName(std::string name);
+    // Keeps the control's distances to the edges of the form it follows, from
+    // the place where it stands now, as laid out.
+    void Anchor(Follow horizontal, Follow vertical);
 
   protected:
     // How a control grows to fit its caption: to the right (left-aligned
@@ -68,10 +76,15 @@ class Control {
     virtual void Command(WORD) {}
     // A WM_HSCROLL or WM_VSCROLL request from this control's window.
     virtual void Scroll(WORD) {}
+    // The form's client area is wider and higher than as laid out by that.
+    void FollowSize(int wider, int higher);
 
     Form& form_;
     HWND window_ = nullptr;
     std::unique_ptr<AccessibleName> accessibleName_;
+    RECT laidOut_{}; // in the form's client area
+    Follow horizontal_ = Follow::Start;
+    Follow vertical_ = Follow::Start;
 };
 
 } // namespace tarnwick::forms

@@ -7,11 +7,12 @@
 
 namespace tarnwick::forms {
 
-Font::Font(const std::string& face, int characterHeight, BYTE charset) {
+Font::Font(const std::string& face, int characterHeight, BYTE charset, BYTE pitchAndFamily) {
     LOGFONTA wanted{};
     wanted.lfHeight = -characterHeight; // negative: character height, not cell height
     wanted.lfWeight = FW_NORMAL;
     wanted.lfCharSet = charset;
+    wanted.lfPitchAndFamily = pitchAndFamily;
     wanted.lfQuality = DEFAULT_QUALITY;
     strncpy_s(wanted.lfFaceName, face.c_str(), _TRUNCATE);
     font_ = GdiObject<HFONT>(CreateFontIndirectA(&wanted));

@@ -15,8 +15,10 @@ class Dpi;
 class Font {
   public:
     // characterHeight is the height of the letters without internal leading,
-    // as "8 point at 96 dots per inch" means 11 pixels.
-    Font(const std::string& face, int characterHeight, BYTE charset = DEFAULT_CHARSET);
+    // as "8 point at 96 dots per inch" means 11 pixels. pitchAndFamily guides
+    // the system where it lacks the face.
+    Font(const std::string& face, int characterHeight, BYTE charset = DEFAULT_CHARSET,
+         BYTE pitchAndFamily = DEFAULT_PITCH);
     // The font of the program's windows at the resolution: "MS Sans Serif",
     // 8 point (11 pixels at 96 dots per inch). It has no Japanese, Chinese or
     // Korean characters and cannot show double-byte text, so on a double-byte

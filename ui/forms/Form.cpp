@@ -17,6 +17,10 @@ constexpr char kWindowClass[] = "TarnwickForm";
 // event runs once the window is fully shown, outside WM_ACTIVATE.
 constexpr UINT kActivated = WM_APP + 1;
 
+// The command of our system menu item: below the system's own (0xF000 and
+// up), its low four bits clear, since the system keeps them for itself.
+constexpr WPARAM kSystemMenuItem = 0x1000;
+
 void RegisterFormClass(WNDPROC windowProc) {
     // Once for the process: every form shares the class.
     [[maybe_unused]] static const ATOM atom =
@@ -32,15 +36,17 @@ struct FrameStyles {
 FrameStyles StylesOf(FrameKind frame) {
     // No WS_CLIPCHILDREN: group boxes leave their inside to the form to paint.
     const DWORD common = WS_CAPTION | WS_SYSMENU;
-    if (frame == FrameKind::Dialog)
-        return {WS_POPUP | common, WS_EX_DLGMODALFRAME | WS_EX_WINDOWEDGE | WS_EX_CONTROLPARENT};
+    const DWORD dialog = WS_EX_DLGMODALFRAME | WS_EX_WINDOWEDGE | WS_EX_CONTROLPARENT;
+    if (frame == FrameKind::Dialog) return {WS_POPUP | common, dialog};
+    if (frame == FrameKind::Sizable) return {WS_POPUP | common | WS_THICKFRAME, dialog};
     return {WS_OVERLAPPED | WS_MINIMIZEBOX | common, WS_EX_WINDOWEDGE | WS_EX_CONTROLPARENT};
 }
 
 } // namespace
 
 Form::Form(Application& application, const FormLayout& layout, Dpi dpi)
-    : application_(application), dpi_(dpi), font_(Font::Ui(dpi)), canvas_(font_.Handle()) {
+    : application_(application), dpi_(dpi), font_(Font::Ui(dpi)), canvas_(font_.Handle()),
+      laidOut_{dpi.Scale(layout.clientWidth), dpi.Scale(layout.clientHeight)} {
     RegisterFormClass(WindowProc);
     const FrameStyles styles = StylesOf(layout.frame);
     RECT frame{0, 0, dpi_.Scale(layout.clientWidth), dpi_.Scale(layout.clientHeight)};
@@ -55,13 +61,16 @@ Form::Form(Application& application, const FormLayout& layout, Dpi dpi)
                         CW_USEDEFAULT, CW_USEDEFAULT, frame.right - frame.left,
                         frame.bottom - frame.top, owner, nullptr, GetModuleHandleA(nullptr), this);
     if (!window_) ThrowLastError("CreateWindowEx " + layout.caption);
-    if (layout.frame == FrameKind::Dialog) {
-        // A dialog frame has no icon; its system menu offers Move and Close only.
+    if (layout.frame != FrameKind::Single) {
+        // A dialog frame has no icon; its system menu offers Move, Size where
+        // it can be resized, and Close.
         HMENU menu = GetSystemMenu(window_, FALSE);
         DeleteMenu(menu, SC_RESTORE, MF_BYCOMMAND);
-        DeleteMenu(menu, SC_SIZE, MF_BYCOMMAND);
+        if (layout.frame == FrameKind::Dialog) DeleteMenu(menu, SC_SIZE, MF_BYCOMMAND);
         DeleteMenu(menu, SC_MINIMIZE, MF_BYCOMMAND);
         DeleteMenu(menu, SC_MAXIMIZE, MF_BYCOMMAND);
+        if (layout.frame == FrameKind::Sizable)
+            smallestFrame_ = {frame.right - frame.left, frame.bottom - frame.top};
     } else {
         HMENU menu = GetSystemMenu(window_, FALSE);
         DeleteMenu(menu, SC_SIZE, MF_BYCOMMAND);
@@ -169,6 +178,13 @@ void Form::Activated() {
     if (GetActiveWindow() == window_ && !IsChild(window_, GetFocus())) RestoreFocus();
 }
 
+void Form::AddSystemMenuItem(const std::string& caption, std::function<void()> onChosen) {
+    HMENU menu = GetSystemMenu(window_, FALSE);
+    AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+    AppendMenuA(menu, MF_STRING, kSystemMenuItem, caption.c_str());
+    onSystemMenuItem_ = std::move(onChosen);
+}
+
 void Form::SetDefaultButton(Button& button) {
     defaultButton_ = &button;
     SendMessageA(button.Handle(), BM_SETSTYLE, BS_DEFPUSHBUTTON, TRUE);
@@ -239,7 +255,21 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case kActivated:
         Activated();
         return 0;
+    case WM_SIZE:
+        if (wParam != SIZE_MINIMIZED)
+            for (const auto& [window, control] : controls_)
+                control->FollowSize(LOWORD(lParam) - laidOut_.cx, HIWORD(lParam) - laidOut_.cy);
+        return 0;
+    case WM_GETMINMAXINFO:
+        if (smallestFrame_.cx > 0)
+            reinterpret_cast<MINMAXINFO*>(lParam)->ptMinTrackSize = {smallestFrame_.cx,
+                                                                     smallestFrame_.cy};
+        return 0;
     case WM_SYSCOMMAND:
+        if ((wParam & 0xFFF0) == kSystemMenuItem && onSystemMenuItem_) {
+            onSystemMenuItem_();
+            return 0;
+        }
         // The main form is minimized with the application's window, which
         // keeps the taskbar button; the other forms have no minimize box.
         if ((wParam & 0xFFF0) == SC_MINIMIZE && application_.MainForm() == this) {

@@ -21,8 +21,9 @@ class Button;
 class Control;
 
 enum class FrameKind {
-    Single, // fixed single frame: system menu and minimize box
-    Dialog, // dialog frame: system menu with close only
+    Single,  // fixed single frame: system menu and minimize box
+    Dialog,  // dialog frame: system menu with close only
+    Sizable, // a dialog the person can resize, no smaller than its layout
 };
 
 enum class ModalResult { None, Ok, Cancel };
@@ -81,6 +82,10 @@ class Form : public Container {
     // another program does not raise it again.
     std::function<void()> onActivate;
 
+    // An item of the window's system menu (Alt+Space), after a separator
+    // below the system's own: a form has one at most.
+    void AddSystemMenuItem(const std::string& caption, std::function<void()> onChosen);
+
     // The form keeps the control that has the keyboard focus when it loses
     // its activation, and gives the focus back to it when it is active again,
     // as a dialog box does; the first control when none had it.
@@ -103,6 +108,9 @@ class Form : public Container {
     FontCanvas canvas_;
     HWND window_ = nullptr;
     std::unordered_map<HWND, Control*> controls_;
+    SIZE laidOut_;         // the client area as laid out
+    SIZE smallestFrame_{}; // a sizable frame's size as laid out
+    std::function<void()> onSystemMenuItem_;
     Button* defaultButton_ = nullptr;
     Button* cancelButton_ = nullptr;
     // Where a showing stands with its activation event; until the event has

@@ -1,6 +1,8 @@
-// The two dialogs that the main window's buttons open. The program owns them
-// and makes each when it is first shown.
+// The dialogs that the main window opens. The program owns them and makes
+// each when it is first shown.
 #pragma once
+
+#include "LaunchCommand.h"
 
 namespace tarnwick {
 
@@ -11,6 +13,8 @@ class MainDialogs {
     virtual void ShowDirSetup() = 0;
     // The DMFLAGS dialog, modally.
     virtual void ShowFlags() = 0;
+    // The Launch Command dialog with the description, modally.
+    virtual void ShowLaunchCommand(const LaunchCommand& command) = 0;
 };
 
 } // namespace tarnwick

@@ -174,6 +174,7 @@ TfrmMain::TfrmMain(forms::Application& application, Platform& platform, LaunchFo
     sbTeamDamage.SetAccessibleName("FriendlyFire");
     sbDup.SetAccessibleName("Network traffic factor");
 
+    AddSystemMenuItem("&Launch command...", [this] { miLaunchCommandClick(); });
     BindHandlers();
     // The controls are made empty, their scroll bars at the low end; what the
     // choices start as is said once, by the default record. Shown after

@@ -77,6 +77,7 @@ class TfrmMain : public forms::Form, public ReaderActions {
     void btnRunClick();
     void btnResetClick();
     void btnLoadClick();
+    void miLaunchCommandClick();
 
     // Adds the files that can be used; raises UnusablePathError naming the
     // others, after the rest are in.

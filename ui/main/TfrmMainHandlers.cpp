@@ -5,10 +5,12 @@
 #include "Application.h"
 #include "GameDataLists.h"
 #include "IwadCatalogue.h"
+#include "LaunchCommand.h"
 #include "LaunchErrors.h"
 #include "LaunchReader.h"
 #include "LaunchWriter.h"
 #include "PathRules.h"
+#include "PortReadings.h"
 #include "SettingsTables.h"
 #include "UserPrompts.h"
 
@@ -255,6 +257,17 @@ void TfrmMain::btnSaveClick() {
 }
 
 void TfrmMain::btnRunClick() {
+    // A port that reads no response file would start without every choice
+    // made here: the person decides.
+    const std::string executable = odExecutable.FileName();
+    const AnsiCodePage& codePage = platform_.CodePage();
+    if (cbSource.SelectedIndex() == kCustomSourcePort &&
+        ReadingOf(codePage, executable) == ResponseFileReading::None) {
+        std::string question = PortReadingNote(codePage, executable);
+        if (App().Prompts().ShowMessage(Handle(), question += "\n\nStart it anyway?", "Warning",
+                                        MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) != IDYES)
+            return;
+    }
     btnSave.Click(); // an error here ends Run: nothing is started
     StartLaunchFiles(platform_);
     Close();
@@ -282,6 +295,10 @@ void TfrmMain::btnLoadClick() {
     // What was read before an error stays: the window shows it either way.
     const AtScopeEnd show([this, &settings] { ShowSettings(settings); });
     ReadLaunchFiles(platform_, *this, settings, folders_);
+}
+
+void TfrmMain::miLaunchCommandClick() {
+    dialogs_.ShowLaunchCommand(DescribeLaunch(platform_, Settings(), folders_));
 }
 
 WadDirAnswer TfrmMain::AskForNewWadDir(const std::string& message) {

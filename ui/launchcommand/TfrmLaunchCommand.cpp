@@ -1,0 +1,37 @@
+#include "TfrmLaunchCommand.h"
+
+#include "Clipboard.h"
+#include "LaunchCommandControlIds.h"
+
+namespace tarnwick {
+
+using forms::Follow;
+
+TfrmLaunchCommand::TfrmLaunchCommand(forms::Application& application, forms::Dpi dpi)
+    : Form(application, {"Launch Command", 600, 420, forms::FrameKind::Sizable}, dpi),
+      // Lines of files and command lines keep their columns.
+      fixedPitch_("Courier New", dpi.Scale(12), DEFAULT_CHARSET, FIXED_PITCH | FF_MODERN),
+      memCommand(*this, LaunchCommandId::memCommand, {8, 8, 584, 372}),
+      btnCopy(*this, LaunchCommandId::btnCopy, "Copy", {436, 388, 75, 25}),
+      btnClose(*this, LaunchCommandId::btnClose, "Close", {517, 388, 75, 25}) {
+    memCommand.SetFont(fixedPitch_.Handle());
+    memCommand.Anchor(Follow::Both, Follow::Both);
+    btnCopy.Anchor(Follow::End, Follow::End);
+    btnClose.Anchor(Follow::End, Follow::End);
+    btnCopy.onClick = [this] { btnCopyClick(); };
+    btnClose.SetModalResult(forms::ModalResult::Cancel);
+    SetDefaultButton(btnClose);
+    SetCancelButton(btnClose);
+}
+
+void TfrmLaunchCommand::ShowCommand(const LaunchCommand& command) {
+    memCommand.SetText(command.text);
+    console_ = command.console;
+    // A value that Save refuses leaves nothing to run.
+    btnCopy.SetEnabled(!console_.empty());
+    ShowModal();
+}
+
+void TfrmLaunchCommand::btnCopyClick() { forms::CopyToClipboard(Handle(), console_); }
+
+} // namespace tarnwick
