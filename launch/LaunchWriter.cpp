@@ -220,13 +220,11 @@ LaunchFileSet LaunchFilesToSave(Platform& platform, const LaunchSettings& settin
                                                  "it writes the launch files,",
                                                  startDir) +
                                   "\nNothing was saved.");
-    return EncodeLaunchFiles(platform, settings, wadDir,
-                             FormatLaunchFiles(codePage, settings, wadDir,
-                                               [&](const std::string& name) {
-                                                   return !name.empty() &&
-                                                          platform.FileExists(FromStartFolder(
-                                                              codePage, startDir, name));
-                                               }));
+    return EncodeLaunchFiles(
+        platform, settings, wadDir,
+        FormatLaunchFiles(codePage, settings, wadDir, [&](const std::string& name) {
+            return !name.empty() && platform.FileExists(FromStartFolder(codePage, startDir, name));
+        }));
 }
 
 void WriteLaunchFiles(Platform& platform, const LaunchSettings& settings, const std::string& wadDir,

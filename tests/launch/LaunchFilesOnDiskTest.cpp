@@ -186,16 +186,28 @@ TEST(Scans, ReadTheWadDirectoryFromTheEnvironment) {
     SetEnvironmentVariableA("DOOMWADDIR", nullptr);
 }
 
-// A folder below the root, made level by level, holding the named files.
+// A folder below the root, made level by level (its name looked at by
+// characters: a second byte may be "\\"), holding the named files.
 std::string AddFolders(const TempFolder& root, const std::string& relative,
                        std::initializer_list<const char*> files = {}) {
-    for (std::size_t end = relative.find('\\'); end != std::string::npos;
-         end = relative.find('\\', end + 1))
-        CreateDirectoryA((root / relative.substr(0, end)).c_str(), nullptr);
+    const Win32Platform platform;
+    const AnsiCodePage& codePage = platform.CodePage();
+    for (std::size_t at = 0; at < relative.size(); at = codePage.NextCharacter(relative, at))
+        if (relative[at] == '\\')
+            CreateDirectoryA((root / relative.substr(0, at)).c_str(), nullptr);
     const std::string folder = root.AddFolder(relative);
     for (const char* file : files)
         root.AddFile(relative + "\\" + file);
     return folder;
+}
+
+// A letter that the ANSI code page lacks: Cyrillic, or Greek where Cyrillic is
+// there, or a Japanese one.
+std::wstring LetterOutsideTheCodePage() {
+    bool lost = false;
+    for (const wchar_t* letter : {L"\x043A", L"\x03B1", L"\x8868"})
+        if (NarrowTo(letter, CP_ACP, lost); lost) return letter;
+    return L"\x4E00\x3042";
 }
 
 // Steam's registry values and its list of libraries as a damaged or hostile
@@ -206,20 +218,23 @@ TEST(Scans, GameFoldersPassOverOddRegistryValuesAndLibraryLists) {
     const std::string steam = root / "Steam";
     const std::string base =
         AddFolders(root, "Steam\\steamapps\\common\\Doom 2\\base", {"DOOM2.WAD"});
-    const std::string accented =
-        AddFolders(root, "Biblioth\xE8que\\steamapps\\common\\Hexen\\base", {"HEXEN.WAD"});
+    const std::string library = "Library " + SystemLetters();
+    const std::string lettered =
+        AddFolders(root, library + "\\steamapps\\common\\Hexen\\base", {"HEXEN.WAD"});
     AddFolders(root, "Steam\\config");
     // The library list names a library by a name of the ANSI code page and
     // one by a name outside it (UTF-8, as Steam writes).
-    const std::string vdf = root.AddFile("Steam\\config\\libraryfolders.vdf",
-                                         "\"libraryfolders\" { \"1\" { \"path\" \"" + root.path() +
-                                             "\\\\Biblioth\xC3\xA8que\" } "
-                                             "\"2\" { \"path\" \"" +
-                                             root.path() + "\\\\\xD0\x9A\" } }");
+    const std::wstring outside = LetterOutsideTheCodePage();
+    bool lost = false;
+    const std::string vdf =
+        root.AddFile("Steam\\config\\libraryfolders.vdf",
+                     "\"libraryfolders\" { \"1\" { \"path\" \"" + root.path() + "\\\\" +
+                         testing::AnsiTextIn(library, CP_UTF8) + "\" } \"2\" { \"path\" \"" +
+                         root.path() + "\\\\" + NarrowTo(outside, CP_UTF8, lost) + "\" } }");
     const std::wstring wideSteam = WideFromAnsi(steam);
     testing::RegistryValue user(HKEY_CURRENT_USER, L"Software\\Valve\\Steam", L"SteamPath");
     testing::RegistryValue machine(HKEY_LOCAL_MACHINE, L"SOFTWARE\\Valve\\Steam", L"InstallPath");
-    const std::vector<std::string> both = {accented, base};
+    const std::vector<std::string> both = {lettered, base};
     const auto found = [&] { return FindGameFolders(platform, root.path()); };
     EXPECT_EQ(found(), std::vector<std::string>{}) << "no Steam";
     machine.Set(wideSteam);
@@ -235,7 +250,7 @@ TEST(Scans, GameFoldersPassOverOddRegistryValuesAndLibraryLists) {
     user.Set(REG_SZ, wideSteam.c_str(), DWORD(wideSteam.size() * sizeof(wchar_t)));
     EXPECT_EQ(found(), both) << "a string without its terminator is read as it stands";
     for (const std::wstring& unusable :
-         {std::wstring(10000, L'x'), wideSteam + L"\x043A", std::wstring(L"\0", 1)}) {
+         {std::wstring(10000, L'x'), wideSteam + outside, std::wstring(L"\0", 1)}) {
         user.Set(REG_SZ, unusable.c_str(), DWORD(unusable.size() * sizeof(wchar_t)));
         EXPECT_EQ(found(), std::vector<std::string>{}) << unusable.size();
     }
@@ -678,10 +693,9 @@ TEST(RealPorts, TakeTheResourceFilesOfOurResponseFileWholeAndInOrder) {
         // more files: they end a file list only at an argument beginning with
         // "-". The resource names reach them whole, in order.
         const std::vector<std::string> taken = NamesTaken(FileText(start / (port + ".txt")));
-        EXPECT_EQ(taken, (std::vector<std::string>{"test iwad.wad", "my map.wad", "plain.wad",
-                                                   "second level.wad",
-                                                   testing::AnsiTextIn(accented, CP_UTF8),
-                                                   "+exec", "qorvex.cfg"}))
+        EXPECT_EQ(taken, (std::vector<std::string>{
+                             "test iwad.wad", "my map.wad", "plain.wad", "second level.wad",
+                             testing::AnsiTextIn(accented, CP_UTF8), "+exec", "qorvex.cfg"}))
             << FileText(start / (port + ".txt"));
         // The reading that the Launch Command dialog shows for them: the
         // IWAD, then every argument after "-file".

@@ -45,8 +45,9 @@ FrameStyles StylesOf(FrameKind frame) {
 } // namespace
 
 Form::Form(Application& application, const FormLayout& layout, Dpi dpi)
-    : application_(application), dpi_(dpi), font_(Font::Ui(dpi)), canvas_(font_.Handle()),
-      laidOut_{dpi.Scale(layout.clientWidth), dpi.Scale(layout.clientHeight)} {
+    : application_(application), dpi_(dpi), font_(Font::Ui(dpi)),
+      canvas_(font_.Handle()), laidOut_{dpi.Scale(layout.clientWidth),
+                                        dpi.Scale(layout.clientHeight)} {
     RegisterFormClass(WindowProc);
     const FrameStyles styles = StylesOf(layout.frame);
     RECT frame{0, 0, dpi_.Scale(layout.clientWidth), dpi_.Scale(layout.clientHeight)};
