@@ -1,6 +1,7 @@
 #include "LaunchWriter.h"
 
 #include "IwadCatalogue.h"
+#include "FieldNames.h"
 #include "FileSetReplacement.h"
 #include "LaunchErrors.h"
 #include "LaunchFileNames.h"
@@ -132,33 +133,36 @@ LaunchFileSet FormatLaunchFiles(const AnsiCodePage& codePage, const LaunchSettin
 
 void RefuseUnsavableValues(const AnsiCodePage& codePage, const LaunchSettings& settings,
                            const std::string& wadDir) {
+    using namespace fields;
     enum class Kind { Text, File, Folder };
     struct Value {
-        std::string_view field;
+        std::string field;
         const std::string& text;
         Kind kind;
     };
     std::vector<Value> values{
-        {"The WAD directory", wadDir, Kind::Folder},
-        {"The field \"Record Demo\"", settings.recordDemo, Kind::File},
-        {"The field \"Play Demo\"", settings.playDemo, Kind::File},
-        {"The field \"Load Game\"", settings.loadGame, Kind::File},
-        {"The field \"Player class\"", settings.playerClass, Kind::Text},
-        {"The field \"Start on map\"", settings.startMap, Kind::Text},
-        {"The field \"Parameters\"", settings.parameters, Kind::Text},
-        {"The field \"Gravity\"", settings.gravity, Kind::Text},
+        {std::string(kTheWadDirectory), wadDir, Kind::Folder},
+        {Field(kRecordDemo), settings.recordDemo, Kind::File},
+        {Field(kPlayDemo), settings.playDemo, Kind::File},
+        {Field(kLoadGame), settings.loadGame, Kind::File},
+        {Field(kPlayerClass), settings.playerClass, Kind::Text},
+        {Field(kStartMap), settings.startMap, Kind::Text},
+        {Field(kParameters), settings.parameters, Kind::Text},
+        {Field(kGravity), settings.gravity, Kind::Text},
     };
     // The values that only some settings write are looked at only then.
     if (!LookupIwadByTitle(settings.iwad))
-        values.push_back({"The custom IWAD", settings.customIwad, Kind::File});
+        values.push_back({std::string(kTheCustomIwad), settings.customIwad, Kind::File});
     if (!IsKnownSourcePort(settings.sourcePort))
-        values.push_back({"The custom source port", settings.customExecutable, Kind::File});
+        values.push_back(
+            {std::string(kTheCustomSourcePort), settings.customExecutable, Kind::File});
     if (settings.players == kJoiningPlayers)
-        values.push_back({"The field \"Remote host\"", settings.remoteHost, Kind::Text});
+        values.push_back({Field(kRemoteHost), settings.remoteHost, Kind::Text});
     if (settings.players != kSinglePlayer)
-        values.push_back({"The field \"Local Port\"", settings.localPort, Kind::Text});
+        values.push_back({Field(kLocalPort), settings.localPort, Kind::Text});
     for (const std::string& entry : settings.files)
-        values.push_back({"An entry of the list \"Files\"", entry, Kind::File});
+        values.push_back(
+            {"An entry of the list \"" + std::string(kFiles) + "\"", entry, Kind::File});
 
     // ZDoom and SkullTag, which read ANSI, hold a file name in MAX_PATH bytes.
     const SourcePortItem& port = PortOf(settings);
@@ -198,7 +202,7 @@ LaunchFileSet EncodeLaunchFiles(Platform& platform, const LaunchSettings& settin
         const bool folder = !platform.FromAnsi(wadDir, TextEncoding::Oem);
         throw UnsavableValueError(ShowingValue(
             platform.CodePage(),
-            std::string(folder ? "The WAD directory" : "The custom source port") +=
+            std::string(folder ? fields::kTheWadDirectory : fields::kTheCustomSourcePort) +=
             " holds a character that the batch file cannot carry: cmd reads it in the system's "
             "console code page (OEM), which lacks that character:",
             folder ? wadDir : SourcePortExecutable(settings),

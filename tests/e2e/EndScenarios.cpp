@@ -283,9 +283,14 @@ TEST(End, TheTaskbarButtonMinimizesRestoresAndClosesWithoutSaving) {
         const HWND map = launcher[MainId::edtMap].hwnd();
         ClickOn(map);
         ASSERT_TRUE(WaitUntil([&] { return FocusOf(map) == map; }));
+        // Shown again, active and with its focus: a minimized window may
+        // keep its focus and activation while it is hidden.
         const auto focusBack = [&] {
             return WaitUntil(
-                [&] { return FocusOf(map) == map && ActiveOf(map) == launcher.window(); },
+                [&] {
+                    return IsWindowVisible(launcher.window()) && FocusOf(map) == map &&
+                           ActiveOf(map) == launcher.window();
+                },
                 milliseconds(5000));
         };
 
@@ -296,8 +301,7 @@ TEST(End, TheTaskbarButtonMinimizesRestoresAndClosesWithoutSaving) {
         })) << "minimizing the main window leaves it on the screen";
         // A click on a minimized program's button restores it.
         PostMessageA(button, WM_SYSCOMMAND, SC_RESTORE, 0);
-        EXPECT_TRUE(focusBack()) << "restored without its focus";
-        EXPECT_TRUE(IsWindowVisible(launcher.window()));
+        EXPECT_TRUE(focusBack()) << "not restored with its focus";
 
         // Another program in front; back by choosing the button (or Alt+Tab),
         // then by a click on the window.

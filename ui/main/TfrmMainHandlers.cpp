@@ -3,6 +3,7 @@
 #include "TfrmMain.h"
 
 #include "Application.h"
+#include "FieldNames.h"
 #include "GameDataLists.h"
 #include "IwadCatalogue.h"
 #include "LaunchCommand.h"
@@ -114,7 +115,7 @@ void TfrmMain::FormActivate() {
 void TfrmMain::btnWaddirClick() { dialogs_.ShowDirSetup(); }
 
 void TfrmMain::cbIWADChange() {
-    if (SelectedIwad() == kCustomIwadTitle) ChooseFile(odIWAD, "The custom IWAD");
+    if (SelectedIwad() == kCustomIwadTitle) ChooseFile(odIWAD, fields::kTheCustomIwad);
 }
 
 bool TfrmMain::cbPWADSKeyDown(WORD key) {
@@ -235,7 +236,7 @@ void TfrmMain::sbSaveClick() {
 
 void TfrmMain::cbSourceChange() {
     if (cbSource.SelectedIndex() == kCustomSourcePort)
-        ChooseFile(odExecutable, "The custom source port");
+        ChooseFile(odExecutable, fields::kTheCustomSourcePort);
 }
 
 void TfrmMain::cbTeamChange() {
