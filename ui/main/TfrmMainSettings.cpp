@@ -5,11 +5,9 @@
 #include "Binding.h"
 
 // The binding column's words, as values for forms::ShowField and ReadField.
-#define TARNWICK_BINDING_Unbound                                                                   \
-    forms::Unbound {}
+#define TARNWICK_BINDING_Unbound forms::Unbound()
 #define TARNWICK_BINDING_Field(member) &LaunchSettings::member
-#define TARNWICK_BINDING_StartsAt(member)                                                          \
-    forms::StartsAt { &LaunchSettings::member }
+#define TARNWICK_BINDING_StartsAt(member) forms::StartsAt(&LaunchSettings::member)
 
 namespace tarnwick {
 
