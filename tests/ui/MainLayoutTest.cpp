@@ -474,6 +474,12 @@ TEST_F(MainWindowTest, ShowsAndReadsBackASettingsRecord) {
     EXPECT_EQ(frmMain.odSave.FileName(), "save0.zds");
     // Setting the lists from code opened no file dialog.
     EXPECT_TRUE(prompts->fileRequests.empty());
+    // A typed file is read from its field, not from the dialog that starts at it.
+    for (forms::Edit* field : {&frmMain.edtDemo, &frmMain.edtPlay, &frmMain.edtSave})
+        field->SetText("typed");
+    const LaunchSettings typed = frmMain.Settings();
+    EXPECT_EQ((std::vector{typed.recordDemo, typed.playDemo, typed.loadGame}),
+              std::vector<std::string>(3, "typed"));
 
     // An IWAD title that the list does not hold leaves nothing selected.
     settings.iwad = "DOOM 2: Hell on Earth";

@@ -1,17 +1,16 @@
 // The control identifiers of the WAD directory dialog, fixed so that a driver
-// outside the program finds each control with GetDlgItem. OK and Cancel carry
-// the identifiers that the dialog manager gives Enter and Escape.
+// outside the program finds each control with GetDlgItem: one per control of
+// the dialog's table, from 100 in the table's order. Enter and Escape reach
+// OK and Cancel as the form's default and cancel buttons.
 #pragma once
 
 namespace tarnwick {
 
 struct DirSetupId {
     enum : int {
-        btnOk = 1,     // IDOK
-        btnCancel = 2, // IDCANCEL
-        lblWADDIR = 100,
-        leWADDIR,
-        btnChWadDir,
+        kBeforeFirst = 99,
+#define CONTROL(Kind, name, ...) name,
+#include "DirSetupForm.def.h"
     };
 };
 

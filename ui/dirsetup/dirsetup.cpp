@@ -22,14 +22,10 @@ TfrmDirSetup::TfrmDirSetup(forms::Application& application, Platform& platform,
                            GameDataLists& lists, LaunchFolders& folders)
     : Form(application, {"Directory Setup", 426, 109, forms::FrameKind::Dialog}),
       platform_(platform), lists_(lists), folders_(folders),
-      // The label stands above its edit, 3 pixels apart.
-      lblWADDIR(*this, DirSetupId::lblWADDIR, "WADs Directory:", {8, 8, 321, 13}),
-      leWADDIR(*this, DirSetupId::leWADDIR, {8, 24, 321, 21}, forms::ComboKind::Editable,
-               kFolderItemHeight),
-      btnChWadDir(*this, DirSetupId::btnChWadDir, "Change...", {336, 24, 75, 25}),
-      btnOk(*this, DirSetupId::btnOk, "OK", {224, 64, 91, 33}, forms::kOkGlyph),
-      btnCancel(*this, DirSetupId::btnCancel, "Cancel", {324, 64, 91, 33}, forms::kCancelGlyph),
-      browser_(application, [this] { return Handle(); }) {
+      browser_(application, [this] { return Handle(); })
+#define CONTROL TARNWICK_CONTROL_MADE
+#include "DirSetupForm.def.h"
+{
     btnChWadDir.onClick = [this] { btnChWadDirClick(); };
     btnOk.onClick = [this] { btnOkClick(); };
     btnOk.SetModalResult(forms::ModalResult::Ok);

@@ -11,6 +11,7 @@
 
 #include "Button.h"
 #include "ComboBox.h"
+#include "ControlTable.h"
 #include "Form.h"
 #include "GlyphButton.h"
 #include "Label.h"
@@ -28,6 +29,8 @@ class TfrmDirSetup : public forms::Form {
     vesk::TVeskFolderDialog& FolderBrowser() { return browser_; }
 
   private:
+    using Id = DirSetupId;
+
     void FormCreate();
     void FormActivate();
     void btnChWadDirClick();
@@ -37,16 +40,13 @@ class TfrmDirSetup : public forms::Form {
     Platform& platform_;
     GameDataLists& lists_;
     LaunchFolders& folders_;
+    vesk::TVeskFolderDialog browser_;
 
   public:
-    forms::Label lblWADDIR;
-    forms::ComboBox leWADDIR; // typed, or one of the folders that hold games
-    forms::Button btnChWadDir;
-    forms::GlyphButton btnOk;
-    forms::GlyphButton btnCancel;
-
-  private:
-    vesk::TVeskFolderDialog browser_;
+    // The controls, as the dialog's table has them. leWADDIR is typed, or one
+    // of the folders that hold games.
+#define CONTROL TARNWICK_FORM_MEMBER
+#include "DirSetupForm.def.h"
 };
 
 } // namespace tarnwick

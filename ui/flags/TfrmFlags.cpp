@@ -15,7 +15,8 @@ struct FlagBox {
     bool right; // the right-hand column
 };
 
-// In tab order. The two columns of 21 rows do not run in tab order; "No
+// The dialog's check boxes, said once: in tab order, numbered 1 to kFlagCount
+// without a gap. The two columns of 21 rows do not run in tab order; "No
 // Respawn" stands twice, as two separate flags.
 constexpr std::array<FlagBox, TfrmFlags::kFlagCount> kFlagBoxes{{
     {1, "Falling Damage", 1, false},
@@ -61,6 +62,19 @@ constexpr std::array<FlagBox, TfrmFlags::kFlagCount> kFlagBoxes{{
     {37, "Fast Weapons", 20, true},
     {42, "Enable cheats on all skills", 21, true},
 }};
+
+// Each number once, so that CheckBox(N) finds its box: a row too few or a
+// number taken twice fails the build.
+constexpr bool NumberedWithoutGap() {
+    bool taken[TfrmFlags::kFlagCount]{};
+    for (const FlagBox& box : kFlagBoxes) {
+        const auto index = std::size_t(box.number - 1);
+        if (box.number < 1 || index >= std::size(taken) || taken[index]) return false;
+        taken[index] = true;
+    }
+    return true;
+}
+static_assert(NumberedWithoutGap());
 
 forms::Bounds PlaceOf(const FlagBox& box) {
     return {box.right ? 224 : 8, 20 + 16 * (box.row - 1), 177, 17};

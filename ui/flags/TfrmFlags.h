@@ -14,6 +14,7 @@ namespace tarnwick {
 
 class TfrmFlags : public forms::Form {
   public:
+    // The rows of the dialog's table; a count that differs fails the build.
     static constexpr int kFlagCount = 42;
 
     explicit TfrmFlags(forms::Application& application, forms::Dpi dpi = forms::Dpi::OfScreen());

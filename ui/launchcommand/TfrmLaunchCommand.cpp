@@ -1,7 +1,6 @@
 #include "TfrmLaunchCommand.h"
 
 #include "Clipboard.h"
-#include "LaunchCommandControlIds.h"
 
 namespace tarnwick {
 
@@ -10,10 +9,10 @@ using forms::Follow;
 TfrmLaunchCommand::TfrmLaunchCommand(forms::Application& application, forms::Dpi dpi)
     : Form(application, {"Launch Command", 600, 420, forms::FrameKind::Sizable}, dpi),
       // Lines of files and command lines keep their columns.
-      fixedPitch_("Courier New", dpi.Scale(12), DEFAULT_CHARSET, FIXED_PITCH | FF_MODERN),
-      memCommand(*this, LaunchCommandId::memCommand, {8, 8, 584, 372}),
-      btnCopy(*this, LaunchCommandId::btnCopy, "Copy", {436, 388, 75, 25}),
-      btnClose(*this, LaunchCommandId::btnClose, "Close", {517, 388, 75, 25}) {
+      fixedPitch_("Courier New", dpi.Scale(12), DEFAULT_CHARSET, FIXED_PITCH | FF_MODERN)
+#define CONTROL TARNWICK_CONTROL_MADE
+#include "LaunchCommandForm.def.h"
+{
     memCommand.SetFont(fixedPitch_.Handle());
     memCommand.Anchor(Follow::Both, Follow::Both);
     btnCopy.Anchor(Follow::End, Follow::End);

@@ -4,8 +4,10 @@
 #pragma once
 
 #include "LaunchCommand.h"
+#include "LaunchCommandControlIds.h"
 
 #include "Button.h"
+#include "ControlTable.h"
 #include "Font.h"
 #include "Form.h"
 #include "TextView.h"
@@ -21,15 +23,17 @@ class TfrmLaunchCommand : public forms::Form {
     void ShowCommand(const LaunchCommand& command);
 
   private:
+    using Id = LaunchCommandId;
+
     void btnCopyClick();
 
     std::string console_;
     forms::Font fixedPitch_;
 
   public:
-    forms::TextView memCommand;
-    forms::Button btnCopy;
-    forms::Button btnClose;
+    // The controls, as the dialog's table has them.
+#define CONTROL TARNWICK_FORM_MEMBER
+#include "LaunchCommandForm.def.h"
 };
 
 } // namespace tarnwick

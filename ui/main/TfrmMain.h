@@ -1,6 +1,6 @@
 // The main window: every choice of LaunchSettings as a control, the four
-// command buttons and the hidden Load button, and the six file dialogs.
-// Members are declared in creation order, which is the tab order.
+// command buttons and the hidden Load button, and the six file dialogs, all
+// said once in its table (MainForm.def.h).
 #pragma once
 
 #include "LaunchFolders.h"
@@ -14,6 +14,7 @@
 #include "CheckBox.h"
 #include "CloseButton.h"
 #include "ComboBox.h"
+#include "ControlTable.h"
 #include "Edit.h"
 #include "FileDialog.h"
 #include "Form.h"
@@ -97,90 +98,10 @@ class TfrmMain : public forms::Form, public ReaderActions {
     forms::Font wingdingsSmall_;
 
   public:
-    forms::GroupBox gbGeneral;
-    forms::Label lbSource;
-    forms::ComboBox cbSource;
-    forms::Label lbSkill;
-    forms::ComboBox cbSkill;
-    forms::Label lbPlayers;
-    forms::ComboBox cbMaxplayers;
-    forms::Label lbPlayerclass;
-    forms::Edit edtPlayerClass;
-    forms::Label lbWarp;
-    forms::Edit edtMap;
-    forms::Label lbTeam;
-    forms::ComboBox cbTeam;
-    forms::Label lbDemo;
-    forms::Edit edtDemo;
-    forms::SpeedButton sbRecord;
-    forms::Label lbPlay;
-    forms::Edit edtPlay;
-    forms::CheckBox cbFast;
-    forms::SpeedButton sbDemo;
-    forms::Label lbParams;
-    forms::Edit edtParams;
-
-    forms::GroupBox gbFiles;
-    forms::Label lbIWAD;
-    forms::ComboBox cbIWAD;
-    forms::Label lblPWADS;
-    forms::ComboBox cbPWADS;
-    forms::Button btnPwads;
-    forms::Button btnOdWads;
-    forms::Button btnWaddir;
-    forms::Button btnClrPwads;
-    forms::ListBox lbPwads;
-    forms::Button btnRmWAD;
-    forms::SpeedButton sbUp;
-    forms::SpeedButton sbDown;
-    forms::Label lbLoadGame;
-    forms::Edit edtSave;
-    forms::SpeedButton sbSave;
-
-    forms::GroupBox gbOptions;
-    forms::Label lbGravity;
-    forms::Edit edtGravity;
-    forms::Label lbAircontrol;
-    forms::ScrollBar sbAircontrol;
-    forms::StaticText stAircontrol;
-    forms::Label lbTeamdamage;
-    forms::ScrollBar sbTeamDamage;
-    forms::StaticText stTeamDamage;
-    forms::Label lbPercent;
-    forms::Button btnEDMF;
-
-    forms::GroupBox gbMulti;
-    forms::CheckBox cbDeathmatch;
-    forms::CheckBox cbTeamplay;
-    forms::CheckBox cbp2p;
-    forms::CheckBox cbBackup;
-    forms::Label lbUDP;
-    forms::Edit edtUDP;
-    forms::Label lbRemote;
-    forms::Edit edtRemote;
-    forms::Label lbFraglimit;
-    forms::SpinEdit seFraglimit;
-    forms::Label lbTimelimit;
-    forms::SpinEdit seTimelimit;
-    forms::Label Label1;
-    forms::Label Label4;
-    forms::ScrollBar sbDup;
-    forms::Label Label5;
-
-    forms::GroupBox gbControl;
-    forms::GlyphButton btnRun;
-    forms::GlyphButton btnSave;
-    forms::GlyphButton btnReset;
-    forms::CloseButton btnExit;
-
-    forms::GlyphButton btnLoad;
-
-    forms::FileDialog odIWAD;
-    forms::FileDialog odPWAD;
-    forms::FileDialog odDemo;
-    forms::FileDialog odExecutable;
-    forms::FileDialog odSave;
-    forms::FileDialog sdRecord;
+    // The controls and file dialogs, as the window's table has them.
+#define CONTROL TARNWICK_FORM_MEMBER
+#define DIALOG TARNWICK_FORM_MEMBER
+#include "MainForm.def.h"
 };
 
 } // namespace tarnwick

@@ -101,7 +101,8 @@ void TfrmMain::FormCreate() { folders_.StartDir = platform_.CurrentDirectory(); 
 void TfrmMain::FormActivate() {
     folders_.WadDir = ReadWadDirFromEnvironment(platform_);
     const std::optional<std::string> problem = FolderProblem(
-        platform_.CodePage(), "The WAD directory that DOOMWADDIR gives,", folders_.WadDir);
+        platform_.CodePage(), std::string(fields::kTheWadDirectory) += " that DOOMWADDIR gives,",
+        folders_.WadDir);
     if (problem) App().Prompts().ShowMessage(Handle(), *problem, "Warning", MB_OK | MB_ICONWARNING);
     if (!folders_.WadDir.empty() && !problem)
         RescanIwads(platform_, *this, folders_);

@@ -1,0 +1,12 @@
+// The Launch Command dialog, one row per control (ControlTable.h), in the
+// order of creation, which is the tab order. Included once per use, so
+// without an include guard.
+//
+// clang-format off
+//      kind      name        parent binding  the arguments after the id
+CONTROL(TextView, memCommand, *this, Unbound, {8, 8, 584, 372})
+CONTROL(Button,   btnCopy,    *this, Unbound, "Copy", {436, 388, 75, 25})
+CONTROL(Button,   btnClose,   *this, Unbound, "Close", {517, 388, 75, 25})
+// clang-format on
+
+#undef CONTROL
