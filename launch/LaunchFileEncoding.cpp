@@ -3,7 +3,6 @@
 #include "FieldNames.h"
 #include "LaunchErrors.h"
 #include "ShownValue.h"
-#include "UnsavableValues.h"
 
 #include <algorithm>
 
@@ -87,8 +86,7 @@ LaunchFileSet EncodeLaunchFiles(Platform& platform, const LaunchSettings& settin
             " holds a character that the batch file cannot carry: cmd reads it in the system's "
             "console code page (OEM), which lacks that character:",
             folder ? wadDir : SourcePortExecutable(settings),
-            "Choose a folder or a file whose name has no such character.\n" +
-                std::string(kNothingSaved)));
+            "Choose a folder or a file whose name has no such character.\nNothing was saved."));
     }
     set.batchFile = std::move(*batchFile);
     // Every ANSI text has a form in UTF-8, and in ANSI itself.

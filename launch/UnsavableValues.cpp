@@ -13,11 +13,9 @@
 namespace tarnwick {
 namespace {
 
-bool Contains(std::string_view text, char c) { return text.find(c) != std::string_view::npos; }
+constexpr std::string_view kNothingSaved = "Nothing was saved.";
 
-[[noreturn]] void Refuse(const std::string& problem) {
-    throw UnsavableValueError(problem + "\n" + std::string(kNothingSaved));
-}
+bool Contains(std::string_view text, char c) { return text.find(c) != std::string_view::npos; }
 
 } // namespace
 
@@ -79,16 +77,17 @@ void RefuseUnsavableValues(const AnsiCodePage& codePage, const LaunchSettings& s
         if (!problem && byteBuffers)
             problem = PortBufferProblem(codePage, port.caption, value.field, value.text,
                                         folder ? kLongestFolder : kLongestPath);
-        if (problem) Refuse(*problem);
+        if (problem) throw UnsavableValueError(*problem + "\nNothing was saved.");
     }
 }
 
 void RefuseUnusableStartFolder(const AnsiCodePage& codePage, const std::string& startDir) {
     if (HasLostCharacter(startDir))
-        Refuse(*FolderProblem(codePage,
-                              "The folder the launcher was started in, where it writes the "
-                              "launch files,",
-                              startDir));
+        throw UnsavableValueError(*FolderProblem(codePage,
+                                                 "The folder the launcher was started in, where "
+                                                 "it writes the launch files,",
+                                                 startDir) +
+                                  "\nNothing was saved.");
 }
 
 } // namespace tarnwick

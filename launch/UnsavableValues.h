@@ -5,12 +5,8 @@
 #include "LaunchSettings.h"
 
 #include <string>
-#include <string_view>
 
 namespace tarnwick {
-
-// The last line of every refusal.
-inline constexpr std::string_view kNothingSaved = "Nothing was saved.";
 
 // Raises UnsavableValueError, naming the field and the value, for a value that
 // the launch files cannot carry whole: a path (the WAD directory, the custom
