@@ -1,5 +1,5 @@
-// What the benchmarks share: wall-clock time, medians, and removing the
-// scratch folders they fill.
+// What the benchmarks share: wall-clock time, medians and the bare listing
+// they compare with. Their scratch folders are the tests' (TempFolder).
 #pragma once
 
 #include <windows.h>
@@ -38,24 +38,6 @@ inline std::size_t CountMatches(const std::vector<std::string>& patterns) {
         FindClose(find);
     }
     return count;
-}
-
-// Deletes a folder with everything in it.
-inline void RemoveTree(const std::string& folder) {
-    WIN32_FIND_DATAA entry;
-    const HANDLE find = FindFirstFileA((folder + "\\*").c_str(), &entry);
-    if (find != INVALID_HANDLE_VALUE) {
-        do {
-            const std::string name = entry.cFileName;
-            if (name == "." || name == "..") continue;
-            if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-                RemoveTree(folder + "\\" + name);
-            else
-                DeleteFileA((folder + "\\" + name).c_str());
-        } while (FindNextFileA(find, &entry));
-        FindClose(find);
-    }
-    RemoveDirectoryA(folder.c_str());
 }
 
 } // namespace tarnwick::bench

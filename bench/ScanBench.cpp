@@ -9,6 +9,7 @@
 #include "GameDataScan.h"
 #include "GameFolderCandidates.h"
 #include "GameFolderSearch.h"
+#include "TempFolder.h"
 #include "Win32Platform.h"
 
 #include <windows.h>
@@ -23,31 +24,18 @@ namespace {
 using tarnwick::bench::CountMatches;
 using tarnwick::bench::Median;
 using tarnwick::bench::Now;
-using tarnwick::bench::RemoveTree;
+using tarnwick::testing::TempFolder;
 
 using tarnwick::Win32Platform;
 
-std::string MakeFolder(int fileCount) {
-    char base[MAX_PATH];
-    GetTempPathA(MAX_PATH, base);
-    const std::string folder =
-        std::string(base) + "tarnwick-scan-bench-" + std::to_string(GetCurrentProcessId());
-    CreateDirectoryA(folder.c_str(), nullptr);
+void FillFolder(const TempFolder& folder, int fileCount) {
     const char* endings[] = {".wad", ".wad", ".wad", ".wad", ".wad", ".pk3", ".pk3",
                              ".pk3", ".deh", ".deh", ".bex", ".txt", ".txt", ".zip",
                              ".lmp", ".zds", ".txt", ".ini", ".png", ".cfg"};
-    for (int i = 0; i < fileCount; ++i) {
-        const std::string path = folder + "\\file" + std::to_string(i) + endings[i % 20];
-        const HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                        FILE_ATTRIBUTE_NORMAL, nullptr);
-        if (file != INVALID_HANDLE_VALUE) CloseHandle(file);
-    }
-    for (const char* name : {"DOOM2.WAD", "heretic.wad", "STRIFE0.WAD"}) {
-        const HANDLE file = CreateFileA((folder + "\\" + name).c_str(), GENERIC_WRITE, 0, nullptr,
-                                        CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
-        if (file != INVALID_HANDLE_VALUE) CloseHandle(file);
-    }
-    return folder;
+    for (int i = 0; i < fileCount; ++i)
+        folder.AddFile("file" + std::to_string(i) + endings[i % 20]);
+    for (const char* name : {"DOOM2.WAD", "heretic.wad", "STRIFE0.WAD"})
+        folder.AddFile(name);
 }
 
 // The same ten listings the two scans make, doing nothing with the names.
@@ -121,17 +109,13 @@ void TimeSearch(const char* what, const std::string& start) {
 }
 
 void TimeFolderSearch() {
-    char base[MAX_PATH];
-    GetTempPathA(MAX_PATH, base);
-    const std::string root =
-        std::string(base) + "tarnwick-search-bench-" + std::to_string(GetCurrentProcessId());
-    CreateDirectoryA(root.c_str(), nullptr);
+    const TempFolder scratch;
+    const std::string& root = scratch.path();
     std::printf("the folders that hold games, 9 alternating runs, medians:\n");
     HKEY valve = nullptr;
     if (RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\Valve", 0, KEY_READ, &valve) == ERROR_SUCCESS) {
         RegCloseKey(valve);
         std::printf("  (this prefix has a Steam key: not measured)\n");
-        RemoveTree(root);
         return;
     }
     TimeSearch("nothing installed:", root);
@@ -140,14 +124,13 @@ void TimeFolderSearch() {
                     static_cast<DWORD>(steam.size() + 1));
     TimeSearch("Steam with three libraries:", root);
     RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Valve");
-    RemoveTree(root);
 }
 
-} // namespace
-
-int main() {
+void TimeScans() {
     const int fileCount = 20000;
-    const std::string folder = MakeFolder(fileCount);
+    const TempFolder scratch;
+    FillFolder(scratch, fileCount);
+    const std::string& folder = scratch.path();
     SetCurrentDirectoryA(folder.c_str());
     Win32Platform platform;
 
@@ -165,7 +148,6 @@ int main() {
         bare.push_back(Now() - start);
     }
     SetCurrentDirectoryA("C:\\");
-    RemoveTree(folder);
 
     const double scanMedian = Median(scans);
     const double bareMedian = Median(bare);
@@ -176,6 +158,12 @@ int main() {
                 bareMedian * 1000, listed);
     std::printf("  ratio scans / bare listing:         %8.3f  (target: at most 1.2)\n",
                 scanMedian / bareMedian);
+}
+
+} // namespace
+
+int main() {
+    TimeScans();
     std::printf("\n");
     TimeFolderSearch();
     return 0;

@@ -16,6 +16,7 @@
 #include "DirSetupControlIds.h"
 #include "LauncherDriver.h"
 #include "MainControlIds.h"
+#include "TempFolder.h"
 
 #include <windows.h>
 
@@ -33,7 +34,7 @@ namespace {
 using tarnwick::bench::CountMatches;
 using tarnwick::bench::Median;
 using tarnwick::bench::Now;
-using tarnwick::bench::RemoveTree;
+using tarnwick::testing::TempFolder;
 
 using namespace tarnwick::e2e;
 using tarnwick::MainId;
@@ -52,20 +53,6 @@ constexpr milliseconds kLook{2};
 // Tells the bare program to make the main window's child windows too.
 const std::map<std::string, std::optional<std::string>> kWithControls = {
     {"BARE_WINDOW_CONTROLS", "1"}};
-
-void WriteFileBytes(const std::string& path, const std::string& bytes) {
-    const HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                    FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) throw std::runtime_error("cannot create " + path);
-    DWORD written = 0;
-    WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    CloseHandle(file);
-}
-
-std::string MakeFolder(const std::string& path) {
-    CreateDirectoryA(path.c_str(), nullptr);
-    return path;
-}
 
 // The i-th file of the large WAD folder: 11 of every 20 are resource files.
 std::string FileName(int i) {
@@ -175,37 +162,34 @@ double TimeFirstStart(const std::string& program, const std::string& start) {
 } // namespace
 
 int main() {
-    char temp[MAX_PATH];
-    GetTempPathA(MAX_PATH, temp);
-    const std::string root = MakeFolder(std::string(temp) + "tarnwick-startup-bench-" +
-                                        std::to_string(GetCurrentProcessId()));
-    const Case empty{MakeFolder(root + "\\empty-start"), MakeFolder(root + "\\empty-wads")};
-    const Case large{MakeFolder(root + "\\large-start"), MakeFolder(root + "\\large-wads")};
-    const Case names{MakeFolder(root + "\\names-start"), empty.wadDir};
+    const TempFolder root;
+    const Case empty{root.AddFolder("empty-start"), root.AddFolder("empty-wads")};
+    const Case large{root.AddFolder("large-start"), root.AddFolder("large-wads")};
+    const Case names{root.AddFolder("names-start"), empty.wadDir};
 
     for (int i = 0; i < kWadFiles; ++i)
-        WriteFileBytes(large.wadDir + "\\" + FileName(i), "");
-    WriteFileBytes(large.wadDir + "\\DOOM2.WAD", "");
+        root.AddFile("large-wads\\" + FileName(i));
+    root.AddFile("large-wads\\DOOM2.WAD");
     std::string files = "-file";
     for (int i = 0, listed = 0; listed < kListedFiles; ++i)
         if (i % 20 < 8) { // .wad and .pk3: the "-file " line
             files += " " + FileName(i);
             ++listed;
         }
-    WriteFileBytes(large.start + "\\qorvex.rsp",
-                   "-iwad \"doom2.wad\"\r\n" + files + "\r\n+exec qorvex.cfg\r\n");
-    WriteFileBytes(large.start + "\\qorvex.cfg",
-                   "skill 3\r\nfraglimit 0\r\ntimelimit 0\r\nsv_gravity 800.00\r\n"
-                   "sv_aircontrol 0.00390625\r\nteamdamage 0\r\n");
-    WriteFileBytes(large.start + "\\qorvex.bat",
-                   "set DOOMWADDIR=" + large.wadDir + "\r\ngzdoom.exe @qorvex.rsp\r\n");
+    root.AddFile("large-start\\qorvex.rsp",
+                 "-iwad \"doom2.wad\"\r\n" + files + "\r\n+exec qorvex.cfg\r\n");
+    root.AddFile("large-start\\qorvex.cfg",
+                 "skill 3\r\nfraglimit 0\r\ntimelimit 0\r\nsv_gravity 800.00\r\n"
+                 "sv_aircontrol 0.00390625\r\nteamdamage 0\r\n");
+    root.AddFile("large-start\\qorvex.bat",
+                 "set DOOMWADDIR=" + large.wadDir + "\r\ngzdoom.exe @qorvex.rsp\r\n");
 
     std::string manyNames = "-file";
     for (int i = 0; i < kManyNames; ++i)
         manyNames += " name" + std::to_string(i) + ".wad";
-    WriteFileBytes(names.start + "\\qorvex.rsp", manyNames + "\r\n+exec qorvex.cfg\r\n");
-    WriteFileBytes(names.start + "\\qorvex.bat",
-                   "set DOOMWADDIR=" + names.wadDir + "\r\ngzdoom.exe @qorvex.rsp\r\n");
+    root.AddFile("names-start\\qorvex.rsp", manyNames + "\r\n+exec qorvex.cfg\r\n");
+    root.AddFile("names-start\\qorvex.bat",
+                 "set DOOMWADDIR=" + names.wadDir + "\r\ngzdoom.exe @qorvex.rsp\r\n");
 
     const std::vector<std::string> largePatterns = StartupPatterns(large, true);
     const std::vector<std::string> emptyPatterns = StartupPatterns(empty, false);
@@ -242,10 +226,8 @@ int main() {
         }
     } catch (const std::exception& error) {
         std::printf("start-up benchmark failed: %s\n", error.what());
-        RemoveTree(root);
         return 1;
     }
-    RemoveTree(root);
 
     const double bareWindow = Median(bareTimes);
     const double emptyMedian = Median(emptyTimes);

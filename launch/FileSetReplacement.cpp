@@ -1,11 +1,10 @@
 #include "FileSetReplacement.h"
 
-#include "LaunchErrors.h"
 #include "PathRules.h"
+#include "ProgramError.h"
 
 #include <array>
 #include <optional>
-#include <stdexcept>
 #include <vector>
 
 namespace tarnwick {
@@ -27,16 +26,14 @@ std::string RecordLine(std::string_view name, std::size_t change) {
     return std::string(name) + " " + std::string(kChanges[change]) + "\r\n";
 }
 
-// Raises the error being handled again, with more said; an IoError keeps
-// its code, and anything else passes unchanged.
+// Raises the error being handled again, with more said; it keeps its type.
+// One that is not the program's (out of memory) passes unchanged.
 [[noreturn]] void RethrowWith(const std::string& more) {
-    if (more.empty()) throw;
     try {
         throw;
-    } catch (const IoError& failure) {
-        throw IoError(failure.code(), failure.what() + more);
-    } catch (const std::exception& failure) {
-        throw std::runtime_error(failure.what() + more);
+    } catch (ProgramError& failure) {
+        failure.Append(more);
+        throw;
     }
 }
 
@@ -199,7 +196,7 @@ class Replacement {
             platform_.MoveReplacing(commit_, undo_);
             then = "they are put back";
             PutBack(plan);
-        } catch (const IoError& second) {
+        } catch (const ProgramError& second) {
             return Next("Putting the earlier files back failed as well:\n" +
                             std::string(second.what()) + "\nSo",
                         then);
@@ -232,7 +229,7 @@ class Replacement {
         try {
             RemoveLeftOvers();
             return {};
-        } catch (const IoError&) {
+        } catch (const ProgramError&) {
             return Next(now, kLeftOverGoes);
         }
     }

@@ -2,6 +2,7 @@
 
 #include "AppendParts.h"
 #include "LaunchErrors.h"
+#include "LaunchFileEncoding.h"
 #include "LaunchFileNames.h"
 #include "LaunchWriter.h"
 #include "PortReadings.h"

@@ -1,32 +1,31 @@
-// The errors the launch logic raises; the application's error box shows their
-// messages.
+// The errors the launch logic raises besides the system's (IoError); the
+// application's error box shows their messages.
 #pragma once
 
 #include "SystemError.h"
 
-#include <stdexcept>
 #include <string>
 
 namespace tarnwick {
 
 // A text read back from a launch file that is not the number its line needs.
-class ConversionError : public std::runtime_error {
+class ConversionError : public ProgramError {
   public:
-    using std::runtime_error::runtime_error;
+    using ProgramError::ProgramError;
 };
 
 // A value that Save refuses to write, since it would not come through the
 // launch files whole (a double quote in a path, a control character).
-class UnsavableValueError : public std::runtime_error {
+class UnsavableValueError : public ProgramError {
   public:
-    using std::runtime_error::runtime_error;
+    using ProgramError::ProgramError;
 };
 
 // A path that this program or the ports cannot use: a character lost to the
 // ANSI code page on its way in, or more characters than they take.
-class UnusablePathError : public std::runtime_error {
+class UnusablePathError : public ProgramError {
   public:
-    using std::runtime_error::runtime_error;
+    using ProgramError::ProgramError;
 };
 
 inline ConversionError InvalidInteger(const std::string& text) {

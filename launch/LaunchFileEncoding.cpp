@@ -1,5 +1,9 @@
 #include "LaunchFileEncoding.h"
 
+#include "FieldNames.h"
+#include "LaunchErrors.h"
+#include "ShownValue.h"
+
 #include <algorithm>
 
 namespace tarnwick {
@@ -64,5 +68,30 @@ LaunchFileReadings ReadingsOf(Platform& platform, std::string_view bytes, TextEn
 }
 
 bool IsBeyondAscii(std::string_view text) { return !IsAscii(text); }
+
+TextEncoding ResponseFileEncoding(const LaunchSettings& settings) {
+    return ChosenPort(settings).responseFileEncoding;
+}
+
+LaunchFileSet EncodeLaunchFiles(Platform& platform, const LaunchSettings& settings,
+                                const std::string& wadDir, LaunchFileSet set) {
+    // cmd reads the batch file in the OEM code page: a value without a form
+    // there would make cmd set another folder or run another program.
+    std::optional<std::string> batchFile = platform.FromAnsi(set.batchFile, TextEncoding::Oem);
+    if (!batchFile) {
+        const bool folder = !platform.FromAnsi(wadDir, TextEncoding::Oem);
+        throw UnsavableValueError(ShowingValue(
+            platform.CodePage(),
+            std::string(folder ? fields::kTheWadDirectory : fields::kTheCustomSourcePort) +=
+            " holds a character that the batch file cannot carry: cmd reads it in the system's "
+            "console code page (OEM), which lacks that character:",
+            folder ? wadDir : SourcePortExecutable(settings),
+            "Choose a folder or a file whose name has no such character.\nNothing was saved."));
+    }
+    set.batchFile = std::move(*batchFile);
+    // Every ANSI text has a form in UTF-8, and in ANSI itself.
+    set.responseFile = platform.FromAnsi(set.responseFile, ResponseFileEncoding(settings)).value();
+    return set;
+}
 
 } // namespace tarnwick

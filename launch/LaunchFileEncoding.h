@@ -1,15 +1,27 @@
-// Which encoding a launch file read back is in, and its text as ANSI. This
-// version writes the batch file in the OEM code page and the response file in
-// the encoding its port reads (SourcePortItem); earlier versions wrote every
-// file in ANSI. ASCII text is the same in each, and is taken as it stands.
+// The encodings of the launch files: this version writes the batch file in
+// the OEM code page and the response file in the encoding its port reads
+// (SourcePortItem); earlier versions wrote every file in ANSI. ASCII text is
+// the same in each, and is taken as it stands. Read back, a file's encoding
+// decides how its text comes back as ANSI.
 #pragma once
 
+#include "LaunchFileFormat.h"
 #include "Platform.h"
 
 #include <string>
 #include <string_view>
 
 namespace tarnwick {
+
+// The encoding the response file is written in for the chosen port.
+TextEncoding ResponseFileEncoding(const LaunchSettings& settings);
+
+// The bytes of the files as they go to disk: the batch file in the OEM code
+// page that cmd reads it in, the response file in the encoding the chosen
+// port reads. Raises UnsavableValueError, naming the value, for a WAD
+// directory or an executable that the OEM code page lacks a character of.
+LaunchFileSet EncodeLaunchFiles(Platform& platform, const LaunchSettings& settings,
+                                const std::string& wadDir, LaunchFileSet set);
 
 // Whether the bytes are valid UTF-8 with at least one byte above 127.
 bool IsUtf8BeyondAscii(std::string_view bytes);

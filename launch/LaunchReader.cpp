@@ -132,10 +132,8 @@ class LaunchFileReader {
     // The console script's name when the response file gives one that exists.
     // The batch file's port tells how its response file was written.
     std::optional<std::string> ReadResponseFile(const std::string& name) {
-        const TextEncoding encoding =
-            kSourcePorts[static_cast<std::size_t>(settings_.sourcePort)].responseFileEncoding;
         const std::string text = ChosenReading(
-            ReadingsOf(platform_, platform_.ReadFile(name), encoding),
+            ReadingsOf(platform_, platform_.ReadFile(name), ResponseFileEncoding(settings_)),
             [this](const std::string& reading) { return ResponseNamesExist(reading); });
         LaunchFileLines lines(text);
         std::optional<std::string> consoleScript;

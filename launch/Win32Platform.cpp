@@ -1,52 +1,35 @@
 #include "Win32Platform.h"
 
 #include "AnsiText.h"
+#include "OwnedHandle.h"
 
 #include <windows.h>
 
 #include <algorithm>
-#include <utility>
 
 namespace tarnwick {
 namespace {
 
 IoError LastError() { return SystemError(GetLastError()); }
 
-// Owns a handle from CreateFileA; closing is checked by Close() where a
-// failed close means lost data.
-class FileHandle {
-  public:
-    explicit FileHandle(HANDLE handle) : handle_(handle) {}
-    FileHandle(const FileHandle&) = delete;
-    FileHandle& operator=(const FileHandle&) = delete;
-    ~FileHandle() {
-        if (valid()) CloseHandle(handle_);
-    }
-    bool valid() const { return handle_ != INVALID_HANDLE_VALUE; }
-    HANDLE get() const { return handle_; }
-    void Close() {
-        const HANDLE handle = std::exchange(handle_, INVALID_HANDLE_VALUE);
-        if (!CloseHandle(handle)) throw LastError();
-    }
-
-  private:
-    HANDLE handle_;
+// A handle from CreateFileA, and one from FindFirstFileW: both hold nothing
+// as INVALID_HANDLE_VALUE; each kind has its own close.
+struct FileTraits {
+    using Handle = HANDLE;
+    static Handle Empty() noexcept { return INVALID_HANDLE_VALUE; }
+    static void Close(Handle file) noexcept { CloseHandle(file); }
 };
-
-class FindHandle {
-  public:
-    explicit FindHandle(HANDLE handle) : handle_(handle) {}
-    FindHandle(const FindHandle&) = delete;
-    FindHandle& operator=(const FindHandle&) = delete;
-    ~FindHandle() {
-        if (handle_ != INVALID_HANDLE_VALUE) FindClose(handle_);
-    }
-    bool valid() const { return handle_ != INVALID_HANDLE_VALUE; }
-    HANDLE get() const { return handle_; }
-
-  private:
-    HANDLE handle_;
+struct FindTraits : FileTraits {
+    static void Close(Handle find) noexcept { FindClose(find); }
 };
+using FileHandle = OwnedHandle<FileTraits>;
+using FindHandle = OwnedHandle<FindTraits>;
+
+// Closes the file and raises the failure: after a write, a failed close may
+// mean lost data.
+void Close(FileHandle& file) {
+    if (!CloseHandle(file.Release())) throw LastError();
+}
 
 UINT CodePageOf(TextEncoding encoding) {
     switch (encoding) {
@@ -128,47 +111,47 @@ bool Win32Platform::FileIsThere(const std::string& path) {
 void Win32Platform::ListMatches(const std::string& pattern,
                                 const std::function<void(std::string_view name)>& onName) {
     WIN32_FIND_DATAW entry;
-    FindHandle find(FindFirstFileW(WideFromAnsi(pattern).c_str(), &entry));
-    if (!find.valid()) return;
+    const FindHandle find(FindFirstFileW(WideFromAnsi(pattern).c_str(), &entry));
+    if (!find) return;
     do {
         onName(AnsiFromWide(entry.cFileName));
-    } while (FindNextFileW(find.get(), &entry));
+    } while (FindNextFileW(find.Get(), &entry));
 }
 
 std::string Win32Platform::ReadFile(const std::string& path) {
     FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                                 FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.valid()) throw LastError();
+    if (!file) throw LastError();
     std::string bytes;
     char chunk[16384];
     for (;;) {
         DWORD read = 0;
-        if (!::ReadFile(file.get(), chunk, sizeof chunk, &read, nullptr)) throw LastError();
+        if (!::ReadFile(file.Get(), chunk, sizeof chunk, &read, nullptr)) throw LastError();
         if (read == 0) break;
         bytes.append(chunk, read);
     }
-    file.Close();
+    Close(file);
     return bytes;
 }
 
 void Win32Platform::WriteFile(const std::string& path, std::string_view bytes) {
     FileHandle file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                 FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.valid()) throw LastError();
+    if (!file) throw LastError();
     while (!bytes.empty()) {
         DWORD written = 0;
         const DWORD size = static_cast<DWORD>(bytes.size());
-        if (!::WriteFile(file.get(), bytes.data(), size, &written, nullptr)) throw LastError();
+        if (!::WriteFile(file.Get(), bytes.data(), size, &written, nullptr)) throw LastError();
         bytes.remove_prefix(written);
     }
     // A device that cannot flush (some network and virtual drives) answers
     // so: saving there stays possible. Any other failure is the disk's.
-    if (!FlushFileBuffers(file.get())) {
+    if (!FlushFileBuffers(file.Get())) {
         const DWORD error = GetLastError();
         if (error != ERROR_INVALID_FUNCTION && error != ERROR_NOT_SUPPORTED)
             throw SystemError(error);
     }
-    file.Close();
+    Close(file);
 }
 
 // Write-through flushes only a move done as copy and delete (to another

@@ -21,7 +21,8 @@ namespace tarnwick {
 namespace {
 
 // The outcome of each step in turn, one letter a step: S succeeds, F fails,
-// C is the last before a power cut. Steps beyond the script succeed.
+// C is the last before a power cut. Steps beyond the script succeed. (P, for
+// a chosen step, fails with an error of another kind than the system's.)
 using Script = std::string;
 
 // What is on the disk: the files, and those whose bytes were never flushed.
@@ -116,14 +117,15 @@ class SteppedPlatform final : public MemoryPlatform {
         if (choose) outcome = choose(step);
         log_ += "  " + step +
                 (outcome == 'S'   ? ""
-                 : outcome == 'F' ? ": fails"
-                                  : ": power cut after it") +
+                 : outcome == 'C' ? ": power cut after it"
+                                  : ": fails") +
                 "\n";
         return outcome;
     }
     // A step that fails, or whose file is missing, raises.
     void Need(const std::string& path, char outcome) {
         if (outcome == 'F') throw IoError(5, "Access is denied.");
+        if (outcome == 'P') throw UnusablePathError("The path is too long.");
         if (files.contains(path)) return;
         End(outcome);
         throw IoError(2, "The system cannot find the file specified.");
@@ -398,14 +400,15 @@ TEST(FileSetModel, EveryStepSucceedingFailingOrCutLeavesOneWholeSet) {
 
 // The cases: a Save over the earlier set whose steps fail as chosen
 // (by what they do), then the next start, which says that the earlier set
-// stands and leaves it whole, as the error box said.
+// stands and leaves it whole, as the error box said. The error keeps its type.
+template <class Raised = IoError>
 void ExpectEarlierSetAfter(const std::function<char(const std::string& step)>& choose) {
     SteppedPlatform platform(LaunchFiles("earlier"), "");
     platform.choose = choose;
     try {
         SaveOf(LaunchFiles("new"))(platform);
         ADD_FAILURE() << "the save succeeded";
-    } catch (const IoError& error) {
+    } catch (const Raised& error) {
         EXPECT_EQ(WhatItSays(error.what()), Said::Earlier) << error.what();
     } catch (const PowerCut&) {
     }
@@ -414,8 +417,8 @@ void ExpectEarlierSetAfter(const std::function<char(const std::string& step)>& c
     EXPECT_EQ(Listing(start.disk()), Listing(LaunchFiles("earlier")));
 }
 
-std::function<char(const std::string&)> Failing(std::set<std::string> steps) {
-    return [steps](const std::string& step) { return steps.contains(step) ? 'F' : 'S'; };
+std::function<char(const std::string&)> Failing(std::set<std::string> steps, char how = 'F') {
+    return [steps, how](const std::string& step) { return steps.contains(step) ? how : 'S'; };
 }
 
 TEST(FileSetModel, NewScriptThatCannotBeMovedInNorDeletedNeverJoinsTheEarlierSet) {
@@ -431,6 +434,11 @@ TEST(FileSetModel, EarlierResponseFileThatCannotBePutBackIsPutBackByTheNextStart
 TEST(FileSetModel, HalfWrittenBatchFileThatCannotBeDeletedNeverComesIn) {
     ExpectEarlierSetAfter(
         Failing({"write qorvex.bat.tarnwick-new", "delete qorvex.bat.tarnwick-new"}));
+}
+
+TEST(FileSetModel, ErrorOfAnotherKindKeepsItsKindWhenItSaysWhichSetStands) {
+    ExpectEarlierSetAfter<UnusablePathError>(Failing(
+        {"move qorvex.cfg.tarnwick-new to qorvex.cfg", "delete qorvex.cfg.tarnwick-new"}, 'P'));
 }
 
 TEST(FileSetModel, PowerCutAfterTheFirstChangeOfTheUndoKeepsTheEarlierSet) {

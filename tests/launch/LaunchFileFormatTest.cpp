@@ -1,7 +1,8 @@
 #include "DoubleByteCodePage.h"
 #include "LaunchErrors.h"
-#include "LaunchWriter.h"
+#include "LaunchFileFormat.h"
 #include "NumberText.h"
+#include "UnsavableValues.h"
 
 #include <gtest/gtest.h>
 

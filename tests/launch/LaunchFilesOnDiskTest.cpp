@@ -3,6 +3,7 @@
 #include "GameDataScan.h"
 #include "GameFolderSearch.h"
 #include "LaunchErrors.h"
+#include "LaunchFileFormat.h"
 #include "LaunchWriter.h"
 #include "SystemLetters.h"
 #include "PromisedSet.h"

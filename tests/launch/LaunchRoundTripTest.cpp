@@ -3,9 +3,9 @@
 // where the reading is intentionally not the writer's inverse.
 #include "IwadCatalogue.h"
 #include "LaunchErrors.h"
+#include "LaunchFileEncoding.h"
 #include "LaunchKeywords.h"
 #include "LaunchReader.h"
-#include "LaunchWriter.h"
 #include "AnsiText.h"
 #include "ScriptedReaderActions.h"
 #include "SystemLetters.h"

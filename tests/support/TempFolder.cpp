@@ -3,7 +3,6 @@
 #include <stdexcept>
 
 namespace tarnwick::testing {
-namespace {
 
 void RemoveTree(const std::string& folder) {
     WIN32_FIND_DATAA entry;
@@ -23,8 +22,6 @@ void RemoveTree(const std::string& folder) {
     }
     RemoveDirectoryA(folder.c_str());
 }
-
-} // namespace
 
 TempFolder::TempFolder() {
     char base[MAX_PATH];

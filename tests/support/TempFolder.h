@@ -27,6 +27,9 @@ class TempFolder {
     std::string path_;
 };
 
+// Deletes a folder with everything in it, read-only files too.
+void RemoveTree(const std::string& folder);
+
 // The whole file, or "<missing>" when it cannot be read.
 std::string FileText(const std::string& path);
 

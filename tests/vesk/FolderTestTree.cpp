@@ -1,32 +1,12 @@
 #include "FolderTestTree.h"
 
+#include "TempFolder.h"
+
 #include <windows.h>
 
 #include <stdexcept>
 
 namespace tarnwick::testing {
-
-namespace {
-
-void RemoveTree(const std::string& path) {
-    WIN32_FIND_DATAA entry{};
-    HANDLE listing = FindFirstFileA((path + "\\*").c_str(), &entry);
-    if (listing != INVALID_HANDLE_VALUE) {
-        do {
-            std::string name = entry.cFileName;
-            if (name == "." || name == "..") continue;
-            std::string full = path + "\\" + name;
-            if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-                RemoveTree(full);
-            else
-                DeleteFileA(full.c_str());
-        } while (FindNextFileA(listing, &entry));
-        FindClose(listing);
-    }
-    RemoveDirectoryA(path.c_str());
-}
-
-} // namespace
 
 bool FolderExists(const std::string& path) {
     DWORD attributes = GetFileAttributesA(path.c_str());

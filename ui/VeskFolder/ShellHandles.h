@@ -2,29 +2,33 @@
 // CoTaskMemFree) and shell folder interfaces (released).
 #pragma once
 
+#include "OwnedHandle.h"
 #include "ShellFunctions.h"
 
 #include <windows.h>
 #include <objbase.h>
 #include <shlobj.h>
 
-#include <memory>
 #include <string>
 
 namespace tarnwick::vesk {
 
-struct ItemIdListFree {
-    void operator()(ITEMIDLIST* items) const { shell::TaskMemFree(items); }
+struct ItemIdListTraits {
+    using Handle = ITEMIDLIST*;
+    static Handle Empty() noexcept { return nullptr; }
+    static void Close(Handle items) noexcept { shell::TaskMemFree(items); }
 };
-using ItemIdList = std::unique_ptr<ITEMIDLIST, ItemIdListFree>;
+using ItemIdList = OwnedHandle<ItemIdListTraits>;
 
-struct ShellFolderRelease {
-    void operator()(IShellFolder* folder) const { folder->Release(); }
+struct ShellFolderTraits {
+    using Handle = IShellFolder*;
+    static Handle Empty() noexcept { return nullptr; }
+    static void Close(Handle folder) noexcept { folder->Release(); }
 };
-using ShellFolder = std::unique_ptr<IShellFolder, ShellFolderRelease>;
+using ShellFolder = OwnedHandle<ShellFolderTraits>;
 
 // The desktop folder, through which paths become item identifiers. Raises
-// std::system_error when the shell cannot give it.
+// IoError, with the shell's HRESULT, when the shell cannot give it.
 ShellFolder DesktopFolder();
 
 // The item identifier of a path; empty when the shell cannot parse it.

@@ -38,7 +38,7 @@ std::wstring PathOf(LPCITEMIDLIST item) {
 std::string ParsingNameOf(LPCITEMIDLIST item) {
     ShellFolder desktop = DesktopFolder();
     STRRET name{};
-    if (FAILED(desktop->GetDisplayNameOf(item, SHGDN_FORPARSING, &name))) return {};
+    if (FAILED(desktop.Get()->GetDisplayNameOf(item, SHGDN_FORPARSING, &name))) return {};
     if (name.uType == STRRET_CSTR) return name.cStr;
     if (name.uType == STRRET_WSTR) shell::TaskMemFree(name.pOleStr);
     return {};
@@ -54,7 +54,7 @@ std::string DisplayNameOf(LPCITEMIDLIST item) {
 
 ItemIdList CopyOf(LPCITEMIDLIST item) {
     ItemIdList copy(shell::CloneIDList(item));
-    if (copy == nullptr) throw std::bad_alloc();
+    if (!copy) throw std::bad_alloc();
     return copy;
 }
 
@@ -105,21 +105,21 @@ bool TVeskFolderDialog::Execute() {
         ITEMIDLIST* items = nullptr;
         HRESULT result = shell::GetSpecialFolderLocation(owner, *specialFolder, &items);
         if (FAILED(result)) throw ComError(result, "SHGetSpecialFolderLocation");
-        root.reset(items);
+        root.Reset(items);
     }
 
     std::string title = LabelCaption();
     char displayName[MAX_PATH] = {};
     BROWSEINFOA info{};
     info.hwndOwner = owner;
-    info.pidlRoot = root.get();
+    info.pidlRoot = root.Get();
     info.pszDisplayName = displayName;
     info.lpszTitle = title.c_str();
     info.ulFlags = ShellFlags(flags_);
     info.lpfn = &TVeskFolderDialog::BrowseCallback;
     info.lParam = reinterpret_cast<LPARAM>(this);
 
-    lastSelected_.reset();
+    lastSelected_.Reset();
     pendingError_ = nullptr;
     ItemIdList chosen;
     // A New folder action ends the shell dialog so that it opens again at
@@ -128,16 +128,16 @@ bool TVeskFolderDialog::Execute() {
         initialized_ = false;
         restart_ = false;
         folder_ = selectionText_;
-        chosen.reset(shell::BrowseForFolder(&info));
+        chosen.Reset(shell::BrowseForFolder(&info));
         newFolderAction_.reset();
         dialog_ = nullptr;
         button_ = nullptr;
-    } while (restart_ && chosen == nullptr && pendingError_ == nullptr);
-    lastSelected_.reset();
+    } while (restart_ && !chosen && pendingError_ == nullptr);
+    lastSelected_.Reset();
 
     if (pendingError_) std::rethrow_exception(std::exchange(pendingError_, nullptr));
-    if (chosen == nullptr) return false;
-    folder_ = AnsiFromWide(PathOf(chosen.get()));
+    if (!chosen) return false;
+    folder_ = AnsiFromWide(PathOf(chosen.Get()));
     selectionText_ = folder_;
     return true;
 }
@@ -189,9 +189,9 @@ void TVeskFolderDialog::Initialized(HWND dialog) {
 
     if (const std::wstring folder = WideFromAnsi(folder_); DirectoryExists(folder)) {
         ShellFolder desktop = DesktopFolder();
-        if (ItemIdList item = ParsePath(*desktop, folder)) SelectItem(item.get());
+        if (const ItemIdList item = ParsePath(*desktop.Get(), folder)) SelectItem(item.Get());
     } else if (lastSelected_) {
-        SelectItem(lastSelected_.get());
+        SelectItem(lastSelected_.Get());
     }
 
     initialized_ = true;

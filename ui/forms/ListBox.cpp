@@ -3,6 +3,7 @@
 #include "AnsiText.h"
 #include "Form.h"
 #include "ItemAppender.h"
+#include "OwnedHandle.h"
 #include "RedrawSuspension.h"
 #include "SystemFunction.h"
 
@@ -20,36 +21,41 @@ ListBox::ListBox(Container& parent, int id, Bounds bounds, int itemHeight)
 
 namespace {
 
-// Owns a drop's data until the drop has been read.
-class DroppedFiles {
-  public:
-    explicit DroppedFiles(HDROP drop) : drop_(drop) {}
-    DroppedFiles(const DroppedFiles&) = delete;
-    DroppedFiles& operator=(const DroppedFiles&) = delete;
-    ~DroppedFiles() {
-        static const auto finish =
-            SystemFunction<decltype(&DragFinish)>("shell32.dll", "DragFinish");
-        finish(drop_);
-    }
-
-    // Read wide: a character the ANSI code page lacks shows as "?", never as
-    // a look-alike that could name another file.
-    std::vector<std::string> Paths() const {
-        static const auto query =
-            SystemFunction<decltype(&DragQueryFileW)>("shell32.dll", "DragQueryFileW");
-        std::vector<std::string> paths;
-        const UINT count = query(drop_, 0xFFFFFFFF, nullptr, 0);
-        for (UINT i = 0; i < count; ++i) {
-            std::wstring path(query(drop_, i, nullptr, 0) + 1, L'\0');
-            path.resize(query(drop_, i, path.data(), UINT(path.size())));
-            paths.push_back(AnsiFromWide(path));
-        }
-        return paths;
-    }
-
-  private:
-    HDROP drop_;
+// shell32's functions for a drop, looked up before a drop is taken over, so
+// that giving it back cannot fail.
+struct DropFunctions {
+    decltype(&DragQueryFileW) query =
+        SystemFunction<decltype(&DragQueryFileW)>("shell32.dll", "DragQueryFileW");
+    decltype(&DragFinish) finish =
+        SystemFunction<decltype(&DragFinish)>("shell32.dll", "DragFinish");
 };
+
+const DropFunctions& Drops() {
+    static const DropFunctions functions;
+    return functions;
+}
+
+// A drop's data, owned until the drop has been read.
+struct DropTraits {
+    using Handle = HDROP;
+    static Handle Empty() noexcept { return nullptr; }
+    static void Close(Handle drop) noexcept { Drops().finish(drop); }
+};
+using DroppedFiles = OwnedHandle<DropTraits>;
+
+// Read wide: a character the ANSI code page lacks shows as "?", never as a
+// look-alike that could name another file.
+std::vector<std::string> DroppedPaths(const DropFunctions& shell, const DroppedFiles& drop) {
+    const auto query = shell.query;
+    std::vector<std::string> paths;
+    const UINT count = query(drop.Get(), 0xFFFFFFFF, nullptr, 0);
+    for (UINT i = 0; i < count; ++i) {
+        std::wstring path(query(drop.Get(), i, nullptr, 0) + 1, L'\0');
+        path.resize(query(drop.Get(), i, path.data(), UINT(path.size())));
+        paths.push_back(AnsiFromWide(path));
+    }
+    return paths;
+}
 
 } // namespace
 
@@ -58,8 +64,9 @@ void ListBox::AcceptDroppedFiles() {
         OwnerForm().App(), Handle(),
         [this](UINT message, WPARAM wParam, LPARAM) -> std::optional<LRESULT> {
             if (message != WM_DROPFILES) return std::nullopt;
+            const DropFunctions& shell = Drops();
             const DroppedFiles drop(reinterpret_cast<HDROP>(wParam));
-            if (onFilesDropped) onFilesDropped(drop.Paths());
+            if (onFilesDropped) onFilesDropped(DroppedPaths(shell, drop));
             return 0;
         });
     // What DragAcceptFiles does, without loading the shell for it.

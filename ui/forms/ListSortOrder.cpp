@@ -1,5 +1,6 @@
 #include "ListSortOrder.h"
 
+#include "AnsiText.h"
 #include "Win32Error.h"
 
 #include <algorithm>
@@ -13,11 +14,9 @@ constexpr DWORD kBoxComparison = NORM_IGNORECASE;
 
 // Sort keys compare bytewise as the locale compares the texts they stand for.
 std::string SortKey(std::string_view text, LCID locale) {
-    std::wstring wide(text.size(), L'\0');
-    const int length = MultiByteToWideChar(CP_ACP, 0, text.data(), int(text.size()), wide.data(),
-                                           int(wide.size()));
-    wide.resize(std::size_t(length));
+    const std::wstring wide = WideFromAnsi(text);
     if (wide.empty()) return {}; // sorts before any text, as in the box
+    const int length = int(wide.size());
     const DWORD flags = LCMAP_SORTKEY | kBoxComparison;
     // The key's size in bytes; file names fit the buffer, anything longer is measured.
     std::array<char, 512> buffer;

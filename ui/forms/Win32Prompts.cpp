@@ -4,11 +4,10 @@
 #include "FileDialogText.h"
 #include "InputBoxForm.h"
 #include "QuestionBox.h"
+#include "SystemError.h"
 #include "SystemFunction.h"
 
 #include <commdlg.h>
-
-#include <stdexcept>
 
 namespace tarnwick::forms {
 namespace {
@@ -54,7 +53,8 @@ std::string Win32Prompts::InputBox(HWND owner, const std::string& title, const s
 
 // The dialog is asked in wide text, so that a name the ANSI code page lacks
 // comes back with "?" where that character stands (AnsiFromWide), never as a
-// look-alike that could name another file.
+// look-alike that could name another file. A dialog that fails says so with
+// its own code (FileDialogError).
 std::vector<std::string> Win32Prompts::ChooseFiles(HWND owner, const FileDialogRequest& request) {
     const std::wstring filter = DialogFilter(WideFromAnsi(request.filter));
     const std::wstring folder = InitialFolder(request.initialDir);
@@ -94,8 +94,8 @@ std::vector<std::string> Win32Prompts::ChooseFiles(HWND owner, const FileDialogR
     const BOOL confirmed = request.save ? saveDialog(&dialog) : openDialog(&dialog);
     if (!confirmed) {
         if (const DWORD error = dialogError())
-            throw IoError(error,
-                          "The file dialog failed with error " + std::to_string(error) + ".");
+            throw FileDialogError(error, "The file dialog failed with error " +
+                                             std::to_string(error) + ".");
         return {};
     }
     std::vector<std::string> paths;
