@@ -1,6 +1,8 @@
-// What every window procedure, hook and callback of ours runs its handler
-// through: no exception may unwind through Windows' frames. The application
-// is the guard; an error that leaves a handler is shown in its error box.
+// What every window procedure and hook of ours runs its handler through: no
+// exception may unwind through Windows' frames. The application is the
+// guard; an error that leaves a handler is shown in its error box. (A
+// callback that only collects, as an enumeration's, keeps its error and
+// raises it again once the system's call has returned.)
 #pragma once
 
 #include <exception>
