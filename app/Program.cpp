@@ -1,8 +1,26 @@
 #include "Program.h"
 
-namespace tarnwick {
+#include "Win32Prompts.h"
 
-Program::Program() : application_("Tarnwick"), frmMain_(application_, platform_, folders_, *this) {}
+namespace tarnwick {
+namespace {
+
+// The real dialogs answer: the application has them before its first form.
+forms::Application& AnsweredBySystem(forms::Application& application) {
+    application.SetPrompts(std::make_unique<forms::Win32Prompts>(application));
+    return application;
+}
+
+} // namespace
+
+Program::Program()
+    : application_("Tarnwick"),
+      frmMain_(AnsweredBySystem(application_), platform_, folders_, *this) {}
+
+void Program::Run() {
+    frmMain_.Show();
+    application_.Run();
+}
 
 void Program::ShowDirSetup() {
     if (!frmDirSetup_)

@@ -22,7 +22,7 @@ class Program final : private MainDialogs {
     Program();
 
     // Shows the main window and runs until the program ends.
-    void Run() { application_.Run(); }
+    void Run();
 
   private:
     void ShowDirSetup() override;

@@ -1,6 +1,7 @@
 #include "AnsiText.h"
 #include "Application.h"
 #include "Button.h"
+#include "CentreOnMonitor.h"
 #include "ComboBox.h"
 #include "Edit.h"
 #include "ErrorText.h"
@@ -338,6 +339,7 @@ TEST_F(FormsTest, ActivationIsRaisedOncePerShowing) {
     Edit field(dialog, 101, {8, 8, 150, 21});
     Button ok(dialog, 102, "OK", {8, 60, 75, 25});
     Button cancel(dialog, 103, "Cancel", {90, 60, 75, 25});
+    ComboBox suggestions(dialog, 104, {8, 34, 150, 21}, ComboKind::Editable, 13);
     ok.SetModalResult(ModalResult::Ok);
     cancel.SetModalResult(ModalResult::Cancel);
     dialog.SetDefaultButton(ok);
@@ -351,6 +353,18 @@ TEST_F(FormsTest, ActivationIsRaisedOncePerShowing) {
     GetWindowRect(main.Handle(), &frame);
     EXPECT_EQ(frame.left, GetSystemMetrics(SM_CXSCREEN) / 2 - (frame.right - frame.left) / 2);
     EXPECT_EQ(frame.top, GetSystemMetrics(SM_CYSCREEN) / 2 - (frame.bottom - frame.top) / 2);
+    // Wine shows one monitor; on a second one, right or left of the primary,
+    // a window is centred on that monitor, within its work area.
+    const auto place = [](RECT screen, RECT work, SIZE size) {
+        const POINT at = CentredPlace(screen, work, size);
+        return std::pair{at.x, at.y};
+    };
+    EXPECT_EQ(place({1920, 0, 3840, 1080}, {1920, 0, 3840, 1040}, {400, 300}),
+              std::pair(2680L, 390L));
+    EXPECT_EQ(place({-1280, 0, 0, 1024}, {-1280, 0, 0, 984}, {600, 500}), std::pair(-940L, 262L));
+    EXPECT_EQ(place({1920, 0, 3840, 1080}, {1920, 0, 3840, 1040}, {4000, 3000}),
+              std::pair(1920L, 0L));
+    EXPECT_EQ(place({0, 0, 1024, 768}, {0, 40, 1024, 768}, {1000, 760}), std::pair(12L, 40L));
 
     // The dialog's activation shows a box; dismissing it does not raise the
     // activation again, and closing the dialog does not raise the main form's.
@@ -373,23 +387,86 @@ TEST_F(FormsTest, ActivationIsRaisedOncePerShowing) {
     EXPECT_EQ(prompts->messages.size(), 2u);
     prompts->whileMessageShown = nullptr;
 
-    // Enter in the field presses the default button, Escape the cancel button.
+    // Enter in the field presses the default button, Escape the cancel button;
+    // the field's key event, once set, sees the other keys.
     int okClicks = 0;
     ok.onClick = [&] { ++okClicks; };
+    std::vector<WORD> fieldKeys;
+    field.onKeyDown = [&](WORD key) {
+        fieldKeys.push_back(key);
+        return false;
+    };
     dialog.onActivate = [&] {
         field.Focus();
+        PostMessageA(field.Handle(), WM_KEYDOWN, VK_F4, 0);
         PostMessageA(field.Handle(), WM_KEYDOWN, VK_RETURN, 0);
     };
     EXPECT_EQ(dialog.ShowModal(), ModalResult::Ok);
     EXPECT_EQ(okClicks, 1);
+    EXPECT_EQ(fieldKeys, std::vector<WORD>{VK_F4});
     dialog.onActivate = [&] {
         field.Focus();
         PostMessageA(field.Handle(), WM_KEYDOWN, VK_ESCAPE, 0);
     };
     EXPECT_EQ(dialog.ShowModal(), ModalResult::Cancel);
     EXPECT_EQ(okClicks, 1);
+
+    // An editable box leaves Enter to the default button while nobody
+    // listens to its keys, and gives it to its key event once one does.
+    COMBOBOXINFO parts{};
+    parts.cbSize = sizeof(parts);
+    ASSERT_TRUE(GetComboBoxInfo(suggestions.Handle(), &parts));
+    const auto pressInBox = [&](std::initializer_list<WORD> keys) {
+        dialog.onActivate = [&, keys] {
+            SetFocus(parts.hwndItem);
+            for (const WORD key : keys)
+                PostMessageA(parts.hwndItem, WM_KEYDOWN, key, 0);
+        };
+        return dialog.ShowModal();
+    };
+    EXPECT_EQ(pressInBox({VK_RETURN}), ModalResult::Ok);
+    EXPECT_EQ(okClicks, 2);
+    std::vector<WORD> boxKeys;
+    suggestions.onKeyDown = [&](WORD key) {
+        boxKeys.push_back(key);
+        return false;
+    };
+    EXPECT_EQ(pressInBox({VK_RETURN, VK_ESCAPE}), ModalResult::Cancel);
+    EXPECT_EQ(okClicks, 2);
+    EXPECT_EQ(boxKeys, std::vector<WORD>{VK_RETURN});
     app.ProcessMessages();
     EXPECT_EQ(mainActivations, 1);
+}
+
+// A control that goes before its form takes its window with it (a spin
+// edit its arrows too), and the form never presses a default button gone.
+TEST_F(FormsTest, AControlThatGoesBeforeItsFormTakesItsWindowWithIt) {
+    Form dialog(app, {"Dialog", 200, 100, FrameKind::Dialog});
+    Edit field(dialog, 101, {8, 8, 150, 21});
+    auto spin = std::make_optional<SpinEdit>(dialog, 102, Bounds{8, 34, 53, 22}, SpinRange{0, 9});
+    auto ok = std::make_optional<Button>(dialog, 103, "OK", Bounds{8, 60, 75, 25});
+    int clicks = 0;
+    ok->onClick = [&] { ++clicks; };
+    ok->SetModalResult(ModalResult::Ok);
+    dialog.SetDefaultButton(*ok);
+    const HWND spinField = spin->Handle();
+    const HWND arrows = GetDlgItem(dialog.Handle(), 102 + SpinEdit::kArrowsIdOffset);
+    const HWND button = ok->Handle();
+    ASSERT_NE(arrows, nullptr);
+
+    spin.reset();
+    ok.reset();
+    EXPECT_FALSE(IsWindow(spinField));
+    EXPECT_FALSE(IsWindow(arrows));
+    EXPECT_FALSE(IsWindow(button));
+    dialog.onActivate = [&] {
+        field.Focus();
+        PostMessageA(field.Handle(), WM_KEYDOWN, VK_RETURN, 0);
+        PostMessageA(dialog.Handle(), WM_CLOSE, 0, 0);
+    };
+    EXPECT_EQ(dialog.ShowModal(), ModalResult::Cancel);
+    EXPECT_EQ(clicks, 0);
+    EXPECT_TRUE(prompts->messages.empty());
 }
 
 TEST_F(FormsTest, TheInputBoxGivesTheTypedTextOnOkAndTheInitialTextOnCancel) {

@@ -96,27 +96,52 @@ inline std::vector<int> TabOrderOf(HWND window) {
 
 // What a screen reader hears for a control: the name of its accessible
 // object, asked for as a screen reader asks (the window's WM_GETOBJECT); the
-// caller has initialised COM. "<no role>" is added when the object gives no
-// role.
+// caller has initialised COM. The name asked for through IDispatch, as a
+// script asks, must be the same; the object must give its role and, as one
+// object with the rest, its window. Marks say what is missing.
 inline std::string AccessibleNameOf(HWND window) {
     IAccessible* object = nullptr;
     if (FAILED(AccessibleObjectFromWindow(window, OBJID_CLIENT, IID_IAccessible,
                                           reinterpret_cast<void**>(&object))))
         return "<no object>";
+    const auto narrow = [](BSTR wide) {
+        char text[256] = {};
+        WideCharToMultiByte(CP_ACP, 0, wide, -1, text, sizeof text, nullptr, nullptr);
+        return std::string(text);
+    };
     VARIANT self{};
     self.vt = VT_I4;
     self.lVal = CHILDID_SELF;
     BSTR name = nullptr;
     std::string text = "<no name>";
     if (SUCCEEDED(object->get_accName(self, &name)) && name != nullptr) {
-        char narrow[256] = {};
-        WideCharToMultiByte(CP_ACP, 0, name, -1, narrow, sizeof narrow, nullptr, nullptr);
-        text = narrow;
+        text = narrow(name);
         SysFreeString(name);
     }
-    // Everything else still comes from the system's own object: here, the role.
+    DISPPARAMS arguments{&self, nullptr, 1, 0};
+    VARIANT dispatched{};
+    if (FAILED(object->Invoke(DISPID_ACC_NAME, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYGET,
+                              &arguments, &dispatched, nullptr, nullptr)) ||
+        dispatched.vt != VT_BSTR || narrow(dispatched.bstrVal) != text)
+        text += " <another name through IDispatch>";
+    VariantClear(&dispatched);
+    // Everything else still comes from the system's own object: the role,
+    // and the window, under the one identity of the object.
     VARIANT role{};
     if (FAILED(object->get_accRole(self, &role)) || role.vt != VT_I4) text += " <no role>";
+    IOleWindow* windowOf = nullptr;
+    HWND found = nullptr;
+    IUnknown* identity = nullptr;
+    IUnknown* identityOfWindow = nullptr;
+    object->QueryInterface(IID_IUnknown, reinterpret_cast<void**>(&identity));
+    if (FAILED(object->QueryInterface(IID_IOleWindow, reinterpret_cast<void**>(&windowOf))) ||
+        FAILED(windowOf->GetWindow(&found)) || found != window ||
+        FAILED(
+            windowOf->QueryInterface(IID_IUnknown, reinterpret_cast<void**>(&identityOfWindow))) ||
+        identityOfWindow != identity)
+        text += " <no window of its own>";
+    for (IUnknown* held : {static_cast<IUnknown*>(windowOf), identity, identityOfWindow})
+        if (held) held->Release();
     object->Release();
     return text;
 }

@@ -9,7 +9,7 @@
 #include "Win32Error.h"
 
 #include "Application.h"
-#include "CentreOnScreen.h"
+#include "CentreOnMonitor.h"
 #include "Dpi.h"
 #include "Form.h"
 #include "UserPrompts.h"
@@ -175,7 +175,7 @@ std::optional<LRESULT> TVeskFolderDialog::DialogMessage(UINT message, WPARAM wPa
 
 void TVeskFolderDialog::Initialized(HWND dialog) {
     dialog_ = dialog;
-    forms::CentreOnScreen(dialog_);
+    forms::CentreOnMonitor(dialog_);
 
     CreateNewFolderButton();
     newFolderAction_.emplace(application_, dialog_, [this](UINT message, WPARAM wParam, LPARAM) {

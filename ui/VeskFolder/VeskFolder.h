@@ -1,6 +1,6 @@
 // TVeskFolderDialog: picking a folder with the shell's folder browser, with
 // a New folder button, captions in the system's language, a status line
-// showing the selection's path, and the dialog centred on the screen.
+// showing the selection's path, and the dialog centred on its owner's monitor.
 #pragma once
 
 #include "BrowseOptions.h"
@@ -55,7 +55,6 @@ class TVeskFolderDialog {
     TBrowseInfoFlagSet Flags() const { return flags_; }
     void SetFlags(TBrowseInfoFlagSet flags) { flags_ = flags; }
     TSHFolders RootFolder() const { return rootFolder_; }
-    void SetRootFolder(TSHFolders root) { rootFolder_ = root; }
     bool NewFolderVisible() const { return newFolderVisible_; }
     void SetNewFolderVisible(bool visible);
     bool NewFolderEnabled() const { return newFolderEnabled_; }

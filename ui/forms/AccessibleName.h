@@ -10,11 +10,9 @@
 
 namespace tarnwick::forms {
 
-class Application;
-
 class AccessibleName {
   public:
-    AccessibleName(Application& application, HWND window, std::string name);
+    AccessibleName(HandlerGuard& guard, HWND window, std::string name);
 
     const std::string& Name() const noexcept { return name_; }
 

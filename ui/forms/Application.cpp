@@ -1,21 +1,18 @@
 #include "Application.h"
 
 #include "ErrorText.h"
-#include "Form.h"
-#include "Win32Prompts.h"
 
 #include <commctrl.h>
 
 #include <algorithm>
+#include <stdexcept>
 
 namespace tarnwick::forms {
 
 Application::Application(std::string title)
-    : title_(std::move(title)), window_(*this, title_,
-                                        [this] {
-                                            if (Form* main = MainForm()) main->Close();
-                                        }),
-      prompts_(std::make_unique<Win32Prompts>(*this)) {
+    : title_(std::move(title)), window_(*this, title_, [this] {
+          if (!forms_.empty()) SendMessageA(forms_.front().window, WM_CLOSE, 0, 0);
+      }) {
     INITCOMMONCONTROLSEX classes{};
     classes.dwSize = sizeof(classes);
     classes.dwICC = ICC_STANDARD_CLASSES | ICC_UPDOWN_CLASS;
@@ -29,15 +26,27 @@ void Application::SetTitle(std::string title) {
     window_.SetTitle(title_);
 }
 
+UserPrompts& Application::Prompts() {
+    if (!prompts_) throw std::logic_error("The application has no prompts.");
+    return *prompts_;
+}
+
 void Application::SetPrompts(std::unique_ptr<UserPrompts> prompts) {
     prompts_ = std::move(prompts);
 }
 
-void Application::Unregister(Form& form) { std::erase(forms_, &form); }
+void Application::Unregister(Form& form) {
+    std::erase_if(forms_, [&form](const Registered& entry) { return entry.form == &form; });
+}
+
+Form* Application::FormOf(HWND window) const {
+    const auto found =
+        std::find_if(forms_.begin(), forms_.end(),
+                     [window](const Registered& entry) { return entry.window == window; });
+    return found == forms_.end() ? nullptr : found->form;
+}
 
 void Application::Run() {
-    window_.ShowButton();
-    if (Form* main = MainForm()) main->Show();
     while (HandleMessage()) {
     }
 }
@@ -67,13 +76,6 @@ void Application::ProcessMessages() {
     }
 }
 
-Form* Application::FormOf(HWND window) const {
-    const auto found = std::find_if(forms_.begin(), forms_.end(), [window](const Form* form) {
-        return form->Handle() == window;
-    });
-    return found == forms_.end() ? nullptr : *found;
-}
-
 void Application::Dispatch(MSG& message) {
     // Tab, the arrow keys, Enter and Escape move between and press controls
     // the way they do in a dialog box.
@@ -93,7 +95,13 @@ void Application::ShowError(std::exception_ptr error) noexcept {
         } catch (...) {
             text = "Unknown error";
         }
-        prompts_->ShowMessage(GetActiveWindow(), ErrorBoxText(text), title_, MB_OK | MB_ICONERROR);
+        text = ErrorBoxText(text);
+        const HWND owner = GetActiveWindow();
+        // Before the program has handed over its prompts, the system's box.
+        if (prompts_)
+            prompts_->ShowMessage(owner, text, title_, MB_OK | MB_ICONERROR);
+        else
+            MessageBoxA(owner, text.c_str(), title_.c_str(), MB_OK | MB_ICONERROR | MB_TASKMODAL);
     } catch (...) {
         // The error box itself failed (out of memory): nothing is left to tell.
         MessageBeep(MB_ICONERROR);

@@ -1,8 +1,11 @@
-// The application object: its title, its forms, the message loop and the one
-// place where an error that left a handler is shown.
+// The application object: its title, its forms, the message loop, who answers
+// the person's questions, and the one place where an error that left a
+// handler is shown. It knows its forms only by their windows: the forms are
+// built on it.
 #pragma once
 
 #include "ApplicationWindow.h"
+#include "HandlerGuard.h"
 #include "UserPrompts.h"
 
 #include <windows.h>
@@ -16,7 +19,7 @@ namespace tarnwick::forms {
 
 class Form;
 
-class Application {
+class Application final : public HandlerGuard {
   public:
     explicit Application(std::string title);
     Application(const Application&) = delete;
@@ -30,19 +33,24 @@ class Application {
 
     // The window behind the taskbar button; it owns the main form.
     HWND Window() const noexcept { return window_.Handle(); }
+    // Puts the program's button on the taskbar; the main form does it when
+    // it is shown.
+    void ShowButton() { window_.ShowButton(); }
     // Minimizes the program to its taskbar button.
     void Minimize() { window_.Minimize(); }
 
-    // Who answers message boxes, the input box and the file dialogs: the real
-    // Win32 dialogs unless a test puts its own script in their place.
-    UserPrompts& Prompts() noexcept { return *prompts_; }
+    // Who answers message boxes, the input box and the file dialogs: the
+    // program hands the application the real Win32 dialogs before it makes
+    // its first form, a test its own script.
+    UserPrompts& Prompts();
     void SetPrompts(std::unique_ptr<UserPrompts> prompts);
 
     // The first form created; closing it ends the application.
-    Form* MainForm() const noexcept { return forms_.empty() ? nullptr : forms_.front(); }
+    Form* MainForm() const noexcept { return forms_.empty() ? nullptr : forms_.front().form; }
+    // The form whose window this is, if any.
+    Form* FormOf(HWND window) const;
 
-    // Shows the taskbar button and the main form, and dispatches messages
-    // until Terminate.
+    // Dispatches messages until Terminate. Show the main form first.
     void Run();
     void Terminate();
     bool Terminated() const noexcept { return terminated_; }
@@ -52,33 +60,23 @@ class Application {
     // Dispatches every message waiting now, without waiting for more.
     void ProcessMessages();
 
-    // Runs a handler; an exception that leaves it is shown in the error box and
-    // the caller gets fallback. Window procedures go through here so that no
-    // exception unwinds through Windows.
-    template <class Handler, class Result>
-    Result Guarded(Handler&& handler, Result fallback) noexcept {
-        try {
-            return handler();
-        } catch (...) {
-            ShowError(std::current_exception());
-            return fallback;
-        }
-    }
-
     // The error box: the title as caption, the error icon, one OK button.
-    void ShowError(std::exception_ptr error) noexcept;
+    void ShowError(std::exception_ptr error) noexcept override;
 
   private:
     friend class Form;
-    void Register(Form& form) { forms_.push_back(&form); }
+    struct Registered {
+        Form* form;
+        HWND window;
+    };
+    void Register(Form& form, HWND window) { forms_.push_back({&form, window}); }
     void Unregister(Form& form);
-    Form* FormOf(HWND window) const;
     void Dispatch(MSG& message);
 
     std::string title_;
     ApplicationWindow window_;
     std::unique_ptr<UserPrompts> prompts_;
-    std::vector<Form*> forms_; // in creation order; not owned
+    std::vector<Registered> forms_; // in creation order; not owned
     bool terminated_ = false;
 };
 

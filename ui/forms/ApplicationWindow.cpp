@@ -1,9 +1,7 @@
 #include "ApplicationWindow.h"
 
-#include "Application.h"
-
+#include "CentreOnMonitor.h"
 #include "ThreadWindows.h"
-#include "Win32Error.h"
 #include "WindowClass.h"
 
 namespace tarnwick::forms {
@@ -15,50 +13,38 @@ constexpr char kWindowClass[] = "TarnwickApplication";
 // the switch to this window is complete.
 constexpr UINT kPassActivation = WM_APP + 2;
 
-void RegisterApplicationClass(WNDPROC windowProc) {
-    [[maybe_unused]] static const ATOM atom = RegisterWindowClass(kWindowClass, windowProc);
+void RegisterApplicationClass() {
+    [[maybe_unused]] static const ATOM atom =
+        RegisterWindowClass(kWindowClass, BoundWindow::Procedure);
 }
 
 } // namespace
 
-ApplicationWindow::ApplicationWindow(Application& application, const std::string& title,
+ApplicationWindow::ApplicationWindow(HandlerGuard& guard, const std::string& title,
                                      std::function<void()> onClose)
-    : application_(application), onClose_(std::move(onClose)) {
-    RegisterApplicationClass(WindowProc);
-    // No size, in the middle of the screen: minimizing and restoring are
+    : BoundWindow(guard), onClose_(std::move(onClose)) {
+    RegisterApplicationClass();
+    // No size, in the middle of the monitor the program was started on: the
+    // main form appears on that monitor, and minimizing and restoring are
     // animated from there.
-    window_ = CreateWindowExA(0, kWindowClass, title.c_str(),
-                              WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
-                              GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2,
-                              0, 0, nullptr, nullptr, GetModuleHandleA(nullptr), this);
-    if (!window_) ThrowLastError("CreateWindowEx " + title);
-    HMENU menu = GetSystemMenu(window_, FALSE);
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoA(StartMonitor(), &monitor);
+    const POINT middle = CentredPlace(monitor.rcMonitor, monitor.rcWork, {0, 0});
+    Create(title, {kWindowClass,
+                   WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
+                   0,
+                   middle,
+                   {0, 0},
+                   nullptr});
+    HMENU menu = GetSystemMenu(Handle(), FALSE);
     DeleteMenu(menu, SC_SIZE, MF_BYCOMMAND);
     DeleteMenu(menu, SC_MAXIMIZE, MF_BYCOMMAND);
 }
 
-ApplicationWindow::~ApplicationWindow() {
-    SetWindowLongPtrA(window_, GWLP_USERDATA, 0);
-    DestroyWindow(window_);
-}
-
 HWND ApplicationWindow::WindowInFront() const {
-    const std::vector<HWND> windows = EnabledWindowsOfThread(window_);
+    const std::vector<HWND> windows = EnabledWindowsOfThread(Handle());
     return windows.empty() ? nullptr : windows.front();
-}
-
-LRESULT CALLBACK ApplicationWindow::WindowProc(HWND window, UINT message, WPARAM wParam,
-                                               LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* self = static_cast<ApplicationWindow*>(
-            reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
-        self->window_ = window;
-        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    }
-    auto* self = reinterpret_cast<ApplicationWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-    if (!self) return DefWindowProcA(window, message, wParam, lParam);
-    return self->application_.Guarded([&] { return self->HandleMessage(message, wParam, lParam); },
-                                      LRESULT{0});
 }
 
 LRESULT ApplicationWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -67,10 +53,10 @@ LRESULT ApplicationWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lPa
         // Chosen on the taskbar or with Alt+Tab: the window the person works
         // in takes over, with its focus.
         if (LOWORD(wParam) != WA_INACTIVE && !HIWORD(wParam))
-            PostMessageA(window_, kPassActivation, 0, 0);
+            PostMessageA(Handle(), kPassActivation, 0, 0);
         return 0;
     case kPassActivation:
-        if (GetActiveWindow() == window_ && !IsIconic(window_)) {
+        if (GetActiveWindow() == Handle() && !IsIconic(Handle())) {
             if (HWND front = WindowInFront()) SetActiveWindow(front);
         }
         return 0;
@@ -78,21 +64,21 @@ LRESULT ApplicationWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lPa
         // Minimized, the program's windows go; restored, they come back.
         // (Windows does this for owned windows by itself, Wine does not.)
         if (wParam == SIZE_MINIMIZED)
-            ShowOwnedPopups(window_, FALSE);
+            ShowOwnedPopups(Handle(), FALSE);
         else if (wParam == SIZE_RESTORED)
-            ShowOwnedPopups(window_, TRUE);
+            ShowOwnedPopups(Handle(), TRUE);
         return 0;
     case WM_CLOSE:
         // While a modal window is open, the program's windows behind it are
         // disabled and closing waits for the modal window to be answered.
-        if (HWND front = WindowInFront(); front && GetWindow(front, GW_OWNER) != window_) {
+        if (HWND front = WindowInFront(); front && GetWindow(front, GW_OWNER) != Handle()) {
             SetActiveWindow(front);
             return 0;
         }
         if (onClose_) onClose_();
         return 0;
     default:
-        return DefWindowProcA(window_, message, wParam, lParam);
+        return DefWindowProcA(Handle(), message, wParam, lParam);
     }
 }
 

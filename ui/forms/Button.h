@@ -2,7 +2,7 @@
 #pragma once
 
 #include "Control.h"
-#include "Form.h"
+#include "FormWindow.h"
 #include "Glyph.h"
 #include "ImageList.h"
 

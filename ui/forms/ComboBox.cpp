@@ -1,10 +1,8 @@
 #include "ComboBox.h"
 
-#include "RedrawSuspension.h"
-
-#include "Form.h"
-#include "ItemAppender.h"
+#include "FormWindow.h"
 #include "ListSortOrder.h"
+#include "RedrawSuspension.h"
 
 #include <commctrl.h>
 
@@ -42,8 +40,10 @@ HWND KeyTarget(HWND box, ComboKind kind) {
 
 ComboBox::ComboBox(Container& parent, int id, Bounds bounds, ComboKind kind, int itemHeight,
                    std::span<const std::string_view> items, Sorting sorting)
-    : Control(parent, id, {}, WithDropDownRoom(bounds), {"COMBOBOX", StyleOf(kind, sorting)}),
-      sorting_(sorting), keys_(OwnerForm().App(), KeyTarget(Handle(), kind), onKeyDown) {
+    : ListControl(parent, id, WithDropDownRoom(bounds), {"COMBOBOX", StyleOf(kind, sorting)},
+                  {CB_GETCOUNT, CB_GETLBTEXTLEN, CB_GETLBTEXT, CB_INSERTSTRING}),
+      onKeyDown(OwnerForm().App(), KeyTarget(Handle(), kind), KeyDownEvent::Enter::ToHandler),
+      sorting_(sorting) {
     const Dpi& dpi = OwnerForm().Resolution();
     SendMessageA(Handle(), CB_SETITEMHEIGHT, 0, dpi.Scale(itemHeight));
     // Size the selection field so that the closed box is exactly as high as
@@ -63,24 +63,6 @@ ComboBox::ComboBox(Container& parent, int id, Bounds bounds, ComboKind kind, int
     SetItems(items);
 }
 
-int ComboBox::Count() const { return int(SendMessageA(Handle(), CB_GETCOUNT, 0, 0)); }
-
-std::string ComboBox::Item(int index) const {
-    const LRESULT length = SendMessageA(Handle(), CB_GETLBTEXTLEN, WPARAM(index), 0);
-    if (length == CB_ERR) return {};
-    std::string text(static_cast<std::size_t>(length) + 1, '\0');
-    SendMessageA(Handle(), CB_GETLBTEXT, WPARAM(index), reinterpret_cast<LPARAM>(text.data()));
-    text.resize(static_cast<std::size_t>(length));
-    return text;
-}
-
-std::vector<std::string> ComboBox::Items() const {
-    std::vector<std::string> items;
-    for (int i = 0, n = Count(); i < n; ++i)
-        items.push_back(Item(i));
-    return items;
-}
-
 void ComboBox::SetItems(std::span<const std::string> items) {
     const std::vector<std::string_view> views(items.begin(), items.end());
     SetItems(views);
@@ -90,16 +72,15 @@ void ComboBox::SetItems(std::span<const std::string_view> items) {
     const RedrawSuspension quiet(Handle());
     SendMessageA(Handle(), CB_RESETCONTENT, 0, 0);
     selected_ = -1;
-    // Inserting never sorts, not even in a sorted box: the order is ours.
-    const ItemAppender append(Handle(), CB_INSERTSTRING);
+    // Appending never sorts, not even in a sorted box: the order is ours.
     if (sorting_ == Sorting::None) {
         for (std::string_view item : items)
-            append(item);
+            Append(item);
         return;
     }
     const auto locale = static_cast<LCID>(SendMessageA(Handle(), CB_GETLOCALE, 0, 0));
     for (std::size_t index : ListSortOrder(items, locale))
-        append(items[index]);
+        Append(items[index]);
 }
 
 void ComboBox::SelectAllText() { SendMessageA(Handle(), CB_SETEDITSEL, 0, MAKELPARAM(0, -1)); }

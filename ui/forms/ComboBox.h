@@ -2,8 +2,8 @@
 // of suggestions.
 #pragma once
 
-#include "Control.h"
-#include "KeyDownHandler.h"
+#include "KeyDownEvent.h"
+#include "ListControl.h"
 
 #include <functional>
 #include <span>
@@ -20,16 +20,13 @@ enum class ComboKind {
 
 enum class Sorting { None, Sorted };
 
-class ComboBox : public Control {
+class ComboBox : public ListControl {
   public:
     // bounds.height is the height of the closed box; itemHeight that of one
     // item of the drop-down list.
     ComboBox(Container& parent, int id, Bounds bounds, ComboKind kind, int itemHeight,
              std::span<const std::string_view> items = {}, Sorting sorting = Sorting::None);
 
-    int Count() const;
-    std::string Item(int index) const;
-    std::vector<std::string> Items() const;
     // Replaces every item; nothing is selected afterwards.
     void SetItems(std::span<const std::string> items);
     void SetItems(std::span<const std::string_view> items);
@@ -50,7 +47,7 @@ class ComboBox : public Control {
     // system notifies only what the user does, and code that fills or selects
     // must not start what a choice starts.
     std::function<void()> onChange;
-    // Raised for every key pressed in the box (KeyDownEvent).
+    // Enter is the handler's while it listens (KeyDownEvent).
     KeyDownEvent onKeyDown;
 
   private:
@@ -63,7 +60,6 @@ class ComboBox : public Control {
     bool dropped_ = false;
     bool changedWhileDropped_ = false;
     bool chosenAgain_ = false;
-    KeyDownHandler keys_;
 };
 
 } // namespace tarnwick::forms

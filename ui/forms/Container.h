@@ -6,11 +6,11 @@
 
 namespace tarnwick::forms {
 
-class Form;
+class FormWindow;
 
 class Container {
   public:
-    virtual Form& OwnerForm() noexcept = 0;
+    virtual FormWindow& OwnerForm() noexcept = 0;
     // The container's top-left corner in the form's client area, in 96-dpi pixels.
     virtual Bounds Origin() const noexcept = 0;
 

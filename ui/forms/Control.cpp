@@ -1,7 +1,7 @@
 #include "Control.h"
 
 #include "AccessibleName.h"
-#include "Form.h"
+#include "FormWindow.h"
 #include "Win32Error.h"
 
 #include <algorithm>
@@ -24,10 +24,14 @@ Control::Control(Container& parent, int id, std::string_view text, Bounds bounds
                               GetModuleHandleA(nullptr), nullptr);
     if (!window_) ThrowLastError(std::string("CreateWindowEx ") + kind.windowClass);
     SetFont(form_.UiFont());
-    form_.Adopt(*this);
+    form_.Adopt(window_, *this);
 }
 
-Control::~Control() { form_.Release(*this); }
+Control::~Control() {
+    accessibleName_.reset();
+    form_.Release(window_);
+    DestroyWindow(window_);
+}
 
 void Control::SetAccessibleName(std::string name) {
     accessibleName_ = std::make_unique<AccessibleName>(form_.App(), window_, std::move(name));

@@ -1,6 +1,7 @@
 // The base of every control: a child window of a form, created at its place
-// with the form's font, and destroyed with the form's window. A control object
-// is a non-copyable handle; the form routes notifications to it by its window.
+// with the form's font. A control object is a non-copyable handle that owns
+// its window: one that goes before its form takes its window with it. The
+// form routes notifications to it by its window.
 #pragma once
 
 #include "Bounds.h"
@@ -16,6 +17,7 @@ namespace tarnwick::forms {
 
 class AccessibleName;
 class Form;
+class FormWindow;
 
 // Which edges of its form a side of a control keeps its distance to as the
 // form is resized: the start (left or top), the end, or both, so that the
@@ -30,7 +32,7 @@ class Control {
 
     HWND Handle() const noexcept { return window_; }
     int Id() const noexcept { return GetDlgCtrlID(window_); }
-    Form& OwnerForm() const noexcept { return form_; }
+    FormWindow& OwnerForm() const noexcept { return form_; }
 
     std::string Text() const;
     void SetText(std::string_view text);
@@ -79,7 +81,7 @@ class Control {
     // The form's client area is wider and higher than as laid out by that.
     void FollowSize(int wider, int higher);
 
-    Form& form_;
+    FormWindow& form_;
     HWND window_ = nullptr;
     std::unique_ptr<AccessibleName> accessibleName_;
     RECT laidOut_{}; // in the form's client area

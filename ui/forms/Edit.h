@@ -2,9 +2,8 @@
 #pragma once
 
 #include "Control.h"
-#include "KeyDownHandler.h"
-
-#include <memory>
+#include "FormWindow.h"
+#include "KeyDownEvent.h"
 
 namespace tarnwick::forms {
 
@@ -15,7 +14,8 @@ class Edit : public Control {
     Edit(Container& parent, int id, Bounds bounds, std::string_view text = {},
          int maxLength = kNoLimit)
         : Control(parent, id, text, bounds,
-                  {"EDIT", WS_TABSTOP | ES_AUTOHSCROLL | ES_LEFT, WS_EX_CLIENTEDGE}) {
+                  {"EDIT", WS_TABSTOP | ES_AUTOHSCROLL | ES_LEFT, WS_EX_CLIENTEDGE}),
+          onKeyDown(OwnerForm().App(), Handle(), KeyDownEvent::Enter::ToDefaultButton) {
         SetMaxLength(maxLength);
     }
 
@@ -25,13 +25,8 @@ class Edit : public Control {
     }
     int MaxLength() const { return int(SendMessageA(Handle(), EM_GETLIMITTEXT, 0, 0)); }
 
-    // Keys pressed in the field raise onKeyDown from now on; a field that
-    // needs no keys of its own is left without the subclass.
-    void ReportKeys();
+    // Enter stays the default button's (KeyDownEvent).
     KeyDownEvent onKeyDown;
-
-  private:
-    std::unique_ptr<KeyDownHandler> keys_;
 };
 
 } // namespace tarnwick::forms

@@ -3,30 +3,22 @@
 // of the window and of its controls is handled in HandleMessage.
 #pragma once
 
-#include "Container.h"
-#include "Dpi.h"
-#include "Font.h"
+#include "FormWindow.h"
 
 #include <windows.h>
 
 #include <functional>
 #include <string>
-#include <unordered_map>
-#include <vector>
 
 namespace tarnwick::forms {
 
-class Application;
 class Button;
-class Control;
 
 enum class FrameKind {
     Single,  // fixed single frame: system menu and minimize box
     Dialog,  // dialog frame: system menu with close only
     Sizable, // a dialog the person can resize, no smaller than its layout
 };
-
-enum class ModalResult { None, Ok, Cancel };
 
 struct FormLayout {
     std::string caption;
@@ -38,39 +30,24 @@ struct FormLayout {
     HWND owner = nullptr;
 };
 
-class Form : public Container {
+class Form : public FormWindow {
   public:
-    // The window is created hidden, centred on the screen, with the program's
-    // font (Font::Ui) and the button-face background, laid out for dpi.
+    // The window is created hidden, with the program's font (Font::Ui) and
+    // the button-face background, laid out for dpi.
     Form(Application& application, const FormLayout& layout, Dpi dpi = Dpi::OfScreen());
     Form(const Form&) = delete;
     Form& operator=(const Form&) = delete;
     virtual ~Form();
 
-    HWND Handle() const noexcept { return window_; }
-    Application& App() const noexcept { return application_; }
-    const Dpi& Resolution() const noexcept { return dpi_; }
-    HFONT UiFont() const noexcept { return font_.Handle(); }
-    // A device context with the form's font, to measure the controls' texts.
-    HDC TextCanvas() const noexcept { return canvas_.Get(); }
-
-    Form& OwnerForm() noexcept override { return *this; }
-    Bounds Origin() const noexcept override { return {}; }
-
-    // Shows the window centred on the screen and activates it.
+    // Shows the window in the middle of its owner's monitor and activates it.
     void Show();
     void Hide();
-    bool Visible() const { return IsWindowVisible(window_) != FALSE; }
-    // As the close box: ends a modal showing with Cancel, ends the application
-    // for the main form, hides any other form.
-    void Close();
+    bool Visible() const { return IsWindowVisible(Handle()) != FALSE; }
 
     // Shows the form while every other window of the program is disabled, and
     // returns when it is closed; the form is hidden again, not destroyed, and
     // the window that was active before is active again.
     ModalResult ShowModal();
-    bool IsModal() const noexcept { return modal_; }
-    void EndModal(ModalResult result);
 
     // Enter presses the default button and Escape the cancel button, wherever
     // the focus is. Without them the keys do nothing.
@@ -93,33 +70,22 @@ class Form : public Container {
     void RestoreFocus();
 
   private:
-    friend class Control;
-    void Adopt(Control& control);
-    void Release(Control& control);
-    Control* ControlOf(HWND window) const;
-
-    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void Activated();
+    // The push button of that window, while it is on the form.
+    Button* ButtonOf(HWND window) const;
 
-    Application& application_;
-    Dpi dpi_;
-    Font font_;
-    FontCanvas canvas_;
-    HWND window_ = nullptr;
-    std::unordered_map<HWND, Control*> controls_;
     SIZE laidOut_;         // the client area as laid out
     SIZE smallestFrame_{}; // a sizable frame's size as laid out
     std::function<void()> onSystemMenuItem_;
-    Button* defaultButton_ = nullptr;
-    Button* cancelButton_ = nullptr;
+    // Found by their windows, so that a button gone is never pressed.
+    HWND defaultButton_ = nullptr;
+    HWND cancelButton_ = nullptr;
     // Where a showing stands with its activation event; until the event has
     // run, the focus is the event's to place.
     enum class Activation { Awaited, Due, Done };
     Activation activation_ = Activation::Done;
     HWND focus_ = nullptr; // the control to give the focus back to
-    bool modal_ = false;
-    ModalResult modalResult_ = ModalResult::None;
 };
 
 } // namespace tarnwick::forms

@@ -14,7 +14,7 @@ class GroupBox : public Control, public Container {
           origin_{parent.Origin().left + bounds.left, parent.Origin().top + bounds.top,
                   bounds.width, bounds.height} {}
 
-    Form& OwnerForm() noexcept override { return Control::OwnerForm(); }
+    FormWindow& OwnerForm() noexcept override { return Control::OwnerForm(); }
     Bounds Origin() const noexcept override { return origin_; }
 
   private:

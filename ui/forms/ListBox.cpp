@@ -1,8 +1,7 @@
 #include "ListBox.h"
 
 #include "AnsiText.h"
-#include "Form.h"
-#include "ItemAppender.h"
+#include "FormWindow.h"
 #include "OwnedHandle.h"
 #include "RedrawSuspension.h"
 #include "SystemFunction.h"
@@ -12,10 +11,11 @@
 namespace tarnwick::forms {
 
 ListBox::ListBox(Container& parent, int id, Bounds bounds, int itemHeight)
-    : Control(parent, id, {}, bounds,
-              {"LISTBOX", WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
-               WS_EX_CLIENTEDGE}),
-      keys_(OwnerForm().App(), Handle(), onKeyDown) {
+    : ListControl(parent, id, bounds,
+                  {"LISTBOX", WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
+                   WS_EX_CLIENTEDGE},
+                  {LB_GETCOUNT, LB_GETTEXTLEN, LB_GETTEXT, LB_INSERTSTRING}),
+      onKeyDown(OwnerForm().App(), Handle(), KeyDownEvent::Enter::ToHandler) {
     SendMessageA(Handle(), LB_SETITEMHEIGHT, 0, OwnerForm().Resolution().Scale(itemHeight));
 }
 
@@ -74,30 +74,11 @@ void ListBox::AcceptDroppedFiles() {
                       GetWindowLongPtrA(Handle(), GWL_EXSTYLE) | WS_EX_ACCEPTFILES);
 }
 
-int ListBox::Count() const { return int(SendMessageA(Handle(), LB_GETCOUNT, 0, 0)); }
-
-std::string ListBox::Item(int index) const {
-    const LRESULT length = SendMessageA(Handle(), LB_GETTEXTLEN, WPARAM(index), 0);
-    if (length == LB_ERR) return {};
-    std::string text(static_cast<std::size_t>(length) + 1, '\0');
-    SendMessageA(Handle(), LB_GETTEXT, WPARAM(index), reinterpret_cast<LPARAM>(text.data()));
-    text.resize(static_cast<std::size_t>(length));
-    return text;
-}
-
-std::vector<std::string> ListBox::Items() const {
-    std::vector<std::string> items;
-    for (int i = 0, n = Count(); i < n; ++i)
-        items.push_back(Item(i));
-    return items;
-}
-
 void ListBox::SetItems(const std::vector<std::string>& items) {
     const RedrawSuspension quiet(Handle());
     Clear();
-    const ItemAppender append(Handle(), LB_INSERTSTRING);
     for (const std::string& item : items)
-        append(item);
+        Append(item);
 }
 
 void ListBox::Add(const std::string& item) { Insert(-1, item); }

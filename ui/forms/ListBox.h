@@ -1,8 +1,8 @@
 // A list of texts, one of which can be selected.
 #pragma once
 
-#include "Control.h"
-#include "KeyDownHandler.h"
+#include "KeyDownEvent.h"
+#include "ListControl.h"
 #include "WindowSubclass.h"
 
 #include <functional>
@@ -12,14 +12,11 @@
 
 namespace tarnwick::forms {
 
-class ListBox : public Control {
+class ListBox : public ListControl {
   public:
     // Not sorted: items stay in the order they are put in.
     ListBox(Container& parent, int id, Bounds bounds, int itemHeight);
 
-    int Count() const;
-    std::string Item(int index) const;
-    std::vector<std::string> Items() const;
     void SetItems(const std::vector<std::string>& items);
     void Add(const std::string& item);
     void Insert(int index, const std::string& item);
@@ -30,7 +27,7 @@ class ListBox : public Control {
     int SelectedIndex() const;
     void SetSelectedIndex(int index);
 
-    // Raised for every key pressed in the list (KeyDownEvent).
+    // Enter is the handler's while it listens (KeyDownEvent).
     KeyDownEvent onKeyDown;
 
     // Lets files be dropped on the list from a file manager; each drop raises
@@ -39,7 +36,6 @@ class ListBox : public Control {
     std::function<void(const std::vector<std::string>& paths)> onFilesDropped;
 
   private:
-    KeyDownHandler keys_;
     std::unique_ptr<WindowSubclass> drops_;
 };
 

@@ -1,6 +1,6 @@
 #include "SpinEdit.h"
 
-#include "Form.h"
+#include "FormWindow.h"
 #include "IntegerText.h"
 #include "Win32Error.h"
 

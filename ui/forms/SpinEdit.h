@@ -20,13 +20,12 @@ class SpinEdit : public Control {
     static constexpr int kArrowsIdOffset = 0x1000;
 
     SpinEdit(Container& parent, int id, Bounds bounds, const SpinRange& range, int value = 0);
+    ~SpinEdit() { DestroyWindow(arrows_); }
 
     // The number in the field, within the range; text that is not an
     // integer counts as the minimum.
     int Value() const;
     void SetValue(int value);
-
-    HWND Arrows() const noexcept { return arrows_; }
 
   private:
     static constexpr int kBorder = 2; // the field's border under the arrows

@@ -1,7 +1,7 @@
 #include "StaticText.h"
 
 #include "Font.h"
-#include "Form.h"
+#include "FormWindow.h"
 
 namespace tarnwick::forms {
 namespace {

@@ -1,6 +1,5 @@
 #include "WindowSubclass.h"
 
-#include "Application.h"
 #include "Win32Error.h"
 
 namespace tarnwick::forms {
@@ -20,9 +19,9 @@ LONG_PTR SetProcedure(HWND window, bool unicode, LONG_PTR procedure) {
 
 } // namespace
 
-WindowSubclass::WindowSubclass(Application& application, HWND window, Handler handler)
-    : link_(new Link{application, window, IsWindowUnicode(window) != FALSE, nullptr,
-                     std::move(handler), nullptr}) {
+WindowSubclass::WindowSubclass(HandlerGuard& guard, HWND window, Handler handler)
+    : link_(new Link{guard, window, IsWindowUnicode(window) != FALSE, nullptr, std::move(handler),
+                     nullptr}) {
     std::unique_ptr<Link> owned(link_);
     link_->thunk = std::make_unique<ProcedureThunk>(link_, Procedure);
     SetLastError(0);
@@ -72,8 +71,8 @@ LRESULT CALLBACK WindowSubclass::Procedure(HWND linkAddress, UINT message, WPARA
     ++link->calls;
     std::optional<LRESULT> answer;
     if (link->handler && !link->ownerGone)
-        answer = link->application.Guarded([&] { return link->handler(message, wParam, lParam); },
-                                           std::optional<LRESULT>{});
+        answer = link->guard.Guarded([&] { return link->handler(message, wParam, lParam); },
+                                     std::optional<LRESULT>{});
     LRESULT result = answer.value_or(0);
     const HWND window = link->window;
     if (!answer && window) {

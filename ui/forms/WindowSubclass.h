@@ -1,10 +1,12 @@
 // Sees a control's own messages before the control does, for as long as the
-// object lives. Exceptions from the handler go to the application's error box.
+// object lives. Exceptions from the handler go through the guard to the error
+// box.
 // A window may carry several, each passing on what it does not answer, and
 // they may be removed in any order; a handler may even remove its own
 // subclass or destroy its window.
 #pragma once
 
+#include "HandlerGuard.h"
 #include "ProcedureThunk.h"
 
 #include <windows.h>
@@ -15,14 +17,12 @@
 
 namespace tarnwick::forms {
 
-class Application;
-
 class WindowSubclass {
   public:
     // Returns a result to answer the message itself, or nothing to pass it on.
     using Handler = std::function<std::optional<LRESULT>(UINT, WPARAM, LPARAM)>;
 
-    WindowSubclass(Application& application, HWND window, Handler handler);
+    WindowSubclass(HandlerGuard& guard, HWND window, Handler handler);
     WindowSubclass(const WindowSubclass&) = delete;
     WindowSubclass& operator=(const WindowSubclass&) = delete;
     ~WindowSubclass();
@@ -35,7 +35,7 @@ class WindowSubclass {
     // message is still in its procedure, and while another subclass that came
     // later still calls it; it frees itself when nothing can call it any more.
     struct Link {
-        Application& application;
+        HandlerGuard& guard;
         HWND window;  // none once the window is gone
         bool unicode; // the window's character set, which a subclass keeps
         WNDPROC next = nullptr;

@@ -76,7 +76,6 @@ void TfrmMain::BindHandlers() {
     // The "..." buttons take no focus, so their fields open them by key.
     for (auto [field, button] : {std::pair{&edtDemo, &sbRecord}, std::pair{&edtPlay, &sbDemo},
                                  std::pair{&edtSave, &sbSave}}) {
-        field->ReportKeys();
         field->onKeyDown = [button](WORD key) {
             if (!OpensDialog(key)) return false;
             button->Click();
