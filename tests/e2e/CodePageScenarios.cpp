@@ -84,6 +84,7 @@ void TakeScreenshot(HWND window) {
 // the scans, Add, the folder browser with New folder, Save into the start
 // folder; then read back, saved again byte for byte, and Run.
 TEST(CodePage, NamesOfTheSystemFromTheScansToRunAndBack) {
+    SKIP_WITHOUT_REAL_INPUT();
     const testing::CodePageNames& names = testing::NamesOfThisCodePage();
     const testing::FolderTestTree tree("codepage");
     // Ending in such a character, and holding one inside.
