@@ -32,6 +32,13 @@ export LC_ALL="$locale.UTF-8"
 # "MS Sans Serif" in the code page of the locale, where Wine has it apart.
 case "$locale" in
     ru_* | uk_* | bg_*) tarnwick_prefix_prepare sserifer.fon sseriffr.fon ;;
+    pl_* | cs_* | hu_* | sk_* | sl_* | hr_* | ro_*) tarnwick_prefix_prepare sserifee.fon sseriffe.fon ;;
+    el_*) tarnwick_prefix_prepare sserifeg.fon sseriffg.fon ;;
+    tr_*) tarnwick_prefix_prepare sserifet.fon sserifft.fon ;;
+    he_*) tarnwick_prefix_prepare ssee1255.fon ssef1255.fon ;;
+    ar_*) tarnwick_prefix_prepare ssee1256.fon ssef1256.fon ;;
+    lt_* | lv_* | et_*) tarnwick_prefix_prepare ssee1257.fon ssef1257.fon ;;
+    th_*) tarnwick_prefix_prepare ssee874.fon ssef874.fon ;;
     *) tarnwick_prefix_prepare ;;
 esac
 # Japanese Windows' user-interface font is proportional; without it Wine

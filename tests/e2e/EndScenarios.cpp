@@ -1,5 +1,6 @@
 // The ways the launcher ends: Run (which starts the port), Reset, Exit and
 // the close box.
+#include "CodePageNames.h"
 #include "Examples.h"
 #include "LaunchCommandControlIds.h"
 #include "RealInput.h"
@@ -60,17 +61,17 @@ std::string Recoded(const std::string& text, UINT from, UINT to) {
     return recoded;
 }
 
-// The port and the WAD folder have accented names; cmd reads the batch file
-// in the OEM code page, and the port gets both names exactly.
+// The port and the WAD folder have names in the system's letters; cmd reads
+// the batch file in the OEM code page, and the port gets both names exactly.
 TEST(End, RunSavesStartsThePortThroughTheBatchFileAndEnds) {
     ScenarioFolders folders;
     folders.AddToStart("DOOM2.WAD");
     // The port lies in a folder of its own, named in full by the saved set.
-    const std::string port = folders.root.AddFolder("Port\xE9s") + "\\recording_port.exe";
+    const testing::CodePageNames& names = testing::NamesOfThisCodePage();
+    const std::string port = folders.root.AddFolder(names.name) + "\\recording_port.exe";
     ASSERT_TRUE(CopyFileA(RecordingPortPath().c_str(), port.c_str(), FALSE))
         << "cannot copy the recording port from RECORDING_PORT";
-    const std::string wads = folders.root.AddFolder("Donn\xE9"
-                                                    "es");
+    const std::string wads = folders.root.AddFolder(names.word);
     // Saved in ANSI, as earlier versions did: read back all the same.
     LaunchFileSet saved = DefaultExample(wads);
     saved.bat = CrLfLines({"set DOOMWADDIR=" + wads, port + " @qorvex.rsp"});
@@ -109,6 +110,7 @@ TEST(End, RunSavesStartsThePortThroughTheBatchFileAndEnds) {
 // made here: Run asks first, naming what it will not get; No starts and
 // saves nothing, Yes starts it. The Launch Command dialog says the same.
 TEST(End, RunAsksBeforeItStartsAPortThatReadsNoResponseFile) {
+    SKIP_WITHOUT_REAL_INPUT();
     ScenarioFolders folders;
     const std::string port = folders.root.AddFolder("dsda") + "\\dsda-doom.exe";
     ASSERT_TRUE(CopyFileA(RecordingPortPath().c_str(), port.c_str(), FALSE))
@@ -271,6 +273,7 @@ class OtherProgram {
 // button minimizes, restores, takes the program back to the front and closes
 // it as for any program, and the focus is where it was each time.
 TEST(End, TheTaskbarButtonMinimizesRestoresAndClosesWithoutSaving) {
+    SKIP_WITHOUT_REAL_INPUT();
     ExpectEndWithoutSaving([](const RunningLauncher& launcher) {
         const std::vector<HWND> buttons = TaskbarButtons(launcher.id());
         ASSERT_EQ(buttons.size(), 1u);

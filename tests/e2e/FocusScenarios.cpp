@@ -64,6 +64,7 @@ void OpenAndEscape(const RunningLauncher& launcher, const std::string& caption, 
 }
 
 TEST(Focus, EveryFileDialogGivesItBackAndOnlyTheResourceDialogResizes) {
+    SKIP_WITHOUT_REAL_INPUT();
     ScenarioFolders folders;
     folders.AddToStart("DOOM2.WAD");
     RunningLauncher launcher(folders.start, {{"DOOMWADDIR", folders.wads}});
@@ -135,6 +136,7 @@ TEST(Focus, EveryFileDialogGivesItBackAndOnlyTheResourceDialogResizes) {
 }
 
 TEST(Focus, TheDialogsAndBoxesGiveItBackAndTheNewFolderBoxHoldsTheBrowser) {
+    SKIP_WITHOUT_REAL_INPUT();
     ScenarioFolders folders;
     // The browser selects folders on the C: drive reliably once they were read.
     WIN32_FIND_DATAA entry;
@@ -213,6 +215,7 @@ TEST(Focus, TheDialogsAndBoxesGiveItBackAndTheNewFolderBoxHoldsTheBrowser) {
 // moves a file as the up and down buttons do, F4 and Alt+Down open the
 // dialog of a field's "..." button.
 TEST(Keys, AltWithEnterAddsWithDeleteRemovesCtrlArrowsMoveF4OpensAndAltF4Closes) {
+    SKIP_WITHOUT_REAL_INPUT();
     ScenarioFolders folders;
     folders.AddToWads("maps.wad");
     folders.AddToWads("a.wad");

@@ -17,6 +17,19 @@ void Xdotool(const std::string& arguments) {
 
 } // namespace
 
+std::optional<std::string> RealInputMissing() {
+    static const std::optional<std::string> missing = []() -> std::optional<std::string> {
+        if (!testing::UnderWine()) return "real input goes through xdotool, under Wine only";
+        if (testing::RunUnixCommand(
+                "command -v xdotool >/dev/null && command -v xclip >/dev/null") != 0)
+            return "xdotool or xclip is not installed; scripts/install-deps.sh installs them";
+        if (testing::RunUnixCommand("xdotool getdisplaygeometry >/dev/null 2>&1") != 0)
+            return "xdotool reaches no X server at DISPLAY";
+        return std::nullopt;
+    }();
+    return missing;
+}
+
 void PressKeys(const std::string& keys) { Xdotool("key --clearmodifiers " + ShellWord(keys)); }
 
 void TypeText(const std::string& text) { Xdotool("type --delay 5 -- " + ShellWord(text)); }

@@ -4,11 +4,24 @@
 // about.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <windows.h>
 
+#include <optional>
 #include <string>
 
 namespace tarnwick::e2e {
+
+// Why real input cannot be given here, or nothing when it can: it needs Wine
+// (xdotool and xclip run on its Unix side), both installed, and the X server
+// that shows Wine's windows. Windows has none of these.
+std::optional<std::string> RealInputMissing();
+
+// At the start of a test that gives real input: skips it, with the reason,
+// where real input cannot be given.
+#define SKIP_WITHOUT_REAL_INPUT()                                                                  \
+    if (const std::optional<std::string> missing = RealInputMissing()) GTEST_SKIP() << *missing
 
 // Keys by their X names, as xdotool takes them: "Return", "alt+Return",
 // "Escape", "Tab", "alt+F4".

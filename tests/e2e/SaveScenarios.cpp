@@ -42,6 +42,7 @@ RECT PlaceOf(HWND control) {
 // start: opened with real keys, copied with a real click, grown, closed with
 // Escape; the focus is back where it was, and Save then writes what it showed.
 TEST(Save, WithTheDefaultsWritesTheFirstExample) {
+    SKIP_WITHOUT_REAL_INPUT();
     ScenarioFolders folders;
     folders.AddToStart("DOOM2.WAD");
     folders.AddToStart("gzdoom.exe");
@@ -96,6 +97,7 @@ TEST(Save, WithTheDefaultsWritesTheFirstExample) {
 // writes it over the first one in its buffer, and what an earlier, longer
 // name left after it is not read as a second file.
 TEST(Save, AShorterSecondChoiceInAFileDialogIsTakenWhole) {
+    SKIP_WITHOUT_REAL_INPUT();
     ScenarioFolders folders;
     folders.AddToStart("DOOM2.WAD");
     const std::string demos = folders.root.AddFolder("demos");
@@ -150,6 +152,7 @@ TEST(Save, TabFromTheLastControlWrapsToTheFirstAndNeverReachesLoad) {
 }
 
 TEST(Save, TheFullExampleBuiltThroughTheWindow) {
+    SKIP_WITHOUT_REAL_INPUT();
     ScenarioFolders folders;
     folders.AddToWads("DOOM2.WAD");
     folders.AddToWads("maps.wad");
@@ -242,6 +245,7 @@ TEST(Save, IntoAFileHeldOpenShowsOneErrorBoxAndTheWindowGoesOn) {
 // file's set line and let the rest run as commands: Save and Run refuse it,
 // and the earlier files stay.
 TEST(Save, AWadFolderWithADoubleQuoteIsRefusedAndRunStartsNothing) {
+    SKIP_WITHOUT_REAL_INPUT();
     ScenarioFolders folders;
     const LaunchFileSet earlier = SaveDefaultExample(folders.start, folders.wads);
     RunningLauncher launcher(folders.start, {{"DOOMWADDIR", folders.wads}});

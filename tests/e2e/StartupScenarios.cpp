@@ -4,6 +4,7 @@
 #include "Examples.h"
 #include "RealInput.h"
 #include "RegistryValue.h"
+#include "UnixCommand.h"
 #include "RunningLauncher.h"
 #include "ScenarioFolders.h"
 
@@ -152,6 +153,10 @@ TEST(Startup, WithoutAUsableDoomWadDirAsksForTheFolderBeforeFillingTheLists) {
         ASSERT_NE(dialog, nullptr) << "no WAD directory dialog";
         EXPECT_EQ(GetWindow(dialog, GW_OWNER), launcher.window()) << "shown over the main window";
         EXPECT_TRUE(IsWindowVisible(launcher.window()));
+        // The test prefix has no games; a computer with its own offers them.
+        if (!tooLong && !testing::UnderWine() &&
+            !RemoteControl(dialog, DirSetupId::leWADDIR).Text().empty())
+            GTEST_SKIP() << "this computer has games from Steam or GOG, or DOOMWADPATH set";
         EXPECT_EQ(RemoteControl(dialog, DirSetupId::leWADDIR).Text(), tooLong ? longFolder : "");
         // The lists wait for the dialog.
         EXPECT_EQ(launcher[MainId::cbIWAD].Items(), (Items{"Custom..."}));
@@ -236,6 +241,7 @@ struct StoreInstalls {
 // and whatever folder a file dialog visited, the rescans read the start
 // folder.
 TEST(Startup, WithoutDoomWadDirOffersTheFoldersThatHoldGames) {
+    SKIP_WITHOUT_REAL_INPUT();
     StoreInstalls stores;
     const ScenarioFolders& folders = stores.folders;
     folders.AddToStart("start.pk3");

@@ -28,6 +28,7 @@ namespace {
 using testing::CurrentDirectoryScope;
 using testing::FileText;
 using testing::ImmutableFile;
+using testing::LetterOutsideTheCodePage;
 using testing::RunUnixCommand;
 using testing::SystemLetters;
 using testing::TempFolder;
@@ -157,11 +158,12 @@ TEST(Scans, ListResourceCandidatesByPatternAndFolder) {
     start.AddFolder("folder.pk3");
     wads.AddFile("extra.wad");
     // A name that the ANSI code page cannot hold is not offered: it would
-    // come as "????.wad", which names no file. (Hebrew: in none of the code
-    // pages the tests run under.)
-    const std::wstring hebrew = WideFromAnsi(wads.path()) + L"\\\x05E9\x05DC\x05D5\x05DD.wad";
-    CloseHandle(CreateFileW(hebrew.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr));
-    ASSERT_NE(GetFileAttributesW(hebrew.c_str()), INVALID_FILE_ATTRIBUTES);
+    // come as "????.wad", which names no file.
+    if (const std::wstring outside = LetterOutsideTheCodePage(); !outside.empty()) {
+        const std::wstring name = WideFromAnsi(wads.path()) + L"\\" + outside + L".wad";
+        CloseHandle(CreateFileW(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr));
+        ASSERT_NE(GetFileAttributesW(name.c_str()), INVALID_FILE_ATTRIBUTES);
+    }
 
     std::vector<std::string> names = ScanResourceCandidates(platform, start.path(), wads.path());
     ASSERT_EQ(names.size(), 6u);
@@ -202,15 +204,6 @@ std::string AddFolders(const TempFolder& root, const std::string& relative,
     return folder;
 }
 
-// A letter that the ANSI code page lacks: Cyrillic, or Greek where Cyrillic is
-// there, or a Japanese one.
-std::wstring LetterOutsideTheCodePage() {
-    bool lost = false;
-    for (const wchar_t* letter : {L"\x043A", L"\x03B1", L"\x8868"})
-        if (NarrowTo(letter, CP_ACP, lost); lost) return letter;
-    return L"\x4E00\x3042";
-}
-
 // Steam's registry values and its list of libraries as a damaged or hostile
 // machine may hold them: what cannot be read is passed over, nothing raises.
 TEST(Scans, GameFoldersPassOverOddRegistryValuesAndLibraryLists) {
@@ -237,6 +230,10 @@ TEST(Scans, GameFoldersPassOverOddRegistryValuesAndLibraryLists) {
     testing::RegistryValue machine(HKEY_LOCAL_MACHINE, L"SOFTWARE\\Valve\\Steam", L"InstallPath");
     const std::vector<std::string> both = {lettered, base};
     const auto found = [&] { return FindGameFolders(platform, root.path()); };
+    // The test prefix has no games; a computer with its own would add them
+    // to every answer.
+    if (!UnderWine() && !found().empty())
+        GTEST_SKIP() << "this computer has games from Steam or GOG, or DOOMWADPATH set";
     EXPECT_EQ(found(), std::vector<std::string>{}) << "no Steam";
     machine.Set(wideSteam);
     EXPECT_EQ(found(), both);
@@ -252,6 +249,7 @@ TEST(Scans, GameFoldersPassOverOddRegistryValuesAndLibraryLists) {
     EXPECT_EQ(found(), both) << "a string without its terminator is read as it stands";
     for (const std::wstring& unusable :
          {std::wstring(10000, L'x'), wideSteam + outside, std::wstring(L"\0", 1)}) {
+        if (unusable == wideSteam) continue; // nothing is outside a UTF-8 code page
         user.Set(REG_SZ, unusable.c_str(), DWORD(unusable.size() * sizeof(wchar_t)));
         EXPECT_EQ(found(), std::vector<std::string>{}) << unusable.size();
     }
@@ -682,8 +680,8 @@ TEST(RealPorts, TakeTheResourceFilesOfOurResponseFileWholeAndInOrder) {
     for (const std::string port : {"chocolate-doom", "crispy-doom"}) {
         SCOPED_TRACE(port);
         const std::string program = "/usr/games/" + port;
-        ASSERT_EQ(RunUnixCommand("test -x " + program), 0)
-            << program << " is missing; scripts/install-deps.sh installs it";
+        if (RunUnixCommand("test -x " + program) != 0)
+            GTEST_SKIP() << program << " is not installed; scripts/install-deps.sh installs it";
         // Headless, with a home of its own; it stops where the IWAD lacks game
         // data, after it has taken the files.
         RunUnixCommand("cd '" + folder + "' && HOME='" + folder +

@@ -251,8 +251,10 @@ TEST(LaunchQuoting, ConsoleArgumentsComeBackWhole) {
             if (draw.Between(0, 4) == 0) c = draw.Between(0, 1) ? '"' : '\\';
         const std::string line = "port.exe " + ConsoleArgument(value);
         std::wstring wide(line.size(), L'\0');
-        wide.resize(std::size_t(MultiByteToWideChar(CP_ACP, 0, line.data(), int(line.size()),
-                                                    wide.data(), int(wide.size()))));
+        wide.resize(
+            std::size_t(MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, line.data(),
+                                            int(line.size()), wide.data(), int(wide.size()))));
+        if (wide.empty()) continue; // bytes that are no text of the system's code page
         int count = 0;
         wchar_t** arguments = CommandLineToArgvW(wide.c_str(), &count);
         ASSERT_EQ(count, 2) << line;

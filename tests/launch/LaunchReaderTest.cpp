@@ -600,7 +600,8 @@ TEST(ReadLaunchFiles, EarlierFormatFilesComeBackAsWritten) {
     // ZDoom and SkullTag read ANSI, in both formats: a name whose bytes
     // happen to be valid UTF-8 is not read as such. Neither is it for GZDoom
     // when that UTF-8 holds a character that the ANSI code page lacks: this
-    // version could not have written it.
+    // version could not have written it. (Where the ANSI code page is UTF-8
+    // there are no such letters, and the name is plain ASCII.)
     const std::string name = LettersThatLookLikeUtf8() + ".wad";
     for (const std::string executable : {"zdoom.exe", "skulltag.exe", "gzdoom.exe"}) {
         SCOPED_TRACE(executable);

@@ -17,11 +17,25 @@ std::string Encoded(const std::wstring& text, UINT codePage) {
     return encoded;
 }
 
+struct WideNames {
+    const wchar_t *trail, *word, *name;
+};
+
+// Whether the ANSI and the OEM code page both hold every character.
+bool HeldBySystem(const WideNames& names) {
+    for (const wchar_t* text : {names.trail, names.word, names.name})
+        for (UINT codePage : {CP_ACP, CP_OEMCP}) {
+            BOOL lost = FALSE;
+            char bytes[64];
+            const int count = WideCharToMultiByte(codePage, WC_NO_BEST_FIT_CHARS, text, -1, bytes,
+                                                  sizeof bytes, nullptr, &lost);
+            if (count == 0 || lost) return false;
+        }
+    return true;
+}
+
 CodePageNames Names() {
-    struct Wide {
-        const wchar_t *trail, *word, *name;
-    };
-    Wide wide{L"é", L"Données", L"Música"};
+    WideNames wide{};
     switch (GetACP()) {
     case 932:
         wide = {L"表", L"ゲーム", L"図表"};
@@ -32,11 +46,27 @@ CodePageNames Names() {
     case 936:
         wide = {L"乗", L"游戏", L"上乗"};
         break;
-    case 1251:
-        wide = {L"Ж", L"Игры", L"Карты"};
-        break;
     default:
-        break;
+        // Elsewhere the first script that the system's code pages hold (every
+        // system code page of Windows holds one of them); under UTF-8 the
+        // accented letters that the windows' font "MS Sans Serif" draws.
+        static constexpr WideNames kScripts[] = {
+            {L"é", L"Données", L"Música"},   // Western (1252, the other Latin ones, UTF-8)
+            {L"게", L"게임", L"지도"},       // Korean (949)
+            {L"Ж", L"Игры", L"Карты"},       // Cyrillic (1251)
+            {L"ά", L"Παιχνίδια", L"Χάρτες"}, // Greek (1253)
+            {L"ש", L"משחקים", L"מפות"},      // Hebrew (1255)
+            {L"ع", L"ألعاب", L"خرائط"},      // Arabic (1256)
+            {L"ก", L"เกม", L"แผนที่"},         // Thai (874)
+            {L"ä", L"Spiele", L"Kärtchen"},  // Baltic and Central European
+        };
+        for (const WideNames& script : kScripts)
+            if (HeldBySystem(script)) {
+                wide = script;
+                break;
+            }
+        if (wide.trail == nullptr)
+            throw std::runtime_error("no test names for code page " + std::to_string(GetACP()));
     }
     return {Encoded(wide.trail, CP_ACP), Encoded(wide.word, CP_ACP), Encoded(wide.name, CP_ACP)};
 }

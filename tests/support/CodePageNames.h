@@ -1,7 +1,8 @@
 // Folder and file names in the system's ANSI code page that catch a path
 // looked at byte by byte: on a double-byte system, characters whose second
 // byte is "\" (0x5C); elsewhere letters beyond ASCII of the code page
-// (Cyrillic on 1251, accented on 1252). So one test runs on every system.
+// (Hangul on 949, Cyrillic on 1251, accented Latin on 1252, and so on for each
+// system code page, UTF-8 among them). So one test runs on every system.
 #pragma once
 
 #include <string>
@@ -9,8 +10,8 @@
 namespace tarnwick::testing {
 
 struct CodePageNames {
-    std::string trail; // one character: 表 (932), 功 (950), 乗 (936), Ж, é
-    std::string word;  // ゲーム, 遊戲, 游戏, Игры, Données
+    std::string trail; // one character: 表 (932), 功 (950), 乗 (936), 게, Ж, é, ...
+    std::string word;  // ゲーム, 遊戲, 游戏, 게임, Игры, Données, ...
     std::string name;  // another word, ending in `trail` where that is a double-byte
                        // character: 図表, 成功, 上乗; Карты, Música
 };

@@ -15,13 +15,19 @@ namespace tarnwick::testing {
 std::string SystemLetters();
 
 // Letters of the ANSI code page whose bytes happen to be valid UTF-8 of a
-// character that the code page lacks: Ді under 1251 (C4 B3), 楼 under 936.
+// character that the code page lacks: Äƒ under 1252 (C4 83, ă), Ді under
+// 1251 (C4 B3, ĳ); empty where there are none (the UTF-8 code page 65001).
 std::string LettersThatLookLikeUtf8();
 
 // Letters of the ANSI code page whose UTF-8 bytes are ANSI text as well:
-// accented Latin under 1252 (é is C3 A9, "Ã©"), Cyrillic under 1251, Greek
+// accented Latin under 1252 (À is C3 80, "Ã€"), Cyrillic under 1251, Greek
 // in the double-byte code pages.
 std::string LettersWhoseUtf8IsAnsiToo();
+
+// A letter that the ANSI code page lacks: Cyrillic, or Greek where Cyrillic is
+// there, or a Japanese or a Devanagari one; empty where the ANSI code page is
+// UTF-8 (65001), which lacks none.
+std::wstring LetterOutsideTheCodePage();
 
 // ANSI text in another code page (CP_OEMCP, CP_UTF8); raises when a
 // character has no form there.
