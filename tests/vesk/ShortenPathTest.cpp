@@ -48,6 +48,14 @@ TEST(ShortenPath, KeepsTheFirstFolderAndTheLastFoldersThatFit) {
     EXPECT_EQ(ShortenPath(japanese, 50), japanese);
     EXPECT_EQ(ShortenPath(japanese + L"\\" + std::wstring(9, L'功'), 50),
               L"C:\\...\\" + std::wstring(14, L'構') + L"表\\" + std::wstring(9, L'功'));
+
+    // A character outside the basic plane (𠮷, two units) that a cut would
+    // halve is left out whole, in either kind of cut.
+    std::wstring yoshi;
+    for (int i = 0; i < 30; ++i)
+        yoshi += L"\xD842\xDFB7";
+    EXPECT_EQ(ShortenPath(L"C:\\" + yoshi, 50), L"C:\\" + yoshi.substr(0, 46));
+    EXPECT_EQ(ShortenPath(L"C:\\a\\L" + yoshi, 50), L"C:\\...\\L" + yoshi.substr(0, 38) + L"...");
 }
 
 } // namespace

@@ -13,16 +13,25 @@ std::size_t FirstSeparatorPosition(const std::wstring& text) {
     return index == std::wstring::npos ? 0 : index + 1;
 }
 
+// The first `count` units of `text`, one fewer when the last would be the
+// first half of a surrogate pair: a character outside the basic plane (common
+// in Japanese names) is kept whole or left out, never shown as half a pair.
+std::wstring Head(const std::wstring& text, std::size_t count) {
+    if (count >= text.size()) return text;
+    if (count > 0 && text[count - 1] >= 0xD800 && text[count - 1] <= 0xDBFF) --count;
+    return text.substr(0, count);
+}
+
 } // namespace
 
 std::wstring ShortenPath(std::wstring path, std::size_t limit) {
     if (path.size() <= limit || limit < 6 || path.find(L'\\') == std::wstring::npos)
-        return path.substr(0, limit);
+        return Head(path, limit);
     // The separators after a drive ("C:\") or a network prefix's first two
     // characters ("\\") decide whether there is anything to leave out.
     auto separators =
         std::count(path.begin() + std::min<std::ptrdiff_t>(2, std::ssize(path)), path.end(), L'\\');
-    if (separators < 2) return path.substr(0, limit);
+    if (separators < 2) return Head(path, limit);
 
     std::wstring result;
     if (FirstSeparatorPosition(path) <= 2) {
@@ -39,7 +48,7 @@ std::wstring ShortenPath(std::wstring path, std::size_t limit) {
     } while (!fits() && k != 0);
 
     if (fits()) return result + L"\\" + path;
-    return (result + L"\\" + path).substr(0, limit - 3) + L"...";
+    return Head(result + L"\\" + path, limit - 3) + L"...";
 }
 
 } // namespace tarnwick::vesk
