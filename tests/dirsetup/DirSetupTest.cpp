@@ -127,10 +127,11 @@ TEST(DirSetup, LayoutAtNinetySixDpi) {
         RECT rect;
         const char* text;
     };
+    // OK and Cancel are where tools look for them: IDOK and IDCANCEL.
     for (const Expected& e : {Expected{DirSetupId::leWADDIR, {8, 24, 329, 45}, ""},
                               Expected{DirSetupId::btnChWadDir, {336, 24, 411, 49}, "Change..."},
-                              Expected{DirSetupId::btnOk, {224, 64, 315, 97}, "OK"},
-                              Expected{DirSetupId::btnCancel, {324, 64, 415, 97}, "Cancel"}}) {
+                              Expected{IDOK, {224, 64, 315, 97}, "OK"},
+                              Expected{IDCANCEL, {324, 64, 415, 97}, "Cancel"}}) {
         HWND control = f.Control(e.id);
         ASSERT_NE(control, nullptr) << e.id;
         RECT rect = ClientRectOf(control);

@@ -72,7 +72,7 @@ TEST(Save, WithTheDefaultsWritesTheFirstExample) {
     })) << ClipboardText();
 
     // The text grows with the dialog; the buttons keep to its corner.
-    const HWND close = GetDlgItem(dialog, LaunchCommandId::btnClose);
+    const HWND close = GetDlgItem(dialog, IDCANCEL); // where tools look for it
     const RECT textBefore = PlaceOf(text);
     const RECT closeBefore = PlaceOf(close);
     const RECT dialogBefore = PlaceOf(dialog);

@@ -1,17 +1,23 @@
 // The control identifiers of the WAD directory dialog, fixed so that a driver
 // outside the program finds each control with GetDlgItem: one per control of
-// the dialog's table, from 100 in the table's order. Enter and Escape reach
-// OK and Cancel as the form's default and cancel buttons.
+// the dialog's table, from 100 in the table's order.
 #pragma once
 
 namespace tarnwick {
 
-struct DirSetupId {
+struct DirSetupRowId {
     enum : int {
         kBeforeFirst = 99,
 #define CONTROL(Kind, name, ...) name,
 #include "DirSetupForm.def.h"
     };
+};
+
+// OK and Cancel carry the identifiers that the dialog manager gives Enter and
+// Escape, where tools and screen readers look for them.
+struct DirSetupId : DirSetupRowId {
+    static constexpr int btnOk = 1;     // IDOK
+    static constexpr int btnCancel = 2; // IDCANCEL
 };
 
 } // namespace tarnwick

@@ -1,17 +1,22 @@
 // The control identifiers of the Launch Command dialog, fixed so that a driver
 // outside the program finds each control with GetDlgItem: one per control of
-// the dialog's table, from 100 in the table's order. Escape reaches Close as
-// the form's cancel button.
+// the dialog's table, from 100 in the table's order.
 #pragma once
 
 namespace tarnwick {
 
-struct LaunchCommandId {
+struct LaunchCommandRowId {
     enum : int {
         kBeforeFirst = 99,
 #define CONTROL(Kind, name, ...) name,
 #include "LaunchCommandForm.def.h"
     };
+};
+
+// Close carries the identifier that the dialog manager gives Escape, where
+// tools and screen readers look for it.
+struct LaunchCommandId : LaunchCommandRowId {
+    static constexpr int btnClose = 2; // IDCANCEL
 };
 
 } // namespace tarnwick
