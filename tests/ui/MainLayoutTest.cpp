@@ -409,7 +409,7 @@ TEST_F(MainWindowTest, StartsWithTheDefaultsAndTheDesignedLimits) {
 
     // The sliders' values follow them, also to their right ends. The air
     // control's value grows and shrinks with its text; the friendly fire's
-    // keeps its size.
+    // keeps its size, made for "100" in whatever face the system gave.
     frmMain.sbAircontrol.Focus();
     SendMessageA(frmMain.sbAircontrol.Handle(), WM_KEYDOWN, VK_END, 0);
     EXPECT_EQ(frmMain.stAircontrol.Text(), "256");
@@ -425,6 +425,9 @@ TEST_F(MainWindowTest, StartsWithTheDefaultsAndTheDesignedLimits) {
     frmMain.sbTeamDamage.Focus();
     SendMessageA(frmMain.sbTeamDamage.Handle(), WM_KEYDOWN, VK_END, 0);
     EXPECT_EQ(frmMain.stTeamDamage.Text(), "100");
+    EXPECT_TRUE(forms::CaptionFits(frmMain.stTeamDamage.Handle()));
+    // A wider face widens it to the left: the "%" after it stays clear.
+    EXPECT_EQ(forms::PlaceOf(frmMain.stTeamDamage.Handle()).right, 184 + 21);
     if (designed) {
         EXPECT_EQ(forms::Describe(forms::PlaceOf(frmMain.stTeamDamage.Handle())), "184,296 21x13");
     }

@@ -76,7 +76,9 @@ void Control::FitCaption(SIZE room, Growth growth, bool wraps) {
     const int fitWidth = std::max(width, static_cast<int>(needed.right) + roomWidth);
     const int fitHeight = std::max(height, static_cast<int>(needed.bottom) + roomHeight);
     if (fitWidth == width && fitHeight == height) return;
-    const int left = growth == Growth::BothWays ? place.left - (fitWidth - width) / 2 : place.left;
+    const int left = growth == Growth::BothWays ? place.left - (fitWidth - width) / 2
+                     : growth == Growth::Left   ? place.left - (fitWidth - width)
+                                                : place.left;
     const int top = growth == Growth::BothWays ? place.top - (fitHeight - height) / 2 : place.top;
     SetWindowPos(window_, nullptr, left, top, fitWidth, fitHeight, SWP_NOZORDER | SWP_NOACTIVATE);
 }

@@ -52,8 +52,9 @@ class Control {
 
   protected:
     // How a control grows to fit its caption: to the right (left-aligned
-    // text), or as much to either side (centred text).
-    enum class Growth { Right, BothWays };
+    // text), as much to either side (centred text), or to the left (where
+    // its right neighbour must stay where it is).
+    enum class Growth { Right, BothWays, Left };
     // Grows the control, never shrinks it, until its caption fits in the
     // form's font, which it gets when it is made: at another scale the system
     // may give a face whose text is wider than the 96-dpi one scaled. room:

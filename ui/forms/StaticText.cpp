@@ -13,10 +13,16 @@ constexpr int kTextMargin = 2;
 } // namespace
 
 StaticText::StaticText(Container& parent, int id, std::string_view text, Bounds bounds,
-                       Sizing sizing)
-    : Control(parent, id, text, bounds, {"STATIC", DWORD(SS_NOPREFIX | SS_LEFTNOWORDWRAP)}),
+                       Sizing sizing, std::string_view widest)
+    : Control(parent, id, widest.empty() ? text : widest, bounds,
+              {"STATIC", DWORD(SS_NOPREFIX | SS_LEFTNOWORDWRAP)}),
       sizing_(sizing) {
-    if (sizing == Sizing::Fixed) FitCaption({0, 0}, Growth::Right);
+    if (sizing == Sizing::Fixed) {
+        // A wider face (a double-byte system's, or another scale's) would cut
+        // the value short; what follows it, such as a unit, stays in place.
+        FitCaption({0, 0}, Growth::Left);
+        SetText(text);
+    }
     TextChanged();
 }
 

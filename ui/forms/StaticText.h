@@ -7,14 +7,15 @@
 namespace tarnwick::forms {
 
 enum class Sizing {
-    Fixed,  // keeps its size; a longer text is cut off
+    Fixed,  // keeps its size, made wide enough for its widest text
     ToText, // its width follows the text, so that every text shows whole
 };
 
 class StaticText : public Control {
   public:
+    // widest: the widest text a fixed one shows, if wider than its first.
     StaticText(Container& parent, int id, std::string_view text, Bounds bounds,
-               Sizing sizing = Sizing::Fixed);
+               Sizing sizing = Sizing::Fixed, std::string_view widest = {});
 
   private:
     void TextChanged() override;

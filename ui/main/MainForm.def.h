@@ -62,7 +62,7 @@ CONTROL(ScrollBar,    sbAircontrol,   gbOptions, Field(airControl),        {8, 6
 CONTROL(StaticText,   stAircontrol,   gbOptions, Unbound,                  "0", {178, 59, 10, 17}, Sizing::ToText)
 CONTROL(Label,        lbTeamdamage,   gbOptions, Unbound,                  LabelOf<kFriendlyFire>, {8, 80, 56, 13})
 CONTROL(ScrollBar,    sbTeamDamage,   gbOptions, Field(friendlyFire),      {8, 96, 165, 13}, Orientation::Horizontal, {0, kFriendlyFireMax, 0, 1, 1})
-CONTROL(StaticText,   stTeamDamage,   gbOptions, Unbound,                  "0", {176, 96, 21, 13})
+CONTROL(StaticText,   stTeamDamage,   gbOptions, Unbound,                  "0", {176, 96, 21, 13}, Sizing::Fixed, "100")
 CONTROL(Label,        lbPercent,      gbOptions, Unbound,                  "%", {196, 96, 8, 13})
 CONTROL(Button,       btnEDMF,        gbOptions, Unbound,                  "Configure DMFLAGS", {8, 124, 197, 25})
 
