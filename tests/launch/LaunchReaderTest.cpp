@@ -20,6 +20,7 @@ namespace {
 
 using testing::AnsiTextIn;
 using testing::CurrentDirectoryScope;
+using testing::LetterOutsideTheCodePage;
 using testing::LettersThatLookLikeUtf8;
 using testing::ScriptedReaderActions;
 using testing::SystemLetters;
@@ -598,22 +599,29 @@ TEST(ReadLaunchFiles, EarlierFormatFilesComeBackAsWritten) {
     }
 
     // ZDoom and SkullTag read ANSI, in both formats: a name whose bytes
-    // happen to be valid UTF-8 is not read as such. Neither is it for GZDoom
-    // when that UTF-8 holds a character that the ANSI code page lacks: this
-    // version could not have written it. (Where the ANSI code page is UTF-8
-    // there are no such letters, and the name is plain ASCII.)
+    // happen to be valid UTF-8 is not read as such. For GZDoom they read as
+    // UTF-8 of a character that the ANSI code page lacks: the earlier format's
+    // reading wins where its file exists; elsewhere the UTF-8 one, with "?"
+    // for that character, and the person is told. (Where the ANSI code page
+    // is UTF-8 there are no such letters, and the name is plain ASCII.)
     const std::string name = LettersThatLookLikeUtf8() + ".wad";
-    for (const std::string executable : {"zdoom.exe", "skulltag.exe", "gzdoom.exe"}) {
-        SCOPED_TRACE(executable);
-        TempFolder start;
-        start.AddFile("qorvex.bat", "set DOOMWADDIR=\r\n" + executable + " @qorvex.rsp\r\n");
-        start.AddFile("qorvex.rsp",
-                      "-iwad \"" + name + "\"\r\n-file " + name + " \"" + name + "\"\r\n");
-        Reading reading(start);
-        EXPECT_EQ(reading.Run(), "");
-        EXPECT_EQ(reading.settings.customIwad, name);
-        EXPECT_EQ(reading.settings.files, (Names{name, name}));
-    }
+    const std::string asUtf8 = AnsiFromWide(WideFrom(name, CP_UTF8));
+    for (const std::string executable : {"zdoom.exe", "skulltag.exe", "gzdoom.exe"})
+        for (const bool exists : {true, false}) {
+            SCOPED_TRACE(executable + (exists ? ", the file exists" : ""));
+            TempFolder start;
+            start.AddFile("qorvex.bat", "set DOOMWADDIR=\r\n" + executable + " @qorvex.rsp\r\n");
+            start.AddFile("qorvex.rsp",
+                          "-iwad \"" + name + "\"\r\n-file " + name + " \"" + name + "\"\r\n");
+            if (exists) start.AddFile(name);
+            Reading reading(start);
+            EXPECT_EQ(reading.Run(), "");
+            const bool utf8 = executable == "gzdoom.exe" && !exists;
+            const std::string read = utf8 ? asUtf8 : name;
+            EXPECT_EQ(reading.settings.customIwad, read);
+            EXPECT_EQ(reading.settings.files, (Names{read, read}));
+            EXPECT_EQ(reading.actions.lostCharacterMessages.size(), utf8 && name != asUtf8);
+        }
 
     // A GZDoom response file whose bytes read as UTF-8 of letters that ANSI
     // has: the earlier format's reading wins when only its file exists.
@@ -630,6 +638,40 @@ TEST(ReadLaunchFiles, EarlierFormatFilesComeBackAsWritten) {
     Reading current(start);
     EXPECT_EQ(current.Run(), "");
     EXPECT_EQ(current.settings.files, Names{letters});
+}
+
+// A response file of this version saved on another system (UTF-8) names a
+// file that exists here and letters that this system's code page lacks: it is
+// read as UTF-8, each lost letter shows as "?" (never as the garbled letters
+// of the other reading), and the person is told once which values, as saved.
+TEST(ReadLaunchFiles, AUtf8SetOfAnotherSystemKeepsWhatIsLostVisibleAndSaysWhich) {
+    const bool lacking = !LetterOutsideTheCodePage().empty(); // none under UTF-8
+    bool unused = false;
+    const std::string letter =
+        NarrowTo(lacking ? LetterOutsideTheCodePage() : L"\x043A", CP_UTF8, unused);
+    const std::string held = SystemLetters() + ".wad";
+    TempFolder start;
+    start.AddFile(held);
+    start.AddFile("qorvex.bat", "set DOOMWADDIR=\r\ngzdoom.exe @qorvex.rsp\r\n");
+    start.AddFile("qorvex.rsp", "-file \"Ma" + letter + "ana.wad\" \"" + AnsiTextIn(held, CP_UTF8) +
+                                    "\"\r\n-record " + letter + "t" + letter +
+                                    "\r\n+map MAP01?\r\n");
+    Reading reading(start);
+    EXPECT_EQ(reading.Run(), "");
+    const std::string read = lacking ? "?" : AnsiFromWide(WideFrom(letter, CP_UTF8));
+    EXPECT_EQ(reading.settings.files, (Names{"Ma" + read + "ana.wad", held}));
+    EXPECT_EQ(reading.settings.recordDemo, read + "t" + read);
+    EXPECT_EQ(reading.settings.startMap, "MAP01?") << "a \"?\" of its own";
+    ASSERT_EQ(reading.actions.lostCharacterMessages.size(), lacking ? 1u : 0u);
+    if (!lacking) return;
+    const std::string& told = reading.actions.lostCharacterMessages[0];
+    EXPECT_NE(told.find("\n\nThe field \"Files\":\n\"Ma" + letter + "ana.wad\" \""),
+              std::string::npos)
+        << told;
+    EXPECT_NE(told.find("\n\nThe field \"Record Demo\":\n" + letter + "t" + letter + "\n"),
+              std::string::npos)
+        << told;
+    EXPECT_EQ(told.find("Start on map"), std::string::npos) << told;
 }
 
 } // namespace
