@@ -41,6 +41,8 @@ void TfrmDirSetup::FormCreate() {
     browser_.SetFlags({vesk::TBrowseInfoFlags::OnlyFileSystem, vesk::TBrowseInfoFlags::ShowPath});
 }
 
+void TfrmDirSetup::Offer(std::string_view folder) { offered_.assign(folder); }
+
 void TfrmDirSetup::FormActivate() {
     // Looked for at each showing, over the named folders only: a game
     // installed meanwhile is offered too.

@@ -29,7 +29,7 @@ class TfrmDirSetup : public forms::Form {
     vesk::TVeskFolderDialog& FolderBrowser() { return browser_; }
     // A folder for the field to offer at the next showing, where there is no
     // WAD directory yet: the saved set's, at a start.
-    void Offer(std::string_view folder) { offered_ = folder; }
+    void Offer(std::string_view folder);
 
   private:
     using Id = DirSetupId;

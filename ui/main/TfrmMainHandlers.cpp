@@ -152,10 +152,9 @@ void TfrmMain::TellUnusableStartFolder() {
         "page for programs that are not Unicode lacks:";
     constexpr std::string_view after =
         "It cannot name that folder, so it neither reads nor saves its launch files there: the "
-        "window shows the defaults, and Save and Run refuse. The WAD folder, its IWADs and "
-        "files and every choice in the window work as usual. To keep your choices, start "
-        "Tarnwick in a folder whose name has letters of that code page only (for a shortcut, "
-        "its \"Start in\" folder).";
+        "window starts with the defaults, and Save and Run refuse. Everything else works. To "
+        "keep your choices, start Tarnwick in a folder whose name has letters of that code "
+        "page only (for a shortcut, its \"Start in\" folder).";
     App().Prompts().ShowUtf8Message(Handle(),
                                     ShowingValue(AnsiCodePage::Utf8(), before, utf8, after),
                                     "Warning", MB_OK | MB_ICONWARNING);
