@@ -20,7 +20,6 @@ namespace {
 
 using testing::AnsiTextIn;
 using testing::CurrentDirectoryScope;
-using testing::LetterOutsideTheCodePage;
 using testing::LettersThatLookLikeUtf8;
 using testing::ScriptedReaderActions;
 using testing::SystemLetters;
@@ -638,40 +637,6 @@ TEST(ReadLaunchFiles, EarlierFormatFilesComeBackAsWritten) {
     Reading current(start);
     EXPECT_EQ(current.Run(), "");
     EXPECT_EQ(current.settings.files, Names{letters});
-}
-
-// A response file of this version saved on another system (UTF-8) names a
-// file that exists here and letters that this system's code page lacks: it is
-// read as UTF-8, each lost letter shows as "?" (never as the garbled letters
-// of the other reading), and the person is told once which values, as saved.
-TEST(ReadLaunchFiles, AUtf8SetOfAnotherSystemKeepsWhatIsLostVisibleAndSaysWhich) {
-    const bool lacking = !LetterOutsideTheCodePage().empty(); // none under UTF-8
-    bool unused = false;
-    const std::string letter =
-        NarrowTo(lacking ? LetterOutsideTheCodePage() : L"\x043A", CP_UTF8, unused);
-    const std::string held = SystemLetters() + ".wad";
-    TempFolder start;
-    start.AddFile(held);
-    start.AddFile("qorvex.bat", "set DOOMWADDIR=\r\ngzdoom.exe @qorvex.rsp\r\n");
-    start.AddFile("qorvex.rsp", "-file \"Ma" + letter + "ana.wad\" \"" + AnsiTextIn(held, CP_UTF8) +
-                                    "\"\r\n-record " + letter + "t" + letter +
-                                    "\r\n+map MAP01?\r\n");
-    Reading reading(start);
-    EXPECT_EQ(reading.Run(), "");
-    const std::string read = lacking ? "?" : AnsiFromWide(WideFrom(letter, CP_UTF8));
-    EXPECT_EQ(reading.settings.files, (Names{"Ma" + read + "ana.wad", held}));
-    EXPECT_EQ(reading.settings.recordDemo, read + "t" + read);
-    EXPECT_EQ(reading.settings.startMap, "MAP01?") << "a \"?\" of its own";
-    ASSERT_EQ(reading.actions.lostCharacterMessages.size(), lacking ? 1u : 0u);
-    if (!lacking) return;
-    const std::string& told = reading.actions.lostCharacterMessages[0];
-    EXPECT_NE(told.find("\n\nThe field \"Files\":\n\"Ma" + letter + "ana.wad\" \""),
-              std::string::npos)
-        << told;
-    EXPECT_NE(told.find("\n\nThe field \"Record Demo\":\n" + letter + "t" + letter + "\n"),
-              std::string::npos)
-        << told;
-    EXPECT_EQ(told.find("Start on map"), std::string::npos) << told;
 }
 
 } // namespace
