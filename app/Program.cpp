@@ -22,10 +22,11 @@ void Program::Run() {
     application_.Run();
 }
 
-void Program::ShowDirSetup() {
+bool Program::ShowDirSetup(std::string_view offered) {
     if (!frmDirSetup_)
         frmDirSetup_ = std::make_unique<TfrmDirSetup>(application_, platform_, frmMain_, folders_);
-    frmDirSetup_->ShowModal();
+    frmDirSetup_->Offer(offered);
+    return frmDirSetup_->ShowModal() == forms::ModalResult::Ok;
 }
 
 void Program::ShowFlags() {

@@ -25,7 +25,7 @@ class Program final : private MainDialogs {
     void Run();
 
   private:
-    void ShowDirSetup() override;
+    bool ShowDirSetup(std::string_view offered) override;
     void ShowFlags() override;
     void ShowLaunchCommand(const LaunchCommand& command) override;
 

@@ -28,6 +28,14 @@ class UnusablePathError : public ProgramError {
     using ProgramError::ProgramError;
 };
 
+// Text typed or pasted that holds characters the ANSI code page lacks: this
+// program cannot hold it, and no look-alike stands in for it. Its UTF-8
+// message shows the text whole.
+class UnusableTextError : public Utf8TextError {
+  public:
+    using Utf8TextError::Utf8TextError;
+};
+
 inline ConversionError InvalidInteger(const std::string& text) {
     return ConversionError("'" + text + "' is not a valid integer value");
 }

@@ -63,7 +63,7 @@ LaunchFileReadings ReadingsOf(Platform& platform, std::string_view bytes, TextEn
     if (encoding == TextEncoding::Utf8 && !IsUtf8BeyondAscii(bytes)) return readings;
     bool lost = false;
     std::string text = platform.ToAnsi(bytes, encoding, lost);
-    if (!lost) readings.current = std::move(text);
+    if (!lost || encoding == TextEncoding::Utf8) readings.current = std::move(text);
     return readings;
 }
 

@@ -35,10 +35,13 @@ struct LaunchFileReadings {
 
 // The readings of a file that this version writes in `encoding`: the batch
 // file in the OEM code page, the response file in the one its port reads (for
-// ZDoom and SkullTag ANSI, as before, so nothing is guessed). A current reading
-// in which a character is lost (one that the ANSI code page lacks, or bytes
-// that are no UTF-8) is not one of a file that this version wrote here: the
-// earlier reading stands in for it.
+// ZDoom and SkullTag ANSI, as before, so nothing is guessed). Bytes that are
+// no UTF-8 are not of a file that this version wrote: the earlier reading
+// stands in for the current one. So does an OEM reading that loses a
+// character, which no text of this program's holds. A UTF-8 file of another
+// system, or of this one before its code page changed, may hold characters
+// that the ANSI code page lacks: its reading keeps them lost, as "?", never
+// as the garbled letters of the other reading.
 LaunchFileReadings ReadingsOf(Platform& platform, std::string_view bytes, TextEncoding encoding);
 
 // Whether a byte of the text is above 127: only such a name reads otherwise

@@ -1,6 +1,8 @@
 #include "LaunchReader.h"
 
+#include "AppendParts.h"
 #include "Conversions.h"
+#include "FieldNames.h"
 #include "GameDataLists.h"
 #include "IwadCatalogue.h"
 #include "LaunchFileEncoding.h"
@@ -10,6 +12,7 @@
 #include "LaunchQuoting.h"
 #include "PathRules.h"
 #include "SettingsTables.h"
+#include "ShownValue.h"
 
 #include <algorithm>
 #include <optional>
@@ -26,6 +29,10 @@ std::string MissingIwadQuestion(const std::string& iwadName) {
     return "File \"" + iwadName + "\" not found! Do you want to enter a new WAD directory?";
 }
 
+// The values that lost characters a message shows at most, so that its box
+// still fits the screen.
+constexpr std::size_t kLostValuesShown = 5;
+
 int ListIndexOrNone(int value, std::size_t itemCount) {
     return value >= 0 && static_cast<std::size_t>(value) < itemCount ? value : kNoSelection;
 }
@@ -41,6 +48,53 @@ void AppendFileList(LaunchSettings& settings, std::string_view text) {
     for (std::string& entry : SplitFileList(text))
         settings.files.push_back(std::move(entry));
 }
+
+// Whether a reading of the batch file names a folder or a program beyond
+// ASCII that exists.
+bool BatchNamesExist(Platform& platform, const std::string& text) {
+    LaunchFileLines lines(text);
+    const AnsiCodePage& codePage = platform.CodePage();
+    const std::string folder = ParseSetLine(codePage, lines.Next().value_or(std::string()));
+    const RunLine run = ParseRunLine(codePage, lines.Next().value_or(std::string()));
+    return (IsBeyondAscii(folder) && platform.PathExists(folder)) ||
+           (IsBeyondAscii(run.executable) && platform.PathExists(run.executable));
+}
+
+// The saved batch file's text in the reading that is right for it; nothing
+// when there is none.
+std::optional<std::string> BatchFileText(Platform& platform) {
+    const std::string name(kBatchFileName);
+    if (!platform.FileExists(name)) return std::nullopt;
+    const LaunchFileReadings readings =
+        ReadingsOf(platform, platform.ReadFile(name), TextEncoding::Oem);
+    return ChosenReading(readings, [&platform](const std::string& reading) {
+        return BatchNamesExist(platform, reading);
+    });
+}
+
+// How a message names the value that a response file line sets: a field
+// by its label, or one of these; any other line is the parameters.
+struct NamedValue {
+    std::string_view keyword;
+    std::string_view name;
+    bool field;
+};
+constexpr NamedValue kNamedValues[] = {
+    {keywords::kIwad, fields::kTheCustomIwad, false},
+    {keywords::kFile, fields::kFiles, true},
+    {keywords::kDeh, fields::kFiles, true},
+    {keywords::kBex, fields::kFiles, true},
+    {keywords::kRecord, fields::kRecordDemo, true},
+    {keywords::kPlayDemo, fields::kPlayDemo, true},
+    {keywords::kTimeDemo, fields::kPlayDemo, true},
+    {keywords::kLoadGame, fields::kLoadGame, true},
+    {keywords::kJoin, fields::kRemoteHost, true},
+    {keywords::kPort, fields::kLocalPort, true},
+    {keywords::kPlayerClass, fields::kPlayerClass, true},
+    {keywords::kMap, fields::kStartMap, true},
+    {keywords::kExec, "The name of the console script", false},
+    {{}, fields::kParameters, true},
+};
 
 // One response file or console script line: which keyword it begins with, and
 // what stands after it.
@@ -72,9 +126,9 @@ class KeywordLine {
 class LaunchFileReader {
   public:
     LaunchFileReader(Platform& platform, ReaderActions& actions, LaunchSettings& settings,
-                     LaunchFolders& folders)
+                     LaunchFolders& folders, StartWadDir startWadDir)
         : platform_(platform), actions_(actions), settings_(settings), folders_(folders),
-          wadDir_(folders.WadDir) {}
+          wadDir_(folders.WadDir), startWadDir_(startWadDir) {}
 
     void Read() {
         const std::optional<std::string> responseFile = ReadBatchFile();
@@ -88,18 +142,18 @@ class LaunchFileReader {
     // Sets the WAD directory and the source port; the response file's name
     // when there is such a file.
     std::optional<std::string> ReadBatchFile() {
-        const std::string batchName(kBatchFileName);
-        if (!platform_.FileExists(batchName)) return std::nullopt;
-        const std::string text =
-            ChosenReading(ReadingsOf(platform_, platform_.ReadFile(batchName), TextEncoding::Oem),
-                          [this](const std::string& reading) { return BatchNamesExist(reading); });
-        LaunchFileLines lines(text);
+        const std::optional<std::string> text = BatchFileText(platform_);
+        if (!text) return std::nullopt;
+        LaunchFileLines lines(*text);
 
-        wadDir_ = ParseSetLine(CodePage(), lines.Next().value_or(std::string()));
-        AskAboutUnusableWadDir();
-        const IwadList iwads = SetWadDir(platform_, actions_, folders_, wadDir_);
-        if (static_cast<std::size_t>(iwads.selected) < iwads.titles.size())
-            settings_.iwad = iwads.titles[static_cast<std::size_t>(iwads.selected)];
+        const std::string savedWadDir = ParseSetLine(CodePage(), lines.Next().value_or(""));
+        if (startWadDir_ == StartWadDir::FromSavedSet) {
+            wadDir_ = savedWadDir;
+            AskAboutUnusableWadDir();
+            const IwadList iwads = SetWadDir(platform_, actions_, folders_, wadDir_);
+            if (static_cast<std::size_t>(iwads.selected) < iwads.titles.size())
+                settings_.iwad = iwads.titles[static_cast<std::size_t>(iwads.selected)];
+        }
 
         const RunLine run = ParseRunLine(CodePage(), lines.Next().value_or(std::string()));
         settings_.sourcePort = SourcePortOf(run.executable);
@@ -107,16 +161,6 @@ class LaunchFileReader {
 
         if (!platform_.FileExists(run.responseFile)) return std::nullopt;
         return run.responseFile;
-    }
-
-    // Whether a reading of the batch file names a folder or a program beyond
-    // ASCII that exists.
-    bool BatchNamesExist(const std::string& text) {
-        LaunchFileLines lines(text);
-        const std::string folder = ParseSetLine(CodePage(), lines.Next().value_or(std::string()));
-        const RunLine run = ParseRunLine(CodePage(), lines.Next().value_or(std::string()));
-        return (IsBeyondAscii(folder) && platform_.PathExists(folder)) ||
-               (IsBeyondAscii(run.executable) && platform_.PathExists(run.executable));
     }
 
     // A saved folder that the scans cannot list (by hand, or saved by an
@@ -132,17 +176,53 @@ class LaunchFileReader {
     // The console script's name when the response file gives one that exists.
     // The batch file's port tells how its response file was written.
     std::optional<std::string> ReadResponseFile(const std::string& name) {
+        const std::string bytes = platform_.ReadFile(name);
         const std::string text = ChosenReading(
-            ReadingsOf(platform_, platform_.ReadFile(name), ResponseFileEncoding(settings_)),
+            ReadingsOf(platform_, bytes, ResponseFileEncoding(settings_)),
             [this](const std::string& reading) { return ResponseNamesExist(reading); });
         LaunchFileLines lines(text);
+        LaunchFileLines saved(bytes); // line for line: a line feed is no part of a character
         std::optional<std::string> consoleScript;
         while (const std::optional<std::string> line = lines.Next()) {
+            const std::string savedLine = saved.Next().value_or("");
             if (lines.LastBeganWithEndOfFile()) break;
+            // A lost character reads as a "?" that the saved line lacks.
+            if (std::count(line->begin(), line->end(), '?') >
+                std::count(savedLine.begin(), savedLine.end(), '?'))
+                NoteLostCharacters(*line, savedLine);
             ApplyResponseLine(*line, consoleScript);
         }
+        TellLostCharacters();
         if (!consoleScript || !platform_.FileExists(*consoleScript)) return std::nullopt;
         return consoleScript;
+    }
+
+    // A line that lost characters: its value as saved (UTF-8), named.
+    void NoteLostCharacters(std::string_view line, std::string_view saved) {
+        if (++lostValues_ > kLostValuesShown) return;
+        const NamedValue& value = *std::find_if(
+            std::begin(kNamedValues), std::end(kNamedValues),
+            [line](const NamedValue& named) { return line.starts_with(named.keyword); });
+        AppendParts(lostMessage_,
+                    {"\n\n", value.field ? fields::Field(value.name) : value.name, ":\n",
+                     ShownValue(AnsiCodePage::Utf8(), saved.substr(value.keyword.size()))});
+    }
+
+    void TellLostCharacters() {
+        if (lostValues_ == 0) return;
+        const std::string more =
+            lostValues_ > kLostValuesShown
+                ? "\n... and " + std::to_string(lostValues_ - kLostValuesShown) + " more."
+                : "";
+        std::string message =
+            "These values of the saved settings hold characters that this system's code page "
+            "for programs that are not Unicode lacks: they were saved on another system, or "
+            "with another language for programs that are not Unicode.";
+        AppendParts(message, {lostMessage_, more,
+                              "\n\nThe window shows each such character as \"?\". Save refuses "
+                              "a path that holds one: choose that file or folder again. Other "
+                              "values are saved as the window shows them."});
+        actions_.TellLostCharacters(message);
     }
 
     // Whether a reading of the response file names a file beyond ASCII that
@@ -274,13 +354,27 @@ class LaunchFileReader {
     LaunchSettings& settings_;
     LaunchFolders& folders_;
     std::string& wadDir_;
+    StartWadDir startWadDir_;
+    // The values whose reading lost characters, and the part of the message
+    // that shows them (UTF-8).
+    std::size_t lostValues_ = 0;
+    std::string lostMessage_;
 };
 
 } // namespace
 
 void ReadLaunchFiles(Platform& platform, ReaderActions& actions, LaunchSettings& settings,
-                     LaunchFolders& folders) {
-    LaunchFileReader(platform, actions, settings, folders).Read();
+                     LaunchFolders& folders, StartWadDir startWadDir) {
+    LaunchFileReader(platform, actions, settings, folders, startWadDir).Read();
+}
+
+std::optional<std::string> ReadSavedWadDir(Platform& platform) try {
+    const std::optional<std::string> text = BatchFileText(platform);
+    if (!text) return std::nullopt;
+    return ParseSetLine(platform.CodePage(), LaunchFileLines(*text).Next().value_or(""));
+} catch (const IoError&) {
+    // Only an offer: Load reads the file next, and says what fails.
+    return std::nullopt;
 }
 
 } // namespace tarnwick

@@ -38,6 +38,18 @@ std::optional<std::string> Problem(const AnsiCodePage& codePage, std::string_vie
 
 } // namespace
 
+UnusableTextError LostCharactersRefusal(const AnsiCodePage& codePage, std::string_view what,
+                                        std::string_view text, std::string_view utf8,
+                                        std::string_view after) {
+    const std::string lacks =
+        std::string("holds characters that the system's code page for programs "
+                    "that are not Unicode lacks, so this program cannot take it. "
+                    "Use letters of that code page only.") += after;
+    // The words around the text are ASCII, the same in UTF-8.
+    return UnusableTextError(ShowingValue(codePage, what, text, lacks),
+                             ShowingValue(AnsiCodePage::Utf8(), what, utf8, lacks));
+}
+
 std::string InFolder(const AnsiCodePage& codePage, std::string_view folder, std::string_view name) {
     std::string path(folder);
     if (!codePage.EndsWithSeparator(path)) path += '\\';

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "AnsiCodePage.h"
+#include "LaunchErrors.h"
 
 #include <cstddef>
 #include <optional>
@@ -42,6 +43,14 @@ std::string_view FileNameOf(const AnsiCodePage& codePage, std::string_view path)
 // character that the ANSI code page lacks over as "?", which no Windows name
 // holds. The "\\?\" prefix of the system's long-path form is not such a loss.
 bool HasLostCharacter(std::string_view path);
+
+// The refusal of text that holds characters that the ANSI code page lacks,
+// as typed or pasted: `text` is it as ANSI ("?" for each), utf8 the same
+// whole, which the error box shows. The message names `what` ("The file",
+// "The field \"Play Demo\"") and ends with `after` (what was not done).
+UnusableTextError LostCharactersRefusal(const AnsiCodePage& codePage, std::string_view what,
+                                        std::string_view text, std::string_view utf8,
+                                        std::string_view after);
 
 // Why the file path cannot be used, as one message that names `what` ("The
 // file", "The field \"Play Demo\"") and shows the path; nothing when it can.

@@ -23,6 +23,11 @@ class ReaderActions : public GameDataLists {
     // and refills the lists itself.
     virtual void ShowWadDirDialog() = 0;
 
+    // Shows, as a warning, which values of the saved set lost characters in
+    // their reading. The message is UTF-8 and shows the values as saved; as
+    // ANSI it shows them as read, "?" for each lost character.
+    virtual void TellLostCharacters(const std::string& utf8Message) = 0;
+
     // The text of the IWAD list's selected entry as it stands now.
     virtual std::string SelectedIwad() = 0;
 };

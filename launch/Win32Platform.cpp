@@ -48,8 +48,10 @@ std::uint32_t WinExecErrorCode(UINT result) {
     return result == 0 ? ERROR_NOT_ENOUGH_MEMORY : static_cast<std::uint32_t>(result);
 }
 
-// The lead bytes of the ANSI code page, from the ranges the system gives.
+// The lead bytes of the ANSI code page, from the ranges the system gives;
+// UTF-8 has none, and steps by its own sequences.
 AnsiCodePage AnsiCodePageOfSystem() {
+    if (GetACP() == CP_UTF8) return AnsiCodePage::Utf8();
     CPINFO info{};
     std::bitset<256> leadBytes;
     if (GetCPInfo(CP_ACP, &info) && info.MaxCharSize > 1) {

@@ -22,4 +22,17 @@ class ProgramError : public std::runtime_error {
     }
 };
 
+// An error whose message shows text that the ANSI code page lacks characters
+// of: the message has "?" for each, its UTF-8 form, which the error box
+// shows, the text whole. Nothing is appended to it.
+class Utf8TextError : public ProgramError {
+  public:
+    Utf8TextError(const std::string& message, std::string utf8Message)
+        : ProgramError(message), utf8Message_(std::move(utf8Message)) {}
+    const std::string& Utf8Message() const noexcept { return utf8Message_; }
+
+  private:
+    std::string utf8Message_;
+};
+
 } // namespace tarnwick

@@ -1,13 +1,19 @@
 // Names of the system's own code page from start to Run and back: on a
 // double-byte system names whose last or inner character has "\" (0x5C) as
-// its second byte; on others Cyrillic or accented letters. Registered for
-// other systems' locales too (ja_JP, zh_TW, ru_RU, fr_FR).
+// its second byte; on others Cyrillic or accented letters. Then names from
+// elsewhere: a set saved on another system, names typed and pasted and a
+// start folder that the code page lacks letters of, and on UTF-8 (65001) the
+// lengths of long names. Registered for other systems' locales too (ja_JP,
+// zh_TW, zh_CN, ko_KR, ru_RU, fr_FR, hi_IN).
 #include "CodePageNames.h"
 #include "DirSetupControlIds.h"
+#include "Examples.h"
 #include "FolderTestTree.h"
 #include "LaunchFileSet.h"
 #include "RealInput.h"
 #include "RunningLauncher.h"
+#include "ScenarioFolders.h"
+#include "SystemLetters.h"
 #include "TempFolder.h"
 #include "UnixCommand.h"
 
@@ -206,6 +212,194 @@ TEST(CodePage, NamesOfTheSystemFromTheScansToRunAndBack) {
         EXPECT_NE(recorded.find(testing::Utf8FromAnsi(line) + "\r\n"), std::string::npos)
             << line << " in\n"
             << recorded;
+}
+
+// Wide text as UTF-8, and as ANSI the way a program without care gets it:
+// with the system's best fit, a look-alike for a letter the code page lacks.
+std::string Utf8Of(const std::wstring& text) {
+    std::string utf8(text.size() * 3, '\0');
+    utf8.resize(std::size_t(WideCharToMultiByte(CP_UTF8, 0, text.data(), int(text.size()),
+                                                utf8.data(), int(utf8.size()), nullptr, nullptr)));
+    return utf8;
+}
+std::string BestFitOf(const std::wstring& text) {
+    std::string ansi(text.size() * 2, '\0');
+    ansi.resize(std::size_t(WideCharToMultiByte(CP_ACP, 0, text.data(), int(text.size()),
+                                                ansi.data(), int(ansi.size()), nullptr, nullptr)));
+    return ansi;
+}
+
+// The field of an editable combo box, where keys and pastes go.
+HWND FieldOf(const RemoteControl& box) {
+    return FindWindowExA(box.hwnd(), nullptr, "Edit", nullptr);
+}
+
+// The launcher's error box after what was posted to it or typed: its text in
+// UTF-8, once closed; "" when none came.
+std::string ErrorBoxOf(const RunningLauncher& launcher) {
+    EXPECT_TRUE(launcher.Settle()) << "the launcher does not answer";
+    // Keys reach it through the X server, which may come after the posted.
+    const HWND box = launcher.WaitForOwnWindow("Tarnwick", milliseconds(2000));
+    if (box == nullptr) return "";
+    const std::string text = MessageBoxUtf8Text(box);
+    PressDialogButton(box, IDOK);
+    WaitUntil([&] { return launcher.CountWindows("Tarnwick") == 0; });
+    return text;
+}
+
+// Names with a letter that the code page lacks (ñ, where it has a look-alike
+// "n" by best fit, or a Cyrillic, Greek, Japanese or Devanagari one): a set
+// saved in UTF-8 on another system, such names typed into Files, pasted into
+// a field and into the WAD directory field, and a start folder so named. The
+// launcher shows each name whole where it refuses it, keeps a lost letter
+// visible as "?", never takes the look-alike, and says once at the start what
+// it could not read.
+TEST(CodePage, NamesTheCodePageLacksAreShownWholeAndNeverTakenForALookAlike) {
+    SKIP_WITHOUT_REAL_INPUT();
+    BOOL lacksEnye = FALSE;
+    WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, L"\u00F1", 1, nullptr, 0, nullptr,
+                        &lacksEnye);
+    const std::wstring letter = lacksEnye ? L"\u00F1" : testing::LetterOutsideTheCodePage();
+    if (letter.empty()) GTEST_SKIP() << "the ANSI code page is UTF-8, which lacks no letter";
+    const std::wstring name = L"Ma" + letter + L"ana.wad";
+    const std::string lost = "Ma?ana.wad";
+    const testing::CodePageNames& names = testing::NamesOfThisCodePage();
+    ScenarioFolders folders;
+    folders.AddToWads("DOOM2.WAD");
+    folders.AddToStart(names.word + ".wad");
+    if (BestFitOf(name) != lost) folders.AddToStart(BestFitOf(name)); // the look-alike
+
+    // A set that this version saved on another system: its response file in
+    // UTF-8 names that file, one of this code page that exists here, and a demo.
+    const std::string demo = Utf8Of(letter) + "t" + Utf8Of(letter);
+    LaunchFileSet saved = DefaultExample(folders.wads);
+    saved.rsp = CrLfLines(
+        {"-file \"" + Utf8Of(name) + "\" \"" + testing::Utf8FromAnsi(names.word) + ".wad\"",
+         "-record " + demo, "+exec qorvex.cfg"});
+    WriteLaunchFileSet(folders.start, saved);
+    RunningLauncher launcher(folders.start, {{"DOOMWADDIR", folders.wads}});
+    const HWND told = launcher.WaitForOwnWindow("Warning");
+    ASSERT_NE(told, nullptr) << "the lost letters were not told";
+    const std::string told8 = MessageBoxUtf8Text(told);
+    EXPECT_NE(told8.find("The field \"Files\":\n\"" + Utf8Of(name) + "\""), std::string::npos)
+        << told8;
+    EXPECT_NE(told8.find("The field \"Record Demo\":\n" + demo + "\n"), std::string::npos) << told8;
+    PressDialogButton(told, IDOK);
+    ASSERT_TRUE(launcher.WaitReady()) << kNotReady;
+    EXPECT_EQ(launcher.CountWindows("Warning"), 0) << "told more than once";
+    EXPECT_EQ(launcher[MainId::lbPwads].Items(), (Items{lost, names.word + ".wad"}));
+    EXPECT_EQ(launcher[MainId::edtDemo].Text(), "?t?");
+    // Saved back, the lost letter would name no file: refused, nothing written.
+    launcher[MainId::btnSave].Click();
+    EXPECT_NE(ErrorBoxOf(launcher).find("\n?t?\nholds characters"), std::string::npos);
+    EXPECT_EQ(ReadLaunchFileSet(folders.start), saved);
+    launcher[MainId::btnClrPwads].Click();
+    launcher[MainId::edtDemo].Type("");
+
+    // Typed into Files and added with Enter: refused with the name as typed;
+    // the look-alike that exists is not added.
+    ClickOn(FieldOf(launcher[MainId::cbPWADS]));
+    TypeUtf8Text(Utf8Of(name));
+    PressKeys("Return");
+    std::string refused = ErrorBoxOf(launcher);
+    EXPECT_NE(refused.find("The file\n" + Utf8Of(name) + "\nholds characters"), std::string::npos)
+        << refused;
+    EXPECT_EQ(launcher[MainId::lbPwads].ItemCount(), 0);
+
+    // Pasted into a field: Save refuses it, naming the field. A "?" of its own
+    // in a field is no lost letter: it is saved.
+    ClickOn(launcher[MainId::edtPlayerClass].hwnd());
+    PasteUtf8Text(demo);
+    launcher[MainId::btnSave].Click();
+    refused = ErrorBoxOf(launcher);
+    EXPECT_NE(refused.find("The field \"Player class\"\n" + demo + "\n"), std::string::npos)
+        << refused;
+    EXPECT_EQ(ReadLaunchFileSet(folders.start), saved);
+    launcher[MainId::edtPlayerClass].Type("");
+    launcher[MainId::edtParams].Type("-skill?");
+    launcher[MainId::btnSave].Click();
+    ASSERT_TRUE(launcher.Settle());
+    EXPECT_EQ(launcher.CountWindows("Tarnwick"), 0) << "a \"?\" typed was refused";
+    EXPECT_NE(ReadLaunchFileSet(folders.start).rsp.find("\r\n-skill?\r\n"), std::string::npos);
+
+    // Pasted into the WAD directory field: refused with the folder as pasted;
+    // DOOMWADDIR does not become its look-alike.
+    const std::wstring folder = WideOf(folders.root.path()) + L"\\Espa" + letter + L"a";
+    if (BestFitOf(folder).find('?') == std::string::npos) {
+        CreateDirectoryA(BestFitOf(folder).c_str(), nullptr);
+        ScenarioFolders::AddFile(BestFitOf(folder), "HERETIC.WAD");
+    }
+    ClickOn(launcher[MainId::btnWaddir].hwnd());
+    const HWND dialog = launcher.WaitForOwnWindow("Directory Setup");
+    ASSERT_NE(dialog, nullptr);
+    const RemoteControl field(dialog, DirSetupId::leWADDIR);
+    field.Type("");
+    ClickOn(FieldOf(field));
+    PasteUtf8Text(Utf8Of(folder));
+    PressKeys("Return");
+    refused = ErrorBoxOf(launcher);
+    EXPECT_NE(refused.find("The folder\n" + Utf8Of(folder) + "\nholds characters"),
+              std::string::npos)
+        << refused;
+    ASSERT_EQ(launcher.CountWindows("Directory Setup"), 1) << "the dialog closed";
+    PressDialogButton(dialog, DirSetupId::btnCancel);
+    ASSERT_TRUE(WaitUntil([&] { return launcher.CountWindows("Directory Setup") == 0; }));
+    EXPECT_EQ(launcher[MainId::cbIWAD].Items(), (Items{"DOOM 2: Hell on Earth", "Custom..."}));
+    launcher[MainId::btnExit].Click();
+    ASSERT_TRUE(launcher.process().WaitForExit());
+
+    // Started in a folder so named: one word that names it and says what
+    // still works, not the recovery's; then the window is ready.
+    const std::wstring start = folder + L"\\" + name.substr(0, 6);
+    ASSERT_TRUE(CreateDirectoryW(folder.c_str(), nullptr) &&
+                CreateDirectoryW(start.c_str(), nullptr));
+    RunningLauncher elsewhere(start, {{"DOOMWADDIR", folders.wads}});
+    const HWND warning = elsewhere.WaitForOwnWindow("Warning");
+    ASSERT_NE(warning, nullptr) << "the start folder was not named";
+    const std::string said = MessageBoxUtf8Text(warning);
+    EXPECT_NE(said.find(":\n" + Utf8Of(start) + "\nIt cannot name that folder"), std::string::npos)
+        << said;
+    PressDialogButton(warning, IDOK);
+    ASSERT_TRUE(elsewhere.WaitReady()) << kNotReady;
+    EXPECT_EQ(VisibleWindows(elsewhere.id()).size(), 1u) << "another box";
+    EXPECT_EQ(elsewhere[MainId::cbIWAD].Items(), (Items{"DOOM 2: Hell on Earth", "Custom..."}));
+}
+
+// On a UTF-8 system (65001) a letter takes up to four bytes: the WAD
+// directory dialog takes a folder of 136 Devanagari letters (408 bytes), and
+// refuses one of 247 characters by its characters, showing it whole.
+TEST(CodePage, OnAUtf8SystemLengthsCountCharacters) {
+    if (GetACP() != CP_UTF8) GTEST_SKIP() << "the ANSI code page is not UTF-8";
+    const auto devanagari = [](std::size_t count) {
+        std::wstring text;
+        for (std::size_t i = 0; i < count; ++i)
+            text += L"\u0915";
+        return Utf8Of(text);
+    };
+    ScenarioFolders folders;
+    RunningLauncher launcher(folders.start, {{"DOOMWADDIR", folders.wads}});
+    ASSERT_TRUE(launcher.WaitReady()) << kNotReady;
+    const std::string accepted = folders.root.path() + "\\" + devanagari(136);
+    for (const std::string& folder : {accepted, "C:\\" + devanagari(244)}) {
+        launcher[MainId::btnWaddir].Click();
+        const HWND dialog = launcher.WaitForOwnWindow("Directory Setup");
+        ASSERT_NE(dialog, nullptr);
+        RemoteControl(dialog, DirSetupId::leWADDIR).Type(folder);
+        PressDialogButton(dialog, DirSetupId::btnOk);
+        ASSERT_TRUE(launcher.Settle());
+        if (folder != accepted) {
+            const std::string refused = ErrorBoxOf(launcher);
+            EXPECT_NE(refused.find("\n" + folder +
+                                   "\nis 247 characters long; this program and "
+                                   "most source ports take at most 246 characters"),
+                      std::string::npos)
+                << refused;
+            PressDialogButton(dialog, DirSetupId::btnCancel);
+        } else {
+            EXPECT_EQ(launcher.CountWindows("Tarnwick"), 0) << "136 letters were refused";
+        }
+        ASSERT_TRUE(WaitUntil([&] { return launcher.CountWindows("Directory Setup") == 0; }));
+    }
 }
 
 } // namespace

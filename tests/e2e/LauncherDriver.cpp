@@ -140,14 +140,20 @@ std::string LauncherPath() { return ProgramPath("TARNWICK_EXE"); }
 
 LauncherProcess::LauncherProcess(
     const std::string& folder, const std::map<std::string, std::optional<std::string>>& environment,
-    bool waitUntilIdle, const std::string& program) {
-    std::string block = EnvironmentBlock(environment);
-    std::string commandLine = "\"" + program + "\"";
-    STARTUPINFOA startup{};
+    bool waitUntilIdle, const std::string& program)
+    : LauncherProcess(Widen(folder), environment, waitUntilIdle, program) {}
+
+LauncherProcess::LauncherProcess(
+    const std::wstring& folder,
+    const std::map<std::string, std::optional<std::string>>& environment, bool waitUntilIdle,
+    const std::string& program) {
+    std::string block = EnvironmentBlock(environment); // ANSI, as CreateProcessW takes it too
+    std::wstring commandLine = L"\"" + Widen(program) + L"\"";
+    STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     // Detached, as when started from the desktop: the launcher has no console
     // of ours, so a batch file it starts gets a console of its own.
-    if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, DETACHED_PROCESS,
+    if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, DETACHED_PROCESS,
                         block.data(), folder.c_str(), &startup, &info_))
         throw std::runtime_error("cannot start " + program);
     if (waitUntilIdle) WaitForInputIdle(info_.hProcess, 10000);
@@ -290,6 +296,18 @@ bool RemoteControl::Enabled() const { return IsWindowEnabled(hwnd_) != FALSE; }
 std::string MessageBoxText(HWND box) {
     const HWND text = GetDlgItem(box, 0xFFFF);
     return text == nullptr ? std::string() : WindowText(text);
+}
+
+std::string MessageBoxUtf8Text(HWND box) {
+    const HWND text = GetDlgItem(box, 0xFFFF);
+    if (text == nullptr) return {};
+    std::wstring wide(static_cast<std::size_t>(GetWindowTextLengthW(text)) + 64, L'\0');
+    wide.resize(static_cast<std::size_t>(GetWindowTextW(text, wide.data(), int(wide.size()))));
+    std::string utf8(wide.size() * 3, '\0');
+    utf8.resize(static_cast<std::size_t>(WideCharToMultiByte(CP_UTF8, 0, wide.data(),
+                                                             int(wide.size()), utf8.data(),
+                                                             int(utf8.size()), nullptr, nullptr)));
+    return utf8;
 }
 
 void PressDialogButton(HWND dialog, int id) {

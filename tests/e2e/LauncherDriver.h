@@ -32,6 +32,10 @@ class LauncherProcess {
     LauncherProcess(const std::string& folder,
                     const std::map<std::string, std::optional<std::string>>& environment,
                     bool waitUntilIdle = true, const std::string& program = LauncherPath());
+    // The same in a folder whose name the ANSI code page may lack.
+    LauncherProcess(const std::wstring& folder,
+                    const std::map<std::string, std::optional<std::string>>& environment,
+                    bool waitUntilIdle = true, const std::string& program = LauncherPath());
     LauncherProcess(const LauncherProcess&) = delete;
     LauncherProcess& operator=(const LauncherProcess&) = delete;
     ~LauncherProcess();
@@ -101,6 +105,8 @@ class RemoteControl {
 
 // The text of a message box (its static text control).
 std::string MessageBoxText(HWND box);
+// The same in UTF-8, whole where the ANSI code page lacks its letters.
+std::string MessageBoxUtf8Text(HWND box);
 // Presses a button of a dialog by its identifier (IDOK, IDYES, ...).
 void PressDialogButton(HWND dialog, int id);
 

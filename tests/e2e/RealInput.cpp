@@ -1,5 +1,6 @@
 #include "RealInput.h"
 
+#include "LauncherDriver.h"
 #include "TempFolder.h"
 #include "UnixCommand.h"
 
@@ -33,6 +34,54 @@ std::optional<std::string> RealInputMissing() {
 void PressKeys(const std::string& keys) { Xdotool("key --clearmodifiers " + ShellWord(keys)); }
 
 void TypeText(const std::string& text) { Xdotool("type --delay 5 -- " + ShellWord(text)); }
+
+namespace {
+
+// UTF-8 as a word of the shell, the command itself in ASCII: Wine hands a
+// Unix command over through the ANSI code page, which may lack its letters.
+std::string Utf8Word(const std::string& utf8) {
+    std::string escaped;
+    for (const char c : utf8) {
+        const auto byte = static_cast<unsigned char>(c);
+        escaped += {'\\', char('0' + byte / 64), char('0' + byte / 8 % 8), char('0' + byte % 8)};
+    }
+    return "\"$(printf '" + escaped + "')\"";
+}
+
+} // namespace
+
+void TypeUtf8Text(const std::string& utf8) { Xdotool("type --delay 100 -- " + Utf8Word(utf8)); }
+
+namespace {
+
+// What the programs' clipboard holds as text.
+std::wstring ClipboardWideText() {
+    std::wstring text;
+    if (!OpenClipboard(nullptr)) return text;
+    if (const HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+        if (const auto* chars = static_cast<const wchar_t*>(GlobalLock(data))) text = chars;
+        GlobalUnlock(data);
+    }
+    CloseClipboard();
+    return text;
+}
+
+} // namespace
+
+void PasteUtf8Text(const std::string& utf8) {
+    // xclip stays to serve the clipboard: not on the test's output, which
+    // would then never end.
+    if (testing::RunUnixCommand("printf %s " + Utf8Word(utf8) +
+                                " | xclip -selection clipboard >/dev/null 2>&1") != 0)
+        throw std::runtime_error("xclip failed");
+    // Wine takes the new owner's text over in a thread of its own.
+    std::wstring wide(utf8.size(), L'\0');
+    wide.resize(std::size_t(MultiByteToWideChar(CP_UTF8, 0, utf8.data(), int(utf8.size()),
+                                                wide.data(), int(wide.size()))));
+    if (!WaitUntil([&] { return ClipboardWideText() == wide; }))
+        throw std::runtime_error("the clipboard did not take the text");
+    PressKeys("ctrl+v");
+}
 
 namespace {
 

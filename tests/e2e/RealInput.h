@@ -28,6 +28,10 @@ std::optional<std::string> RealInputMissing();
 void PressKeys(const std::string& keys);
 // Types the text into whatever has the keyboard focus.
 void TypeText(const std::string& text);
+// The same for text in UTF-8, which may hold letters that the ANSI code page
+// lacks; PasteText puts it on the clipboard first and pastes it with Ctrl+V.
+void TypeUtf8Text(const std::string& utf8);
+void PasteUtf8Text(const std::string& utf8);
 // A left click at the centre of the window (a control or a whole window).
 void ClickOn(HWND window);
 // A left click at a point of the window's client area.

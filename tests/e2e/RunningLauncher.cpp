@@ -8,6 +8,10 @@ RunningLauncher::RunningLauncher(const std::string& folder, const Environment& e
     : process_(folder, environment),
       window_(WaitForWindow(process_.id(), "Tarnwick Pro", kStartPatience)) {}
 
+RunningLauncher::RunningLauncher(const std::wstring& folder, const Environment& environment)
+    : process_(folder, environment),
+      window_(WaitForWindow(process_.id(), "Tarnwick Pro", kStartPatience)) {}
+
 bool RunningLauncher::WaitReady(milliseconds patience) const {
     if (window_ == nullptr) return false;
     const HWND source = (*this)[MainId::cbSource].hwnd();

@@ -20,6 +20,8 @@ inline constexpr milliseconds kStartPatience{10000};
 class RunningLauncher {
   public:
     RunningLauncher(const std::string& folder, const Environment& environment);
+    // In a folder whose name the ANSI code page may lack.
+    RunningLauncher(const std::wstring& folder, const Environment& environment);
 
     LauncherProcess& process() { return process_; }
     DWORD id() const { return process_.id(); }

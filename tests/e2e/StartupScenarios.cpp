@@ -386,6 +386,47 @@ TEST(Startup, MissingIwadWithTheBoxClosedLeavesTheFirstEntry) {
     EXPECT_EQ(launcher[MainId::edtMap].Text(), "MAP07");
 }
 
+// A second start with a saved set and without DOOMWADDIR: the WAD directory
+// dialog offers the saved set's folder, selected. The person types another
+// and presses Enter: it stands after Load, and Save writes it. A Cancel keeps
+// the saved set's folder, as before.
+TEST(Startup, TheWadFolderConfirmedAtASecondStartStandsAndIsSaved) {
+    SKIP_WITHOUT_REAL_INPUT();
+    ScenarioFolders folders;
+    SaveDefaultExample(folders.start, folders.wads);
+    const std::string heretic = folders.root.AddFolder("heretic");
+    ScenarioFolders::AddFile(heretic, "HERETIC.WAD");
+    const Items titles = {"DOOM 2: Hell on Earth", kHeretic, "Custom..."};
+    for (const bool confirmed : {true, false}) {
+        SCOPED_TRACE(confirmed ? "Enter" : "Cancel");
+        RunningLauncher launcher(folders.start, {{"DOOMWADDIR", std::nullopt}});
+        const HWND dialog = launcher.WaitForOwnWindow("Directory Setup");
+        ASSERT_NE(dialog, nullptr) << "no WAD directory dialog";
+        const RemoteControl field(dialog, DirSetupId::leWADDIR);
+        EXPECT_EQ(field.Text(), confirmed ? folders.wads : heretic) << "not the saved folder";
+        if (confirmed) {
+            const HWND edit = FindWindowExA(field.hwnd(), nullptr, "Edit", nullptr);
+            ASSERT_TRUE(WaitUntil([&] { return FocusOf(dialog) == edit; }));
+            if (!WaitUntil([&] { return KeysGoTo(dialog); }, milliseconds(1000)))
+                ClickAt(dialog, 2, 2);
+            TypeText(heretic); // replaces the selected folder
+            PressKeys("Return");
+        } else {
+            field.Type(folders.wads);
+            PressDialogButton(dialog, DirSetupId::btnCancel);
+        }
+        ASSERT_TRUE(launcher.WaitReady()) << kNotReady;
+        // The saved IWAD lies in the start folder, the heretic one in the WAD folder.
+        EXPECT_EQ(launcher[MainId::cbIWAD].Items(), titles);
+        EXPECT_EQ(launcher[MainId::cbIWAD].Text(), "Custom...");
+        launcher[MainId::btnSave].Click();
+        ASSERT_TRUE(launcher.Settle());
+        ExpectLaunchFiles(folders.start, DefaultExample(heretic));
+        launcher[MainId::btnExit].Click();
+        ASSERT_TRUE(launcher.process().WaitForExit());
+    }
+}
+
 // The share of a window's client area, as the screen shows it, in each of two
 // system colours.
 struct ColourShares {

@@ -41,6 +41,9 @@ class FuzzActions : public ReaderActions {
         return answer_;
     }
     void ShowWadDirDialog() override { folders_.WadDir = "C:\\CHOSEN"; }
+    void TellLostCharacters(const std::string& utf8Message) override {
+        if (utf8Message.empty()) std::abort();
+    }
     std::string SelectedIwad() override { return selected_; }
 
   private:

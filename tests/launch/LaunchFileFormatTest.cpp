@@ -331,10 +331,29 @@ TEST(LaunchFileFormat, RefusesValuesThatWouldNotComeThroughWhole) {
     EXPECT_NE(Refusal(wide, japanese(122), codePage).find("\nis 247 bytes long; SkullTag (which"),
               std::string::npos);
 
-    // A long value is shown shortened.
+    // Where the ANSI code page is UTF-8 a character takes up to four bytes,
+    // and one beyond the Basic Multilingual Plane counts two for the system.
+    const AnsiCodePage utf8 = AnsiCodePage::Utf8();
+    const auto devanagari = [](std::size_t characters) {
+        std::string text = "C:\\";
+        for (std::size_t i = 0; i < characters; ++i)
+            text += "\xE0\xA4\x95"; // क
+        return text;
+    };
+    EXPECT_EQ(Refusal(s, devanagari(243), utf8), "") << "732 bytes, 246 characters";
+    EXPECT_NE(Refusal(s, devanagari(244), utf8).find("\nis 247 characters long"),
+              std::string::npos);
+    const std::string game = "\xF0\x9F\x8E\xAE"; // 🎮
+    EXPECT_EQ(Refusal(s, devanagari(241) + game, utf8), "");
+    EXPECT_NE(Refusal(s, devanagari(242) + game, utf8).find("\nis 247 characters long"),
+              std::string::npos);
+
+    // A long value is shown shortened, never inside a character.
     const std::string shown = Refusal(s, std::string(100000, 'w') + "\"");
     EXPECT_LT(shown.size(), 400u);
     EXPECT_NE(shown.find("www...\nNothing was saved."), std::string::npos) << shown;
+    const std::string shownDevanagari = Refusal(s, devanagari(400) + "\"", utf8);
+    EXPECT_NE(shownDevanagari.find("\n" + devanagari(297) + "...\n"), std::string::npos);
 }
 
 } // namespace

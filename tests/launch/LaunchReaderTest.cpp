@@ -598,22 +598,29 @@ TEST(ReadLaunchFiles, EarlierFormatFilesComeBackAsWritten) {
     }
 
     // ZDoom and SkullTag read ANSI, in both formats: a name whose bytes
-    // happen to be valid UTF-8 is not read as such. Neither is it for GZDoom
-    // when that UTF-8 holds a character that the ANSI code page lacks: this
-    // version could not have written it. (Where the ANSI code page is UTF-8
-    // there are no such letters, and the name is plain ASCII.)
+    // happen to be valid UTF-8 is not read as such. For GZDoom they read as
+    // UTF-8 of a character that the ANSI code page lacks: the earlier format's
+    // reading wins where its file exists; elsewhere the UTF-8 one, with "?"
+    // for that character, and the person is told. (Where the ANSI code page
+    // is UTF-8 there are no such letters, and the name is plain ASCII.)
     const std::string name = LettersThatLookLikeUtf8() + ".wad";
-    for (const std::string executable : {"zdoom.exe", "skulltag.exe", "gzdoom.exe"}) {
-        SCOPED_TRACE(executable);
-        TempFolder start;
-        start.AddFile("qorvex.bat", "set DOOMWADDIR=\r\n" + executable + " @qorvex.rsp\r\n");
-        start.AddFile("qorvex.rsp",
-                      "-iwad \"" + name + "\"\r\n-file " + name + " \"" + name + "\"\r\n");
-        Reading reading(start);
-        EXPECT_EQ(reading.Run(), "");
-        EXPECT_EQ(reading.settings.customIwad, name);
-        EXPECT_EQ(reading.settings.files, (Names{name, name}));
-    }
+    const std::string asUtf8 = AnsiFromWide(WideFrom(name, CP_UTF8));
+    for (const std::string executable : {"zdoom.exe", "skulltag.exe", "gzdoom.exe"})
+        for (const bool exists : {true, false}) {
+            SCOPED_TRACE(executable + (exists ? ", the file exists" : ""));
+            TempFolder start;
+            start.AddFile("qorvex.bat", "set DOOMWADDIR=\r\n" + executable + " @qorvex.rsp\r\n");
+            start.AddFile("qorvex.rsp",
+                          "-iwad \"" + name + "\"\r\n-file " + name + " \"" + name + "\"\r\n");
+            if (exists) start.AddFile(name);
+            Reading reading(start);
+            EXPECT_EQ(reading.Run(), "");
+            const bool utf8 = executable == "gzdoom.exe" && !exists;
+            const std::string read = utf8 ? asUtf8 : name;
+            EXPECT_EQ(reading.settings.customIwad, read);
+            EXPECT_EQ(reading.settings.files, (Names{read, read}));
+            EXPECT_EQ(reading.actions.lostCharacterMessages.size(), utf8 && name != asUtf8);
+        }
 
     // A GZDoom response file whose bytes read as UTF-8 of letters that ANSI
     // has: the earlier format's reading wins when only its file exists.

@@ -21,6 +21,7 @@ class ScriptedReaderActions : public ReaderActions {
     std::string folderChosenInDialog; // the WAD directory the dialog's OK sets
 
     std::vector<std::string> questions;
+    std::vector<std::string> lostCharacterMessages; // in UTF-8
     std::vector<IwadList> iwadLists;
     std::vector<std::vector<std::string>> candidateLists;
     int dialogsShown = 0;
@@ -39,6 +40,9 @@ class ScriptedReaderActions : public ReaderActions {
         folders_.WadDir = folderChosenInDialog;
         platform_.SetEnvironment("DOOMWADDIR", folders_.WadDir);
         RescanGameData(platform_, *this, folders_);
+    }
+    void TellLostCharacters(const std::string& utf8Message) override {
+        lostCharacterMessages.push_back(utf8Message);
     }
     std::string SelectedIwad() override {
         if (iwadLists.empty()) return {};

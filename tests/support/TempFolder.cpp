@@ -4,23 +4,35 @@
 
 namespace tarnwick::testing {
 
-void RemoveTree(const std::string& folder) {
-    WIN32_FIND_DATAA entry;
-    const HANDLE find = FindFirstFileA((folder + "\\*").c_str(), &entry);
+namespace {
+
+// Wide, so that names a test made beyond the ANSI code page go too.
+void RemoveWideTree(const std::wstring& folder) {
+    WIN32_FIND_DATAW entry;
+    const HANDLE find = FindFirstFileW((folder + L"\\*").c_str(), &entry);
     if (find != INVALID_HANDLE_VALUE) {
         do {
-            const std::string name = entry.cFileName;
-            if (name == "." || name == "..") continue;
-            const std::string path = folder + "\\" + name;
-            SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+            const std::wstring name = entry.cFileName;
+            if (name == L"." || name == L"..") continue;
+            const std::wstring path = folder + L"\\" + name;
+            SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
             if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-                RemoveTree(path);
+                RemoveWideTree(path);
             else
-                DeleteFileA(path.c_str());
-        } while (FindNextFileA(find, &entry));
+                DeleteFileW(path.c_str());
+        } while (FindNextFileW(find, &entry));
         FindClose(find);
     }
-    RemoveDirectoryA(folder.c_str());
+    RemoveDirectoryW(folder.c_str());
+}
+
+} // namespace
+
+void RemoveTree(const std::string& folder) {
+    std::wstring wide(folder.size(), L'\0');
+    wide.resize(static_cast<std::size_t>(MultiByteToWideChar(
+        CP_ACP, 0, folder.data(), int(folder.size()), wide.data(), int(wide.size()))));
+    RemoveWideTree(wide);
 }
 
 TempFolder::TempFolder() {

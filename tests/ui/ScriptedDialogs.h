@@ -16,9 +16,10 @@ struct ScriptedDialogs : MainDialogs {
     int flagsShown = 0;
     std::vector<LaunchCommand> launchCommandsShown;
 
-    void ShowDirSetup() override {
+    bool ShowDirSetup(std::string_view) override {
         ++dirSetupShown;
         if (onDirSetup) onDirSetup();
+        return false; // cancelled
     }
     void ShowFlags() override {
         ++flagsShown;

@@ -41,6 +41,8 @@ void TfrmDirSetup::FormCreate() {
     browser_.SetFlags({vesk::TBrowseInfoFlags::OnlyFileSystem, vesk::TBrowseInfoFlags::ShowPath});
 }
 
+void TfrmDirSetup::Offer(std::string_view folder) { offered_.assign(folder); }
+
 void TfrmDirSetup::FormActivate() {
     // Looked for at each showing, over the named folders only: a game
     // installed meanwhile is offered too.
@@ -48,10 +50,13 @@ void TfrmDirSetup::FormActivate() {
     leWADDIR.SetItems(found);
     leWADDIR.WidenListToItems(); // a path is shown whole
     // Each showing starts from the stored directory: what was typed and not
-    // confirmed last time is gone. Without one, the folder with the most
-    // games is one Enter away, and typing replaces it.
-    if (folders_.WadDir.empty() && !found.empty()) {
-        leWADDIR.SetText(found.front());
+    // confirmed last time is gone. Without one, the folder offered (the
+    // saved set's) or else the one with the most games is one Enter away,
+    // and typing replaces it.
+    std::string offered;
+    offered.swap(offered_);
+    if (folders_.WadDir.empty() && (!offered.empty() || !found.empty())) {
+        leWADDIR.SetText(offered.empty() ? found.front() : offered);
         leWADDIR.SelectAllText();
     } else {
         leWADDIR.SetText(folders_.WadDir);
@@ -77,7 +82,11 @@ void TfrmDirSetup::btnChWadDirClick() {
 }
 
 void TfrmDirSetup::btnOkClick() {
-    // Taken as typed: an empty text or a missing folder is accepted.
+    // Taken as typed: an empty text or a missing folder is accepted; text
+    // that this program cannot hold is not.
+    if (const std::optional<std::string> typed = leWADDIR.TextBeyondCodePage())
+        throw LostCharactersRefusal(platform_.CodePage(), "The folder", leWADDIR.Text(), *typed,
+                                    "");
     RefuseUnusableFolder(platform_.CodePage(), leWADDIR.Text());
     SetWadDir(platform_, lists_, folders_, leWADDIR.Text());
 }

@@ -27,6 +27,9 @@ class TfrmDirSetup : public forms::Form {
                  LaunchFolders& folders);
 
     vesk::TVeskFolderDialog& FolderBrowser() { return browser_; }
+    // A folder for the field to offer at the next showing, where there is no
+    // WAD directory yet: the saved set's, at a start.
+    void Offer(std::string_view folder);
 
   private:
     using Id = DirSetupId;
@@ -41,6 +44,7 @@ class TfrmDirSetup : public forms::Form {
     GameDataLists& lists_;
     LaunchFolders& folders_;
     vesk::TVeskFolderDialog browser_;
+    std::string offered_;
 
   public:
     // The controls, as the dialog's table has them. leWADDIR is typed, or one

@@ -1,6 +1,7 @@
 #include "Application.h"
 
 #include "ErrorText.h"
+#include "ProgramError.h"
 
 #include <commctrl.h>
 
@@ -57,7 +58,7 @@ void Application::Terminate() { PostQuitMessage(0); }
 bool Application::HandleMessage() {
     if (terminated_) return false;
     MSG message;
-    if (GetMessageA(&message, nullptr, 0, 0) <= 0) {
+    if (GetMessageW(&message, nullptr, 0, 0) <= 0) {
         terminated_ = true;
         return false;
     }
@@ -67,7 +68,7 @@ bool Application::HandleMessage() {
 
 void Application::ProcessMessages() {
     MSG message;
-    while (!terminated_ && PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+    while (!terminated_ && PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
         if (message.message == WM_QUIT) {
             terminated_ = true;
             break;
@@ -76,32 +77,41 @@ void Application::ProcessMessages() {
     }
 }
 
+// Wide all the way, so that a character typed into a field that holds any
+// text reaches it whole; the program's own windows get it in ANSI.
 void Application::Dispatch(MSG& message) {
     // Tab, the arrow keys, Enter and Escape move between and press controls
     // the way they do in a dialog box.
     HWND root = message.hwnd ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
-    if (root && FormOf(root) && IsDialogMessageA(root, &message)) return;
+    if (root && FormOf(root) && IsDialogMessageW(root, &message)) return;
     TranslateMessage(&message);
-    DispatchMessageA(&message);
+    DispatchMessageW(&message);
 }
 
 void Application::ShowError(std::exception_ptr error) noexcept {
     try {
         std::string text;
+        std::string utf8; // where it shows a name that ANSI cannot
         try {
             std::rethrow_exception(error);
+        } catch (const Utf8TextError& known) {
+            text = known.what();
+            utf8 = known.Utf8Message();
         } catch (const std::exception& known) {
             text = known.what();
         } catch (...) {
             text = "Unknown error";
         }
-        text = ErrorBoxText(text);
+        const std::string shown = ErrorBoxText(text);
+        if (!utf8.empty()) utf8 += shown.substr(text.size()); // its full stop
         const HWND owner = GetActiveWindow();
         // Before the program has handed over its prompts, the system's box.
-        if (prompts_)
-            prompts_->ShowMessage(owner, text, title_, MB_OK | MB_ICONERROR);
+        if (prompts_ && !utf8.empty())
+            prompts_->ShowUtf8Message(owner, utf8, title_, MB_OK | MB_ICONERROR);
+        else if (prompts_)
+            prompts_->ShowMessage(owner, shown, title_, MB_OK | MB_ICONERROR);
         else
-            MessageBoxA(owner, text.c_str(), title_.c_str(), MB_OK | MB_ICONERROR | MB_TASKMODAL);
+            MessageBoxA(owner, shown.c_str(), title_.c_str(), MB_OK | MB_ICONERROR | MB_TASKMODAL);
     } catch (...) {
         // The error box itself failed (out of memory): nothing is left to tell.
         MessageBeep(MB_ICONERROR);

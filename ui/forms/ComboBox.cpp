@@ -40,7 +40,8 @@ HWND KeyTarget(HWND box, ComboKind kind) {
 
 ComboBox::ComboBox(Container& parent, int id, Bounds bounds, ComboKind kind, int itemHeight,
                    std::span<const std::string_view> items, Sorting sorting)
-    : ListControl(parent, id, WithDropDownRoom(bounds), {"COMBOBOX", StyleOf(kind, sorting)},
+    : ListControl(parent, id, WithDropDownRoom(bounds),
+                  {"COMBOBOX", StyleOf(kind, sorting), 0, kind == ComboKind::Editable},
                   {CB_GETCOUNT, CB_GETLBTEXTLEN, CB_GETLBTEXT, CB_INSERTSTRING}),
       onKeyDown(OwnerForm().App(), KeyTarget(Handle(), kind), KeyDownEvent::Enter::ToHandler),
       sorting_(sorting) {

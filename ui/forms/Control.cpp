@@ -1,6 +1,7 @@
 #include "Control.h"
 
 #include "AccessibleName.h"
+#include "AnsiText.h"
 #include "FormWindow.h"
 #include "Win32Error.h"
 
@@ -16,12 +17,16 @@ Control::Control(Container& parent, int id, std::string_view text, Bounds bounds
     const int top = dpi.Scale(origin.top + bounds.top);
     const int right = dpi.Scale(origin.left + bounds.left + bounds.width);
     const int bottom = dpi.Scale(origin.top + bounds.top + bounds.height);
-    const std::string caption(text);
-    window_ = CreateWindowExA(kind.exStyle, kind.windowClass, caption.c_str(),
-                              WS_CHILD | WS_VISIBLE | WS_GROUP | kind.style, left, top,
-                              right - left, bottom - top, form_.Handle(),
-                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                              GetModuleHandleA(nullptr), nullptr);
+    const DWORD style = WS_CHILD | WS_VISIBLE | WS_GROUP | kind.style;
+    const auto menu = reinterpret_cast<HMENU>(static_cast<INT_PTR>(id));
+    window_ = kind.holdsAnyText
+                  ? CreateWindowExW(kind.exStyle, WideFromAnsi(kind.windowClass).c_str(),
+                                    WideFromAnsi(text).c_str(), style, left, top, right - left,
+                                    bottom - top, form_.Handle(), menu, GetModuleHandleW(nullptr),
+                                    nullptr)
+                  : CreateWindowExA(kind.exStyle, kind.windowClass, std::string(text).c_str(),
+                                    style, left, top, right - left, bottom - top, form_.Handle(),
+                                    menu, GetModuleHandleA(nullptr), nullptr);
     if (!window_) ThrowLastError(std::string("CreateWindowEx ") + kind.windowClass);
     SetFont(form_.UiFont());
     form_.Adopt(window_, *this);
@@ -83,10 +88,24 @@ void Control::FitCaption(SIZE room, Growth growth, bool wraps) {
     SetWindowPos(window_, nullptr, left, top, fitWidth, fitHeight, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-std::string Control::Text() const {
-    std::string text(static_cast<std::size_t>(GetWindowTextLengthA(window_)) + 1, '\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextA(window_, text.data(), int(text.size()))));
+namespace {
+
+std::wstring WideText(HWND window) {
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), int(text.size()))));
     return text;
+}
+
+} // namespace
+
+std::string Control::Text() const { return AnsiFromWide(WideText(window_)); }
+
+std::optional<std::string> Control::TextBeyondCodePage() const {
+    const std::wstring text = WideText(window_);
+    bool lost = false;
+    NarrowTo(text, CP_ACP, lost);
+    if (!lost) return std::nullopt;
+    return NarrowTo(text, CP_UTF8, lost);
 }
 
 void Control::SetText(std::string_view text) {

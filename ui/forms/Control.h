@@ -10,6 +10,7 @@
 #include <windows.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -34,7 +35,12 @@ class Control {
     int Id() const noexcept { return GetDlgCtrlID(window_); }
     FormWindow& OwnerForm() const noexcept { return form_; }
 
+    // The text as ANSI, "?" for each character that the ANSI code page
+    // lacks (never a look-alike): read wide and narrowed without best fit.
     std::string Text() const;
+    // Where the text holds such characters (typed or pasted into a control
+    // that holds any text): the text whole, in UTF-8; nothing otherwise.
+    std::optional<std::string> TextBeyondCodePage() const;
     void SetText(std::string_view text);
     bool Enabled() const { return IsWindowEnabled(window_) != FALSE; }
     void SetEnabled(bool enabled) { EnableWindow(window_, enabled); }
@@ -66,6 +72,10 @@ class Control {
         const char* windowClass;
         DWORD style;
         DWORD exStyle = 0;
+        // A field that takes names: a Unicode window, which holds what is
+        // typed or pasted whole, also characters that the ANSI code page
+        // lacks, so that they are known rather than replaced by look-alikes.
+        bool holdsAnyText = false;
     };
     // Every control is visible and a group of its own, so that the arrow keys
     // never wander to a neighbour; Tab follows the order of creation.

@@ -1,4 +1,4 @@
-// A one-line text field.
+// A one-line text field; it holds whatever is typed or pasted (Control).
 #pragma once
 
 #include "Control.h"
@@ -14,7 +14,7 @@ class Edit : public Control {
     Edit(Container& parent, int id, Bounds bounds, std::string_view text = {},
          int maxLength = kNoLimit)
         : Control(parent, id, text, bounds,
-                  {"EDIT", WS_TABSTOP | ES_AUTOHSCROLL | ES_LEFT, WS_EX_CLIENTEDGE}),
+                  {"EDIT", WS_TABSTOP | ES_AUTOHSCROLL | ES_LEFT, WS_EX_CLIENTEDGE, true}),
           onKeyDown(OwnerForm().App(), Handle(), KeyDownEvent::Enter::ToDefaultButton) {
         SetMaxLength(maxLength);
     }

@@ -8,9 +8,12 @@ std::string ListControl::Item(int index) const {
     // LB_ERR and CB_ERR are the same.
     const LRESULT length = SendMessageA(Handle(), messages_.textLength, WPARAM(index), 0);
     if (length == LB_ERR) return {};
+    // Asked in ANSI of a box that holds any text, the length may be more
+    // than the text: what was copied counts.
     std::string text(static_cast<std::size_t>(length) + 1, '\0');
-    SendMessageA(Handle(), messages_.text, WPARAM(index), reinterpret_cast<LPARAM>(text.data()));
-    text.resize(static_cast<std::size_t>(length));
+    const LRESULT copied = SendMessageA(Handle(), messages_.text, WPARAM(index),
+                                        reinterpret_cast<LPARAM>(text.data()));
+    text.resize(copied == LB_ERR ? 0 : static_cast<std::size_t>(copied));
     return text;
 }
 

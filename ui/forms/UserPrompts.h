@@ -4,6 +4,8 @@
 // else in the program is replaceable this way.
 #pragma once
 
+#include "AnsiText.h"
+
 #include <windows.h>
 
 #include <string>
@@ -30,6 +32,13 @@ class UserPrompts {
     // when the box was closed without an answer.
     virtual int ShowMessage(HWND owner, const std::string& text, const std::string& caption,
                             UINT style) = 0;
+    // The same box for a text in UTF-8, which may show names that the ANSI
+    // code page lacks characters of: the box shows them whole. As ANSI text
+    // it has "?" for each such character. Not for a question (MB_YESNO).
+    virtual int ShowUtf8Message(HWND owner, const std::string& text, const std::string& caption,
+                                UINT style) {
+        return ShowMessage(owner, AnsiFromWide(WideFrom(text, CP_UTF8)), caption, style);
+    }
 
     // The modal input box (at most 255 characters). Returns the typed text on
     // OK and the initial text on Cancel.

@@ -45,6 +45,13 @@ int Win32Prompts::ShowMessage(HWND owner, const std::string& text, const std::st
     return MessageBoxA(owner, text.c_str(), caption.c_str(), style);
 }
 
+int Win32Prompts::ShowUtf8Message(HWND owner, const std::string& text, const std::string& caption,
+                                  UINT style) {
+    if (!owner) style |= MB_TASKMODAL;
+    return MessageBoxW(owner, WideFrom(text, CP_UTF8).c_str(), WideFromAnsi(caption).c_str(),
+                       style);
+}
+
 std::string Win32Prompts::InputBox(HWND owner, const std::string& title, const std::string& prompt,
                                    const std::string& initialText) {
     InputBoxForm box(application_, owner, title, prompt, initialText);

@@ -14,6 +14,8 @@ class Win32Prompts : public UserPrompts {
 
     int ShowMessage(HWND owner, const std::string& text, const std::string& caption,
                     UINT style) override;
+    int ShowUtf8Message(HWND owner, const std::string& text, const std::string& caption,
+                        UINT style) override;
     std::string InputBox(HWND owner, const std::string& title, const std::string& prompt,
                          const std::string& initialText) override;
     std::vector<std::string> ChooseFiles(HWND owner, const FileDialogRequest& request) override;

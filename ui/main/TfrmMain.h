@@ -45,6 +45,7 @@ class TfrmMain : public forms::Form, public ReaderActions {
     // from this window.
     WadDirAnswer AskForNewWadDir(const std::string& message) override;
     void ShowWadDirDialog() override;
+    void TellLostCharacters(const std::string& utf8Message) override;
     std::string SelectedIwad() override;
     void ShowIwads(const IwadList& list) override;
     void ShowResourceCandidates(const std::vector<std::string>& names) override;
@@ -80,6 +81,15 @@ class TfrmMain : public forms::Form, public ReaderActions {
     void btnLoadClick();
     void miLaunchCommandClick();
 
+    // The start-up's words about the start folder: what a save cut short
+    // left, or that the folder cannot be named.
+    void CompleteWhatASaveLeft();
+    void TellUnusableStartFolder();
+    // Raises UnusableTextError, naming the field, for a field whose text has
+    // characters that the ANSI code page lacks (typed or pasted). after:
+    // what was not done.
+    void RefuseTextBeyondCodePage(std::string_view after) const;
+
     // Adds the files that can be used; raises UnusablePathError naming the
     // others, after the rest are in.
     void AddFiles(const std::vector<std::string>& paths);
@@ -92,6 +102,7 @@ class TfrmMain : public forms::Form, public ReaderActions {
     LaunchFolders& folders_;
     MainDialogs& dialogs_;
     std::vector<std::string> offeredCandidates_; // what cbPWADS holds
+    bool wadDirConfirmedAtStart_ = false;        // in the dialog the start showed
 
     // Symbol fonts for the folder and arrow buttons, where "Wingdings" exists.
     forms::Font wingdingsLarge_;

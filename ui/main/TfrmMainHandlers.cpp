@@ -2,6 +2,7 @@
 // list, the file pickers, and the buttons that act on the launch files.
 #include "TfrmMain.h"
 
+#include "AnsiText.h"
 #include "Application.h"
 #include "FieldNames.h"
 #include "GameDataLists.h"
@@ -13,6 +14,7 @@
 #include "PathRules.h"
 #include "PortReadings.h"
 #include "SettingsTables.h"
+#include "ShownValue.h"
 #include "UserPrompts.h"
 
 namespace tarnwick {
@@ -98,21 +100,67 @@ void TfrmMain::FormCreate() { folders_.StartDir = platform_.CurrentDirectory(); 
 // Raised once, when the window is first shown and active: the form raises its
 // activation once per showing, and the main window is shown once.
 void TfrmMain::FormActivate() {
+    // The launch files live in the start folder: one that this program
+    // cannot name is said once, and neither read nor written.
+    const bool startFolderUsable = !HasLostCharacter(folders_.StartDir);
+    if (startFolderUsable)
+        CompleteWhatASaveLeft();
+    else
+        TellUnusableStartFolder();
     folders_.WadDir = ReadWadDirFromEnvironment(platform_);
     const std::optional<std::string> problem = FolderProblem(
         platform_.CodePage(), std::string(fields::kTheWadDirectory) += " that DOOMWADDIR gives,",
         folders_.WadDir);
     if (problem) App().Prompts().ShowMessage(Handle(), *problem, "Warning", MB_OK | MB_ICONWARNING);
-    if (!folders_.WadDir.empty() && !problem)
+    if (!folders_.WadDir.empty() && !problem) {
         RescanIwads(platform_, *this, folders_);
-    else
-        btnWaddirClick(); // its OK and Cancel rescan
+    } else {
+        // Its OK and Cancel rescan. The saved set's folder is offered first;
+        // one that the person confirms stands after Load.
+        const std::string saved =
+            startFolderUsable ? ReadSavedWadDir(platform_).value_or("") : std::string();
+        wadDirConfirmedAtStart_ = dialogs_.ShowDirSetup(saved);
+    }
     RescanResourceCandidates(platform_, *this, folders_);
-    btnLoad.Click();
+    if (startFolderUsable) btnLoad.Click();
     cbSource.Focus();
 }
 
-void TfrmMain::btnWaddirClick() { dialogs_.ShowDirSetup(); }
+void TfrmMain::CompleteWhatASaveLeft() {
+    // A save or a Reset cut short is completed or undone before the files are
+    // read; where that decided which set stands, the user hears it once.
+    const Recovery recovery = RecoverLaunchFiles(platform_, folders_.StartDir);
+    if (recovery == Recovery::None) return;
+    App().Prompts().ShowMessage(
+        Handle(),
+        recovery == Recovery::NewSetKept
+            ? "The last save or reset of the launch files was cut short after it had "
+              "written them all. It has been completed now."
+            : "The last save or reset of the launch files was cut short. The files as they "
+              "were before it are kept.",
+        App().Title(), MB_OK | MB_ICONINFORMATION);
+}
+
+void TfrmMain::TellUnusableStartFolder() {
+    // Not long-path aware, the process's folder is shorter than MAX_PATH.
+    wchar_t folder[MAX_PATH] = L"";
+    GetCurrentDirectoryW(MAX_PATH, folder);
+    bool lost = false;
+    const std::string utf8 = NarrowTo(folder, CP_UTF8, lost);
+    constexpr std::string_view before =
+        "Tarnwick was started in a folder whose name holds characters that the system's code "
+        "page for programs that are not Unicode lacks:";
+    constexpr std::string_view after =
+        "It cannot name that folder, so it neither reads nor saves its launch files there: the "
+        "window starts with the defaults, and Save and Run refuse. Everything else works. To "
+        "keep your choices, start Tarnwick in a folder whose name has letters of that code "
+        "page only (for a shortcut, its \"Start in\" folder).";
+    App().Prompts().ShowUtf8Message(Handle(),
+                                    ShowingValue(AnsiCodePage::Utf8(), before, utf8, after),
+                                    "Warning", MB_OK | MB_ICONWARNING);
+}
+
+void TfrmMain::btnWaddirClick() { dialogs_.ShowDirSetup({}); }
 
 void TfrmMain::cbIWADChange() {
     if (SelectedIwad() == kCustomIwadTitle) ChooseFile(odIWAD, fields::kTheCustomIwad);
@@ -125,6 +173,9 @@ bool TfrmMain::cbPWADSKeyDown(WORD key) {
 
 void TfrmMain::btnPwadsClick() {
     const std::string name = cbPWADS.Text();
+    if (const std::optional<std::string> typed = cbPWADS.TextBeyondCodePage())
+        throw LostCharactersRefusal(platform_.CodePage(), "The file", name, *typed,
+                                    "\nIt was not added.");
     if (HasLostCharacter(name))
         throw UnusablePathError(*FilePathProblem(platform_.CodePage(), "The file", name));
     if (FileInStartOrWadDir(platform_, folders_, name)) {
@@ -253,7 +304,22 @@ void TfrmMain::sbTeamDamageChange() {
 
 void TfrmMain::btnEDMFClick() { dialogs_.ShowFlags(); }
 
+void TfrmMain::RefuseTextBeyondCodePage(std::string_view after) const {
+    static constexpr std::pair<forms::Edit TfrmMain::*, std::string_view> kNamed[] = {
+        {&TfrmMain::edtPlayerClass, fields::kPlayerClass}, {&TfrmMain::edtMap, fields::kStartMap},
+        {&TfrmMain::edtDemo, fields::kRecordDemo},         {&TfrmMain::edtPlay, fields::kPlayDemo},
+        {&TfrmMain::edtParams, fields::kParameters},       {&TfrmMain::edtSave, fields::kLoadGame},
+        {&TfrmMain::edtGravity, fields::kGravity},         {&TfrmMain::edtUDP, fields::kLocalPort},
+        {&TfrmMain::edtRemote, fields::kRemoteHost},
+    };
+    for (const auto& [field, name] : kNamed)
+        if (const std::optional<std::string> typed = (this->*field).TextBeyondCodePage())
+            throw LostCharactersRefusal(platform_.CodePage(), fields::Field(name),
+                                        (this->*field).Text(), *typed, after);
+}
+
 void TfrmMain::btnSaveClick() {
+    RefuseTextBeyondCodePage("\nNothing was saved.");
     WriteLaunchFiles(platform_, Settings(), folders_.WadDir, folders_.StartDir);
 }
 
@@ -280,25 +346,15 @@ void TfrmMain::btnResetClick() {
 }
 
 void TfrmMain::btnLoadClick() {
-    // A save or a Reset cut short is completed or undone before the files are
-    // read; where that decided which set stands, the user hears it once.
-    const Recovery recovery = RecoverLaunchFiles(platform_, folders_.StartDir);
-    if (recovery != Recovery::None)
-        App().Prompts().ShowMessage(
-            Handle(),
-            recovery == Recovery::NewSetKept
-                ? "The last save or reset of the launch files was cut short after it had "
-                  "written them all. It has been completed now."
-                : "The last save or reset of the launch files was cut short. The files as they "
-                  "were before it are kept.",
-            App().Title(), MB_OK | MB_ICONINFORMATION);
     LaunchSettings settings = Settings();
     // What was read before an error stays: the window shows it either way.
     const AtScopeEnd show([this, &settings] { ShowSettings(settings); });
-    ReadLaunchFiles(platform_, *this, settings, folders_);
+    ReadLaunchFiles(platform_, *this, settings, folders_,
+                    wadDirConfirmedAtStart_ ? StartWadDir::Confirmed : StartWadDir::FromSavedSet);
 }
 
 void TfrmMain::miLaunchCommandClick() {
+    RefuseTextBeyondCodePage("");
     dialogs_.ShowLaunchCommand(DescribeLaunch(platform_, Settings(), folders_));
 }
 
@@ -317,6 +373,10 @@ WadDirAnswer TfrmMain::AskForNewWadDir(const std::string& message) {
 }
 
 void TfrmMain::ShowWadDirDialog() { btnWaddir.Click(); }
+
+void TfrmMain::TellLostCharacters(const std::string& utf8Message) {
+    App().Prompts().ShowUtf8Message(Handle(), utf8Message, "Warning", MB_OK | MB_ICONWARNING);
+}
 
 std::string TfrmMain::SelectedIwad() {
     const int selected = cbIWAD.SelectedIndex();
