@@ -14,11 +14,13 @@ LaunchFileSet LaunchFilesToSave(Platform& platform, const LaunchSettings& settin
     const AnsiCodePage& codePage = platform.CodePage();
     RefuseUnsavableValues(codePage, settings, wadDir);
     RefuseUnusableStartFolder(codePage, startDir);
-    return EncodeLaunchFiles(
-        platform, settings, wadDir,
-        FormatLaunchFiles(codePage, settings, wadDir, [&](const std::string& name) {
-            return !name.empty() && platform.FileExists(FromStartFolder(codePage, startDir, name));
-        }));
+    const auto fileExists = [&](const std::string& name) {
+        return !name.empty() && platform.FileExists(FromStartFolder(codePage, startDir, name));
+    };
+    LaunchFileSet set = EncodeLaunchFiles(
+        platform, settings, wadDir, FormatLaunchFiles(codePage, settings, wadDir, fileExists));
+    RefuseMisreadValues(codePage, settings, set.responseFile, fileExists);
+    return set;
 }
 
 void WriteLaunchFiles(Platform& platform, const LaunchSettings& settings, const std::string& wadDir,

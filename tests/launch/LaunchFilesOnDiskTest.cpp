@@ -9,7 +9,7 @@
 #include "PromisedSet.h"
 #include "PathRules.h"
 #include "RegistryValue.h"
-#include "PortReadings.h"
+#include "PortLines.h"
 #include "ProgramSearch.h"
 #include "TempFolder.h"
 #include "UnixCommand.h"
@@ -390,6 +390,11 @@ class FailingPlatform final : public Platform {
         return real_.ToAnsi(text, from, lost);
     }
     void StartHidden(const std::string& commandLine) override { real_.StartHidden(commandLine); }
+    void StartProgram(const std::string& program, const std::string& commandLine,
+                      const std::string& folder, const std::string& variable,
+                      const std::string& value) override {
+        real_.StartProgram(program, commandLine, folder, variable, value);
+    }
 
   private:
     bool Fails() {
@@ -698,10 +703,9 @@ TEST(RealPorts, TakeTheResourceFilesOfOurResponseFileWholeAndInOrder) {
             << FileText(start / (port + ".txt"));
         // The reading that the Launch Command dialog shows for them: the
         // IWAD, then every argument after "-file".
-        ASSERT_EQ(ReadingOf(platform.CodePage(), port + ".exe"),
-                  ResponseFileReading::ChocolateLine);
-        std::vector<std::string> read = ResponseFileArguments(FileText(start / "qorvex.rsp"),
-                                                              ResponseFileReading::ChocolateLine);
+        ASSERT_EQ(LineOf(platform.CodePage(), port + ".exe"), PortLine::Chocolate);
+        std::vector<std::string> read =
+            ResponseFileArguments(FileText(start / "qorvex.rsp"), PortLine::Chocolate);
         ASSERT_GE(read.size(), 3u);
         read.erase(read.begin() + 2); // "-file"
         read.erase(read.begin());     // "-iwad"
