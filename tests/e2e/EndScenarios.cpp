@@ -4,6 +4,7 @@
 #include "Examples.h"
 #include "LaunchCommandControlIds.h"
 #include "LayoutProbe.h"
+#include "PortLines.h"
 #include "RealInput.h"
 #include "RunningLauncher.h"
 #include "ScenarioFolders.h"
@@ -107,6 +108,10 @@ TEST(End, RunSavesStartsThePortThroughTheBatchFileAndEnds) {
               CrLfLines({"program=" + Recoded(port, CP_ACP, CP_UTF8), "folder=" + folders.start,
                          "DOOMWADDIR=" + Recoded(wads, CP_ACP, CP_UTF8), "console=not visible",
                          "decimal=,", "argument=@qorvex.rsp"}));
+    // What a port of the ZDoom line reads from the response file it is handed.
+    EXPECT_EQ(
+        ResponseFileArguments(written.rsp, PortLine::Other),
+        (std::vector<std::string>{"-iwad", "doom2.wad", "+exec", "qorvex.cfg", "+map", "MAP03"}));
 }
 
 // Runs the text in a Command Prompt in the folder as a person's paste does:
@@ -403,6 +408,7 @@ TEST_P(RealPort, RunStartsItWithWhatTheWindowShows) {
         for (const char* file : {"maps.wad", "monsters.deh"}) {
             launcher[MainId::cbPWADS].Type(file);
             launcher[MainId::btnPwads].Click();
+            ASSERT_TRUE(launcher.Settle()); // the click, before the next name
         }
         launcher[MainId::cbSkill].Choose(1);
         launcher[MainId::edtMap].Type("MAP03");

@@ -81,8 +81,8 @@ TEST(Scans, FindIwadsByNameInBothFoldersEachTitleOnce) {
     start.AddFolder("HEXEN.WAD");
     const std::string hidden = start.AddFile("tnt.wad");
     SetFileAttributesA(hidden.c_str(), FILE_ATTRIBUTE_HIDDEN);
-    for (const char* name :
-         {"DOOM2.WAD", "STRIFE0.WAD", "Heretic1.wad", "strife1.WAD", "HERETIC.WAD"})
+    for (const char* name : {"DOOM2.WAD", "STRIFE0.WAD", "Heretic1.wad", "strife1.WAD",
+                             "HERETIC.WAD", "FreeDM.wad", "freedoom2.wad"})
         wads.AddFile(name);
     // A file dialog may have left another folder current: the start folder
     // is read all the same, where the port will look.
@@ -99,6 +99,8 @@ TEST(Scans, FindIwadsByNameInBothFoldersEachTitleOnce) {
                                                "Hexen: Beyound Heretic",
                                                "Strife: Quest for the Sigil",
                                                "Strife: Teaser",
+                                               "Freedoom: Phase 2",
+                                               "FreeDM",
                                                "Custom..."};
     EXPECT_EQ(list.titles, expected);
     EXPECT_EQ(list.selected, 0);
