@@ -140,9 +140,8 @@ inline constexpr std::array<ValueSpelling, 25> kValueSpellings{{
      {spelling::Value, "-timedemo"},
      {spelling::Value, "-timedemo"}},
     // A slot, not a file: Chocolate src/doom/d_main.c D_DoomMain (doomsavN.dsg;
-    // -savedir in m_config.c M_SetConfigDir's M_GetSaveGameDir); Woof d_main.c
-    // D_DoomMain (woofsavN.dsg, -save for the folder). DSDA-Doom has no
-    // -loadgame.
+    // -savedir in m_config.c M_GetSaveGameDir); Woof d_main.c D_DoomMain
+    // (woofsavN.dsg, -save for the folder). DSDA-Doom has no -loadgame.
     {LaunchValue::LoadGame,
      "saved game",
      spelling::kRsp,

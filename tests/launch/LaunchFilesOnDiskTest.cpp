@@ -735,6 +735,12 @@ TEST(FindProgram, LooksInTheStartFolderThenAlongPath) {
     EXPECT_EQ(FindProgram(platform, start.path(), "sub\\port.exe"), "");
     EXPECT_EQ(FindProgram(platform, start.path(), "missing.exe"), "");
     EXPECT_EQ(FindProgram(platform, start.path(), ""), "");
+    // cmd drops the double quotes around an entry, a semicolon within them
+    // included; the system's own search would not.
+    const std::string quoted = onPath.AddFolder("ports;x86");
+    onPath.AddFile("ports;x86\\woof.exe");
+    platform.SetEnvironment("PATH", "C:\\nowhere;\"" + quoted + "\";" + path);
+    EXPECT_EQ(FindProgram(platform, start.path(), "woof.exe"), quoted + "\\woof.exe");
     platform.SetEnvironment("PATH", path);
 }
 
@@ -759,6 +765,19 @@ TEST(RunLaunch, StartsTheBatchFileAndReportsOneThatCannotStart) {
         EXPECT_EQ(error.code(), static_cast<std::uint32_t>(ERROR_FILE_NOT_FOUND));
         EXPECT_EQ(error.what(), SystemMessage(ERROR_FILE_NOT_FOUND));
     }
+    // A port that Run starts itself and that cannot start is named; the
+    // DOOMWADDIR it was to get is not left in this process.
+    platform.SetEnvironment("DOOMWADDIR", "C:\\BEFORE");
+    try {
+        platform.StartProgram(start / "gone.exe", "gone.exe -iwad x", start.path(), "DOOMWADDIR",
+                              "C:\\WADS");
+        ADD_FAILURE() << "starting a missing port succeeded";
+    } catch (const IoError& error) {
+        EXPECT_EQ(error.what(), "The source port cannot be started:\n" + (start / "gone.exe") +
+                                    "\n" + SystemMessage(error.code()));
+    }
+    EXPECT_EQ(platform.GetEnvironment("DOOMWADDIR"), "C:\\BEFORE");
+    SetEnvironmentVariableA("DOOMWADDIR", nullptr);
 }
 
 TEST(DeleteLaunchFiles, DeletesTheStartFoldersFilesWhateverTheCurrentDirectory) {
