@@ -1,12 +1,10 @@
 #include "LaunchStart.h"
 
 #include "CommandLineText.h"
-#include "IwadCatalogue.h"
 #include "LaunchErrors.h"
 #include "LaunchFileFormat.h"
 #include "LaunchFileNames.h"
 #include "LaunchWriter.h"
-#include "PathRules.h"
 #include "ProgramSearch.h"
 
 namespace tarnwick {
@@ -20,8 +18,7 @@ LaunchStart PlanLaunchStart(Platform& platform, const LaunchSettings& settings,
     start.program = FindProgram(platform, folders.StartDir, start.executable);
     start.direct =
         ArgumentsInPortSpelling(codePage, settings, folders.StartDir, [&](const std::string& name) {
-            return !name.empty() &&
-                   platform.FileExists(FromStartFolder(codePage, folders.StartDir, name));
+            return NamedFileExists(platform, folders.StartDir, name);
         });
     if (start.executable.empty())
         start.problem = "No program is chosen for the source port \"Custom...\": Run would start "

@@ -11,6 +11,10 @@
 
 namespace tarnwick {
 
+// Whether a demo or a saved game names an existing file, as a save looks for
+// it: a relative name in startDir, whatever the current directory.
+bool NamedFileExists(Platform& platform, const std::string& startDir, const std::string& name);
+
 // The three files exactly as a save writes them (EncodeLaunchFiles), after
 // refusing what a save refuses (RefuseUnsavableValues, and a start folder
 // with a lost character), and before refusing what the port would misread

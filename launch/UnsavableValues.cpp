@@ -1,5 +1,6 @@
 #include "UnsavableValues.h"
 
+#include "AppendParts.h"
 #include "FieldNames.h"
 #include "IwadCatalogue.h"
 #include "LaunchErrors.h"
@@ -128,17 +129,17 @@ void RefuseMisreadValues(const AnsiCodePage& codePage, const LaunchSettings& set
     const PortLine line = LineOf(codePage, executable);
     if (line == PortLine::Chocolate) {
         const std::size_t count = ResponseFileArguments(responseFile, line).size();
-        if (count + 1 > kChocolateArguments)
-            throw UnsavableValueError("The list \"" + std::string(kFiles) +
-                                      "\" and the other values give the response "
-                                      "file " +
-                                      std::to_string(count) + " arguments; " + port +
-                                      " reads at most " + std::to_string(kChocolateArguments - 1) +
-                                      " from a response file (" +
-                                      std::to_string(kChocolateArguments) +
-                                      " with its own name) and overruns its "
-                                      "memory beyond that. Use fewer files.\n" +
-                                      std::string(kNothingSaved));
+        if (count + 1 > kChocolateArguments) {
+            std::string message = "The list \"";
+            AppendParts(message, {kFiles, "\" and the other values give the response file ",
+                                  std::to_string(count), " arguments; ", port, " reads at most ",
+                                  std::to_string(kChocolateArguments - 1),
+                                  " from a response file (", std::to_string(kChocolateArguments),
+                                  " with its own name) and overruns its memory beyond that. Use "
+                                  "fewer files.\n",
+                                  kNothingSaved});
+            throw UnsavableValueError(message);
+        }
         return;
     }
     if (line != PortLine::ZDoom && line != PortLine::Other) return;
