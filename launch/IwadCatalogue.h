@@ -1,4 +1,5 @@
-// The eleven IWADs the launcher knows by file name and title.
+// The IWADs the launcher knows by file name and title: the eleven of the
+// Doom, Heretic, Hexen and Strife families, then the free Freedoom games.
 #pragma once
 
 #include <array>
@@ -14,7 +15,7 @@ struct IwadEntry {
 
 // Found titles are listed in this order; full games precede their shareware
 // and teaser versions.
-inline constexpr std::array<IwadEntry, 11> IwadCatalogue{{
+inline constexpr std::array<IwadEntry, 14> IwadCatalogue{{
     {"DOOM2.WAD", "DOOM 2: Hell on Earth", "doom2.wad"},
     {"PLUTONIA.WAD", "The Plutonia Experiment", "plutonia.wad"},
     {"TNT.WAD", "TNT: Evilution", "tnt.wad"},
@@ -26,6 +27,9 @@ inline constexpr std::array<IwadEntry, 11> IwadCatalogue{{
     {"HEXDD.WAD", "Hexen: Deathkings of the Dark Citadel", "hexdd.wad"},
     {"STRIFE1.WAD", "Strife: Quest for the Sigil", "strife1.wad"},
     {"STRIFE0.WAD", "Strife: Teaser", "strife0.wad"},
+    {"FREEDOOM1.WAD", "Freedoom: Phase 1", "freedoom1.wad"},
+    {"FREEDOOM2.WAD", "Freedoom: Phase 2", "freedoom2.wad"},
+    {"FREEDM.WAD", "FreeDM", "freedm.wad"},
 }};
 
 // The last entry of every IWAD list: an IWAD the user picks with a file dialog.

@@ -1,58 +1,50 @@
 #include "LaunchCommand.h"
 
 #include "AppendParts.h"
+#include "CommandLineText.h"
 #include "LaunchErrors.h"
 #include "LaunchFileEncoding.h"
 #include "LaunchFileNames.h"
+#include "LaunchStart.h"
 #include "LaunchWriter.h"
-#include "PortReadings.h"
-#include "ProgramSearch.h"
+#include "PathRules.h"
 
 namespace tarnwick {
-
-std::string ConsoleArgument(std::string_view argument) {
-    if (!argument.empty() && argument.find_first_of(" \t\"&|<>^") == std::string_view::npos)
-        return std::string(argument);
-    std::string quoted = "\"";
-    std::size_t backslashes = 0;
-    for (const char c : argument) {
-        // Backslashes count only before a double quote: there each stands
-        // for half of itself.
-        if (c == '"') quoted.append(backslashes + 1, '\\');
-        backslashes = c == '\\' ? backslashes + 1 : 0;
-        quoted += c;
-    }
-    return quoted.append(backslashes, '\\') += '"';
-}
-
 namespace {
 
 LaunchCommand Described(Platform& platform, const LaunchSettings& settings,
                         const LaunchFolders& folders, const LaunchFileSet& files) {
     const AnsiCodePage& codePage = platform.CodePage();
     const TextEncoding encoding = ResponseFileEncoding(settings);
-    const std::string executable = SourcePortExecutable(settings);
-    const std::string program = FindProgram(platform, folders.StartDir, executable);
-
-    // The console's text ends with the command line, which the person's
-    // text begins with.
-    LaunchCommand described;
-    std::string& console = described.console;
-    AppendParts(console, {"set \"", kWadDirVariable, "=", folders.WadDir, "\"\r\n"});
-    const std::size_t line = console.size();
-    console += ConsoleArgument(program.empty() ? executable : program);
+    const LaunchStart start = PlanLaunchStart(platform, settings, folders);
+    const std::string_view port = FileNameOf(codePage, start.executable);
     bool lost = false; // never: the files were made from ANSI text
-    for (const std::string& argument :
-         ResponseFileArguments(files.responseFile, ReadingOf(codePage, executable)))
-        AppendParts(console, {" ", ConsoleArgument(platform.ToAnsi(argument, encoding, lost))});
 
+    std::string command = ConsoleProgram(start.program.empty() ? start.executable : start.program);
+    std::vector<std::string> arguments = start.direct.arguments;
+    if (!StartsDirectly(start.line))
+        for (const std::string& argument : ResponseFileArguments(files.responseFile, start.line))
+            arguments.push_back(platform.ToAnsi(argument, encoding, lost));
+    for (const std::string& argument : arguments)
+        AppendParts(command, {" ", ConsoleArgument(argument)});
+
+    LaunchCommand described;
+    described.console = ConsoleSetLine(kWadDirVariable, folders.WadDir) + "\r\n" + command;
     std::string& text = described.text;
-    AppendParts(text, {"Command line:\r\n", std::string_view(console).substr(line), "\r\n"});
-    if (program.empty())
-        AppendParts(text, {"cmd finds no file \"", executable,
-                           "\" in the working folder or along PATH: Run would start no game.\r\n"});
-    if (const std::string note = PortReadingNote(codePage, executable); !note.empty())
-        AppendParts(text, {note, "\r\n"});
+    AppendParts(text, {"Command line:\r\n", command, "\r\n"});
+    if (start.problem) AppendParts(text, {*start.problem, "\r\n"});
+    for (const std::string& value : start.direct.notPassed)
+        AppendParts(text, {"Not passed to ", port, ": ", value, "\r\n"});
+    if (StartsDirectly(start.line))
+        AppendParts(text, {"Run starts ", port,
+                           " itself, with these arguments, since it misreads qorvex.rsp; Save "
+                           "writes the three files all the same.\r\n"});
+    if (const std::size_t length = codePage.Characters(command); length > kLongestConsoleCommand) {
+        described.tooLong = "The command line has " + std::to_string(length) +
+                            " characters, more than the " + std::to_string(kLongestConsoleCommand) +
+                            " that a Command Prompt takes: Copy gives none.";
+        AppendParts(text, {described.tooLong, "\r\n"});
+    }
     AppendParts(text,
                 {"\r\nWorking folder: ", folders.StartDir, "\r\nDOOMWADDIR: ",
                  folders.WadDir.empty() ? std::string_view("not set") : folders.WadDir, "\r\n\r\n",

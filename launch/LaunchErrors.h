@@ -21,6 +21,13 @@ class UnsavableValueError : public ProgramError {
     using ProgramError::ProgramError;
 };
 
+// A launch that Run refuses to start, since it would start no game: no port
+// to run, or no IWAD for it.
+class UnstartableLaunchError : public ProgramError {
+  public:
+    using ProgramError::ProgramError;
+};
+
 // A path that this program or the ports cannot use: a character lost to the
 // ANSI code page on its way in, or more characters than they take.
 class UnusablePathError : public ProgramError {

@@ -24,18 +24,6 @@ void AppendLine(std::string& text, std::string_view keyword, std::string_view va
     text += kLineEnd;
 }
 
-bool IsPatch(std::string_view entry) {
-    if (entry.size() < 4) return false;
-    const std::string_view ending = entry.substr(entry.size() - 4);
-    return ending == ".deh" || ending == ".bex";
-}
-
-std::string IwadFileName(const LaunchSettings& settings) {
-    if (const IwadEntry* entry = LookupIwadByTitle(settings.iwad))
-        return std::string(entry->launchFileName);
-    return settings.customIwad;
-}
-
 std::string FormatConsoleScript(const LaunchSettings& settings) {
     using namespace keywords;
     std::string text;
@@ -60,6 +48,18 @@ std::string FormatBatchFile(const AnsiCodePage& codePage, const LaunchSettings& 
 }
 
 } // namespace
+
+bool IsPatch(std::string_view entry) {
+    if (entry.size() < 4) return false;
+    const std::string_view ending = entry.substr(entry.size() - 4);
+    return ending == ".deh" || ending == ".bex";
+}
+
+std::string IwadFileName(const LaunchSettings& settings) {
+    if (const IwadEntry* entry = LookupIwadByTitle(settings.iwad))
+        return std::string(entry->launchFileName);
+    return settings.customIwad;
+}
 
 const SourcePortItem& ChosenPort(const LaunchSettings& settings) {
     const bool known = settings.sourcePort >= 0 && settings.sourcePort < kCustomSourcePort;

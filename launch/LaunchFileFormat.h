@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <string>
+#include <string_view>
 
 namespace tarnwick {
 
@@ -22,6 +23,14 @@ struct LaunchFileSet {
 LaunchFileSet FormatLaunchFiles(const AnsiCodePage& codePage, const LaunchSettings& settings,
                                 const std::string& wadDir,
                                 const std::function<bool(const std::string&)>& fileExists);
+
+// Whether an entry of the file list is a patch: it ends in ".deh" or ".bex",
+// in lower case.
+bool IsPatch(std::string_view entry);
+
+// The IWAD as the launch files name it: a catalogue title's file name, or
+// the custom IWAD as chosen.
+std::string IwadFileName(const LaunchSettings& settings);
 
 // The entry of the source-port table that the settings choose: the custom one
 // (whose executable is empty) for any index but a known port's.

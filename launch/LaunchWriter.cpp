@@ -9,16 +9,23 @@
 
 namespace tarnwick {
 
+bool NamedFileExists(Platform& platform, const std::string& startDir, const std::string& name) {
+    return !name.empty() &&
+           platform.FileExists(FromStartFolder(platform.CodePage(), startDir, name));
+}
+
 LaunchFileSet LaunchFilesToSave(Platform& platform, const LaunchSettings& settings,
                                 const std::string& wadDir, const std::string& startDir) {
     const AnsiCodePage& codePage = platform.CodePage();
     RefuseUnsavableValues(codePage, settings, wadDir);
     RefuseUnusableStartFolder(codePage, startDir);
-    return EncodeLaunchFiles(
-        platform, settings, wadDir,
-        FormatLaunchFiles(codePage, settings, wadDir, [&](const std::string& name) {
-            return !name.empty() && platform.FileExists(FromStartFolder(codePage, startDir, name));
-        }));
+    const auto fileExists = [&](const std::string& name) {
+        return NamedFileExists(platform, startDir, name);
+    };
+    LaunchFileSet set = EncodeLaunchFiles(
+        platform, settings, wadDir, FormatLaunchFiles(codePage, settings, wadDir, fileExists));
+    RefuseMisreadValues(codePage, settings, set.responseFile, fileExists);
+    return set;
 }
 
 void WriteLaunchFiles(Platform& platform, const LaunchSettings& settings, const std::string& wadDir,

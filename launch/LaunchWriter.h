@@ -11,9 +11,14 @@
 
 namespace tarnwick {
 
+// Whether a demo or a saved game names an existing file, as a save looks for
+// it: a relative name in startDir, whatever the current directory.
+bool NamedFileExists(Platform& platform, const std::string& startDir, const std::string& name);
+
 // The three files exactly as a save writes them (EncodeLaunchFiles), after
 // refusing what a save refuses (RefuseUnsavableValues, and a start folder
-// with a lost character): demos and saved games are looked for as if
+// with a lost character), and before refusing what the port would misread
+// in them (RefuseMisreadValues): demos and saved games are looked for as if
 // startDir were the current directory. Changes nothing.
 LaunchFileSet LaunchFilesToSave(Platform& platform, const LaunchSettings& settings,
                                 const std::string& wadDir, const std::string& startDir);

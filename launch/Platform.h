@@ -52,7 +52,8 @@ class Platform {
     virtual void RemoveFile(const std::string& path) = 0;
 
     // The full path of the first file of that name in the folders of PATH, in
-    // their order; empty when there is none.
+    // their order, as cmd searches them: an entry in double quotes is the
+    // folder between them. Empty when there is none.
     virtual std::string FindOnPath(const std::string& name) = 0;
 
     // Empty both when the variable is unset and when it is empty.
@@ -81,6 +82,15 @@ class Platform {
     // Starts a command line with no visible window, without waiting for it.
     // Raises IoError when it cannot be started.
     virtual void StartHidden(const std::string& commandLine) = 0;
+    // Starts the program (a full path) with the command line (the program's
+    // own name first) in the folder, with the environment variable set to the
+    // value, or removed where it is empty (as cmd's "set NAME=" does), without
+    // waiting for it. A console program gets no console window; the
+    // program's own windows show. Raises IoError, naming the program, when it
+    // cannot be started.
+    virtual void StartProgram(const std::string& program, const std::string& commandLine,
+                              const std::string& folder, const std::string& variable,
+                              const std::string& value) = 0;
 };
 
 } // namespace tarnwick

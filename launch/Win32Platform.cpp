@@ -2,6 +2,7 @@
 
 #include "AnsiText.h"
 #include "OwnedHandle.h"
+#include "ShownValue.h"
 
 #include <windows.h>
 
@@ -187,12 +188,29 @@ std::wstring WideEnvironment(const std::wstring& name) {
 
 std::string Win32Platform::FindOnPath(const std::string& name) {
     // The folders as the system holds them, wide: one with a name that the
-    // ANSI code page lacks is still searched.
-    std::wstring found(MAX_PATH, L'\0');
-    const DWORD length = SearchPathW(WideEnvironment(L"PATH").c_str(), WideFromAnsi(name).c_str(),
-                                     nullptr, MAX_PATH, found.data(), nullptr);
-    found.resize(length < MAX_PATH ? length : 0);
-    return AnsiFromWide(found);
+    // ANSI code page lacks is still searched. cmd splits PATH at the
+    // semicolons outside double quotes and drops the quotes.
+    const std::wstring path = WideEnvironment(L"PATH");
+    const std::wstring file = WideFromAnsi(name);
+    std::wstring folder;
+    bool quoted = false;
+    for (std::size_t at = 0; at <= path.size(); ++at) {
+        const wchar_t c = at < path.size() ? path[at] : L';';
+        if (c == L'"') {
+            quoted = !quoted;
+        } else if (c != L';' || quoted) {
+            folder += c;
+        } else if (!folder.empty()) {
+            if (folder.back() != L'\\' && folder.back() != L'/') folder += L'\\';
+            folder += file;
+            const DWORD attributes = GetFileAttributesW(folder.c_str());
+            if (attributes != INVALID_FILE_ATTRIBUTES &&
+                (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0)
+                return AnsiFromWide(folder);
+            folder.clear();
+        }
+    }
+    return {};
 }
 
 std::string Win32Platform::GetEnvironment(const std::string& name) {
@@ -236,6 +254,52 @@ std::string Win32Platform::ToAnsi(std::string_view text, TextEncoding from, bool
     lost = false;
     if (IsAnsi(from)) return std::string(text);
     return NarrowTo(WideFrom(text, CodePageOf(from)), CP_ACP, lost);
+}
+
+namespace {
+
+// An environment variable of this process set for as long as the object
+// lives: a started program inherits it.
+class EnvironmentSetting {
+  public:
+    EnvironmentSetting(const std::wstring& name, const std::wstring& value)
+        : name_(name), had_(GetEnvironmentVariableW(name.c_str(), nullptr, 0) != 0),
+          earlier_(WideEnvironment(name)) {
+        if (!SetEnvironmentVariableW(name.c_str(), value.empty() ? nullptr : value.c_str()) &&
+            !value.empty())
+            throw LastError();
+    }
+    EnvironmentSetting(const EnvironmentSetting&) = delete;
+    EnvironmentSetting& operator=(const EnvironmentSetting&) = delete;
+    ~EnvironmentSetting() {
+        SetEnvironmentVariableW(name_.c_str(), had_ ? earlier_.c_str() : nullptr);
+    }
+
+  private:
+    std::wstring name_;
+    bool had_;
+    std::wstring earlier_;
+};
+
+} // namespace
+
+void Win32Platform::StartProgram(const std::string& program, const std::string& commandLine,
+                                 const std::string& folder, const std::string& variable,
+                                 const std::string& value) {
+    const EnvironmentSetting setting(WideFromAnsi(variable), WideFromAnsi(value));
+    std::wstring line = WideFromAnsi(commandLine);
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION started{};
+    if (!CreateProcessW(WideFromAnsi(program).c_str(), line.data(), nullptr, nullptr, FALSE,
+                        CREATE_NO_WINDOW, nullptr, WideFromAnsi(folder).c_str(), &startup,
+                        &started)) {
+        const DWORD error = GetLastError();
+        throw IoError(error, ShowingValue(codePage_, "The source port cannot be started:", program,
+                                          SystemMessage(error)));
+    }
+    CloseHandle(started.hThread);
+    CloseHandle(started.hProcess);
 }
 
 void Win32Platform::StartHidden(const std::string& commandLine) {

@@ -33,6 +33,9 @@ class Win32Platform final : public Platform {
     std::optional<std::string> FromAnsi(std::string_view text, TextEncoding to) override;
     std::string ToAnsi(std::string_view text, TextEncoding from, bool& lost) override;
     void StartHidden(const std::string& commandLine) override;
+    void StartProgram(const std::string& program, const std::string& commandLine,
+                      const std::string& folder, const std::string& variable,
+                      const std::string& value) override;
 
   private:
     AnsiCodePage codePage_;

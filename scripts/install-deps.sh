@@ -12,9 +12,10 @@ packages=(
     fonts-liberation
     googletest
     clang clang-format
-    # Real ports read the response files Save writes; chattr makes a launch
-    # file one that the system refuses to replace.
-    chocolate-doom crispy-doom e2fsprogs
+    # Real ports read the response files Save writes and take the arguments
+    # Run gives them, with Freedoom's IWADs; chattr makes a launch file one
+    # that the system refuses to replace.
+    chocolate-doom crispy-doom woof-doom dsda-doom freedoom e2fsprogs
     # Other systems' locales for the tests' prefixes (generated into the build
     # tree), and fonts with Japanese and Chinese characters for them.
     locales fonts-ipafont-gothic fonts-wqy-microhei

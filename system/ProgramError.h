@@ -5,21 +5,27 @@
 // natively.
 #pragma once
 
-#include <stdexcept>
+#include <exception>
 #include <string>
 #include <string_view>
 
 namespace tarnwick {
 
-class ProgramError : public std::runtime_error {
+// Not a std::runtime_error: that one keeps its message in the library's
+// reference-counted string, whose code would double the program's share of
+// the standard library for nothing.
+class ProgramError : public std::exception {
   public:
-    using std::runtime_error::runtime_error;
+    explicit ProgramError(std::string message) : message_(std::move(message)) {}
+
+    const char* what() const noexcept override { return message_.c_str(); }
 
     // Says more after the message. Only the message changes: the error is
     // the same object, of the same type, so `throw;` raises it on.
-    void Append(std::string_view more) {
-        std::runtime_error::operator=(std::runtime_error(what() + std::string(more)));
-    }
+    void Append(std::string_view more) { message_ += more; }
+
+  private:
+    std::string message_;
 };
 
 // An error whose message shows text that the ANSI code page lacks characters

@@ -11,6 +11,8 @@ namespace {
 
 constexpr const char* kNames[] = {"qorvex.rsp", "qorvex.cfg", "qorvex.bat"};
 
+} // namespace
+
 void WriteBytes(const std::string& path, const std::string& bytes) {
     const HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                     FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -21,8 +23,6 @@ void WriteBytes(const std::string& path, const std::string& bytes) {
     CloseHandle(file);
     if (!done || written != bytes.size()) throw std::runtime_error("cannot write " + path);
 }
-
-} // namespace
 
 std::string CrLfLines(std::initializer_list<std::string> lines) {
     std::string text;

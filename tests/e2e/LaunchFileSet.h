@@ -23,5 +23,7 @@ struct LaunchFileSet {
 LaunchFileSet ReadLaunchFileSet(const std::string& folder);
 void WriteLaunchFileSet(const std::string& folder, const LaunchFileSet& files);
 bool AnyLaunchFileExists(const std::string& folder);
+// Creates or replaces the file with the bytes.
+void WriteBytes(const std::string& path, const std::string& bytes);
 
 } // namespace tarnwick::e2e

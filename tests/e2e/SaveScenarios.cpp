@@ -68,7 +68,7 @@ TEST(Save, WithTheDefaultsWritesTheFirstExample) {
 
     ClickOn(GetDlgItem(dialog, LaunchCommandId::btnCopy));
     EXPECT_TRUE(WaitUntil([&] {
-        return ClipboardText() == "set \"DOOMWADDIR=" + folders.wads + "\"\n" + line;
+        return ClipboardText() == "set DOOMWADDIR=" + folders.wads + "\n" + line;
     })) << ClipboardText();
 
     // The text grows with the dialog; the buttons keep to its corner.

@@ -191,7 +191,8 @@ struct StoreInstalls {
     std::string tnt = Folder("GOG Games\\Final Doom\\TNT", {"TNT.WAD"});
     std::string plutonia = Folder("GOG Games\\Final Doom\\Plutonia", {"PLUTONIA.WAD"});
     std::string heretic = Folder("WADs\\Heretic", {"HERETIC.WAD", "HEXEN.WAD"});
-    std::string strife = Folder("WADs\\Strife", {"STRIFE1.WAD"});
+    // Freedoom beside Strife counts as two more games.
+    std::string strife = Folder("WADs\\Strife", {"STRIFE1.WAD", "freedoom1.wad", "FREEDM.WAD"});
     testing::RegistryValue steamPath{HKEY_CURRENT_USER, L"Software\\Valve\\Steam", L"SteamPath"};
     testing::RegistryValue gogPath{HKEY_LOCAL_MACHINE, L"SOFTWARE\\GOG.com\\Games\\1435848742",
                                    L"path"};
@@ -211,7 +212,7 @@ struct StoreInstalls {
 
     // Every folder found, each once: the most IWADs first, then by path.
     std::vector<std::string> Found() const {
-        return {rerelease, heretic, plutonia, tnt, classic, ultimate, strife};
+        return {rerelease, strife, heretic, plutonia, tnt, classic, ultimate};
     }
 
     std::string Folder(const std::string& relative, std::initializer_list<const char*> files) {

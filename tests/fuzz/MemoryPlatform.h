@@ -48,6 +48,8 @@ class MemoryPlatform : public Platform {
     std::optional<std::string> FromAnsi(std::string_view text, TextEncoding to) override;
     std::string ToAnsi(std::string_view text, TextEncoding from, bool& lost) override;
     void StartHidden(const std::string&) override {}
+    void StartProgram(const std::string&, const std::string&, const std::string&,
+                      const std::string&, const std::string&) override {}
 };
 
 } // namespace tarnwick

@@ -356,5 +356,91 @@ TEST(LaunchFileFormat, RefusesValuesThatWouldNotComeThroughWhole) {
     EXPECT_NE(shownDevanagari.find("\n" + devanagari(297) + "...\n"), std::string::npos);
 }
 
+std::string Misread(const LaunchSettings& s, const AnsiCodePage& codePage = kSingleByte) {
+    const auto fileExists = [](const std::string& name) { return name == "here.lmp"; };
+    try {
+        RefuseMisreadValues(
+            codePage, s, FormatLaunchFiles(codePage, s, "W", fileExists).responseFile, fileExists);
+    } catch (const UnsavableValueError& error) {
+        return error.what();
+    }
+    return "";
+}
+
+// The ZDoom line (and a port not known) reads a backslash before a closing
+// quote as a quote, and a byte above 127 outside quotes as a blank; the
+// Chocolate line reads at most 99 arguments from the response file.
+TEST(LaunchFileFormat, RefusesWhatThePortWouldMisread) {
+    LaunchSettings s;
+    s.iwad = "DOOM 2: Hell on Earth";
+    s.playDemo = "here.lmp";
+    EXPECT_EQ(Misread(s), "");
+    s.recordDemo = "my demos\\";
+    EXPECT_EQ(Misread(s),
+              "The field \"Record Demo\" ends in a backslash (or in a character whose last byte "
+              "is one) inside the double quotes that the response file gives it: gzdoom.exe reads "
+              "it with the closing quote as a quote, and the rest of the file as part of this "
+              "value:\nmy demos\\\nNothing was saved.");
+    s.recordDemo = "demos\\"; // unquoted, whole
+    EXPECT_EQ(Misread(s), "");
+    s.playDemo = "here.lmp \\"; // a demo that is not written is not looked at
+    EXPECT_EQ(Misread(s), "");
+    s.iwad = "Custom..."; // always in quotes
+    s.customIwad = "D:\\iwads\\";
+    EXPECT_TRUE(Misread(s).starts_with("The custom IWAD ends in a backslash")) << Misread(s);
+    s.customIwad = "D:\\iwads\\doom2.wad";
+    s.files = {"a b\\", "c"};
+    EXPECT_TRUE(Misread(s).starts_with("An entry of the list \"Files\" ends in a backslash"));
+
+    // デモ表: the last byte of 表 is 0x5C in the ANSI code page, which ZDoom
+    // reads; in the UTF-8 that GZDoom reads no byte of it is.
+    const AnsiCodePage japanese = testing::JapaneseCodePage();
+    LaunchSettings demo;
+    demo.recordDemo = "\x83\x66\x83\x82\x95\x5C";
+    demo.sourcePort = 1;
+    EXPECT_TRUE(Misread(demo, japanese).starts_with("The field \"Record Demo\" ends in a "))
+        << Misread(demo, japanese);
+    demo.sourcePort = 0;
+    EXPECT_EQ(Misread(demo, japanese), "");
+
+    // Beyond ASCII without quotes: the value would arrive cut or empty.
+    LaunchSettings plain;
+    plain.playerClass = "\xD5\xBD\xCA\xBF";
+    EXPECT_EQ(Misread(plain),
+              "The field \"Player class\" holds a character beyond ASCII, which the response file "
+              "writes without double quotes and gzdoom.exe reads there as a blank: the value "
+              "would arrive cut or empty:\n\xD5\xBD\xCA\xBF\nNothing was saved.");
+    plain.sourcePort = kCustomSourcePort; // a port that Run starts itself reads no such line
+    plain.customExecutable = "C:\\Ports\\woof.exe";
+    EXPECT_EQ(Misread(plain), "");
+    plain.customExecutable = "C:\\Ports\\myport.exe";
+    EXPECT_NE(Misread(plain), "");
+    plain.playerClass.clear();
+    plain.remoteHost = "h\xF4te"; // written only when joining
+    EXPECT_EQ(Misread(plain), "");
+    plain.players = kJoiningPlayers;
+    EXPECT_TRUE(Misread(plain).starts_with("The field \"Remote host\" holds a character beyond"));
+    plain.players = kSinglePlayer;
+    plain.parameters = "-file \"caf\xE9 \\\"1\\\".wad\" -skill 2";
+    EXPECT_EQ(Misread(plain), "");
+    plain.parameters = "-file caf\xE9.wad";
+    EXPECT_TRUE(Misread(plain).starts_with("The field \"Parameters\" holds a character beyond "
+                                           "ASCII outside double quotes, which myport.exe reads"));
+
+    // The program's name, "-iwad", the IWAD, "-file", the files, "+exec"
+    // and "qorvex.cfg".
+    LaunchSettings many;
+    many.sourcePort = kCustomSourcePort;
+    many.customExecutable = "crispy-doom.exe";
+    many.iwad = "DOOM 2: Hell on Earth";
+    many.files.assign(94, "x.wad");
+    EXPECT_EQ(Misread(many), "");
+    many.files.push_back("y.wad");
+    EXPECT_EQ(Misread(many),
+              "The list \"Files\" and the other values give the response file 100 arguments; "
+              "crispy-doom.exe reads at most 99 from a response file (100 with its own name) and "
+              "overruns its memory beyond that. Use fewer files.\nNothing was saved.");
+}
+
 } // namespace
 } // namespace tarnwick

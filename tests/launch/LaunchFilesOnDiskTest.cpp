@@ -9,7 +9,7 @@
 #include "PromisedSet.h"
 #include "PathRules.h"
 #include "RegistryValue.h"
-#include "PortReadings.h"
+#include "PortLines.h"
 #include "ProgramSearch.h"
 #include "TempFolder.h"
 #include "UnixCommand.h"
@@ -81,8 +81,8 @@ TEST(Scans, FindIwadsByNameInBothFoldersEachTitleOnce) {
     start.AddFolder("HEXEN.WAD");
     const std::string hidden = start.AddFile("tnt.wad");
     SetFileAttributesA(hidden.c_str(), FILE_ATTRIBUTE_HIDDEN);
-    for (const char* name :
-         {"DOOM2.WAD", "STRIFE0.WAD", "Heretic1.wad", "strife1.WAD", "HERETIC.WAD"})
+    for (const char* name : {"DOOM2.WAD", "STRIFE0.WAD", "Heretic1.wad", "strife1.WAD",
+                             "HERETIC.WAD", "FreeDM.wad", "freedoom2.wad"})
         wads.AddFile(name);
     // A file dialog may have left another folder current: the start folder
     // is read all the same, where the port will look.
@@ -99,6 +99,8 @@ TEST(Scans, FindIwadsByNameInBothFoldersEachTitleOnce) {
                                                "Hexen: Beyound Heretic",
                                                "Strife: Quest for the Sigil",
                                                "Strife: Teaser",
+                                               "Freedoom: Phase 2",
+                                               "FreeDM",
                                                "Custom..."};
     EXPECT_EQ(list.titles, expected);
     EXPECT_EQ(list.selected, 0);
@@ -390,6 +392,11 @@ class FailingPlatform final : public Platform {
         return real_.ToAnsi(text, from, lost);
     }
     void StartHidden(const std::string& commandLine) override { real_.StartHidden(commandLine); }
+    void StartProgram(const std::string& program, const std::string& commandLine,
+                      const std::string& folder, const std::string& variable,
+                      const std::string& value) override {
+        real_.StartProgram(program, commandLine, folder, variable, value);
+    }
 
   private:
     bool Fails() {
@@ -698,10 +705,9 @@ TEST(RealPorts, TakeTheResourceFilesOfOurResponseFileWholeAndInOrder) {
             << FileText(start / (port + ".txt"));
         // The reading that the Launch Command dialog shows for them: the
         // IWAD, then every argument after "-file".
-        ASSERT_EQ(ReadingOf(platform.CodePage(), port + ".exe"),
-                  ResponseFileReading::ChocolateLine);
-        std::vector<std::string> read = ResponseFileArguments(FileText(start / "qorvex.rsp"),
-                                                              ResponseFileReading::ChocolateLine);
+        ASSERT_EQ(LineOf(platform.CodePage(), port + ".exe"), PortLine::Chocolate);
+        std::vector<std::string> read =
+            ResponseFileArguments(FileText(start / "qorvex.rsp"), PortLine::Chocolate);
         ASSERT_GE(read.size(), 3u);
         read.erase(read.begin() + 2); // "-file"
         read.erase(read.begin());     // "-iwad"
@@ -729,6 +735,12 @@ TEST(FindProgram, LooksInTheStartFolderThenAlongPath) {
     EXPECT_EQ(FindProgram(platform, start.path(), "sub\\port.exe"), "");
     EXPECT_EQ(FindProgram(platform, start.path(), "missing.exe"), "");
     EXPECT_EQ(FindProgram(platform, start.path(), ""), "");
+    // cmd drops the double quotes around an entry, a semicolon within them
+    // included; the system's own search would not.
+    const std::string quoted = onPath.AddFolder("ports;x86");
+    onPath.AddFile("ports;x86\\woof.exe");
+    platform.SetEnvironment("PATH", "C:\\nowhere;\"" + quoted + "\";" + path);
+    EXPECT_EQ(FindProgram(platform, start.path(), "woof.exe"), quoted + "\\woof.exe");
     platform.SetEnvironment("PATH", path);
 }
 
@@ -753,6 +765,19 @@ TEST(RunLaunch, StartsTheBatchFileAndReportsOneThatCannotStart) {
         EXPECT_EQ(error.code(), static_cast<std::uint32_t>(ERROR_FILE_NOT_FOUND));
         EXPECT_EQ(error.what(), SystemMessage(ERROR_FILE_NOT_FOUND));
     }
+    // A port that Run starts itself and that cannot start is named; the
+    // DOOMWADDIR it was to get is not left in this process.
+    platform.SetEnvironment("DOOMWADDIR", "C:\\BEFORE");
+    try {
+        platform.StartProgram(start / "gone.exe", "gone.exe -iwad x", start.path(), "DOOMWADDIR",
+                              "C:\\WADS");
+        ADD_FAILURE() << "starting a missing port succeeded";
+    } catch (const IoError& error) {
+        EXPECT_EQ(error.what(), "The source port cannot be started:\n" + (start / "gone.exe") +
+                                    "\n" + SystemMessage(error.code()));
+    }
+    EXPECT_EQ(platform.GetEnvironment("DOOMWADDIR"), "C:\\BEFORE");
+    SetEnvironmentVariableA("DOOMWADDIR", nullptr);
 }
 
 TEST(DeleteLaunchFiles, DeletesTheStartFoldersFilesWhateverTheCurrentDirectory) {

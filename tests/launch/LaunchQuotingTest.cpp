@@ -1,9 +1,9 @@
 #include "DoubleByteCodePage.h"
 #include "LaunchQuoting.h"
 
-#include "LaunchCommand.h"
+#include "CommandLineText.h"
 #include "PathRules.h"
-#include "PortReadings.h"
+#include "PortLines.h"
 
 #include <gtest/gtest.h>
 
@@ -190,66 +190,74 @@ TEST(LaunchQuoting, ThePortsReadEachWrittenFileListEntryWhole) {
         Entries expected{"-file"};
         expected.insert(expected.end(), entries.begin(), entries.end());
         expected.insert(expected.end(), {"+exec", "qorvex.cfg"});
-        for (const auto reading :
-             {ResponseFileReading::ZDoomLine, ResponseFileReading::ChocolateLine})
-            EXPECT_EQ(ResponseFileArguments(file, reading), expected) << file;
+        for (const PortLine line : {PortLine::ZDoom, PortLine::Chocolate})
+            EXPECT_EQ(ResponseFileArguments(file, line), expected) << file;
     }
 }
 
 TEST(LaunchQuoting, EachPortsReadingOfAResponseFile) {
     const auto zdoom = [](std::string_view bytes) {
-        return ResponseFileArguments(bytes, ResponseFileReading::ZDoomLine);
+        return ResponseFileArguments(bytes, PortLine::ZDoom);
     };
     const auto chocolate = [](std::string_view bytes) {
-        return ResponseFileArguments(bytes, ResponseFileReading::ChocolateLine);
+        return ResponseFileArguments(bytes, PortLine::Chocolate);
     };
     // The ZDoom line: a byte above 127 ends an unquoted word and is lost; a
     // quote ends one too; \" in quotes is a quote; an open quote runs on.
     EXPECT_EQ(zdoom("-map caf\xE9s\r\n"), (Entries{"-map", "caf", "s"}));
     EXPECT_EQ(zdoom("a\"b c\"d"), (Entries{"a", "b c", "d"}));
     EXPECT_EQ(zdoom("\"x\\\"y\" \"\" \"open\r\nz"), (Entries{"x\"y", "", "open\r\nz"}));
+    EXPECT_EQ(ResponseFileArguments("a\xE9", PortLine::Other), (Entries{"a"}));
     // Chocolate Doom: only white space ends a word; a quote counts only at
     // its start, and ends at the line's end.
     EXPECT_EQ(chocolate("-map caf\xE9s\r\n"), (Entries{"-map", "caf\xE9s"}));
     EXPECT_EQ(chocolate("a\"b c\"d\t\"x\\\"y"), (Entries{"a\"b", "c\"d", "x\\", "y"}));
-    EXPECT_EQ(ResponseFileArguments("-iwad x", ResponseFileReading::None),
-              (Entries{"@qorvex.rsp"}));
 
-    // By the executable's file name, in any case, its folder looked at by the
-    // characters of the code page: a second byte "\" is no separator.
+    // By the executable's file name, in any case, with or without ".exe",
+    // its folder looked at by the characters of the code page: a second byte
+    // "\" is no separator.
     const AnsiCodePage& singleByte = kSingleByte;
     const AnsiCodePage& japanese = kJapanese;
-    EXPECT_EQ(ReadingOf(singleByte, "C:\\Ports\\DSDA-Doom.EXE"), ResponseFileReading::None);
-    EXPECT_EQ(ReadingOf(singleByte, "C:\\\x95\\dsda-doom.exe"), ResponseFileReading::None);
-    EXPECT_EQ(ReadingOf(japanese, "C:\\\x95\\dsda-doom.exe"), ResponseFileReading::ZDoomLine);
-    EXPECT_EQ(ReadingOf(singleByte, "crispy-doom.exe"), ResponseFileReading::ChocolateLine);
-    EXPECT_EQ(ReadingOf(singleByte, "chocolate-hexen.exe"), ResponseFileReading::ChocolateLine);
-    EXPECT_EQ(ReadingOf(singleByte, "gzdoom.exe"), ResponseFileReading::ZDoomLine);
-    EXPECT_EQ(ReadingOf(singleByte, ""), ResponseFileReading::ZDoomLine);
-    EXPECT_EQ(PortReadingNote(singleByte, "gzdoom.exe"), "");
-    EXPECT_EQ(PortReadingNote(singleByte, "D:\\x\\dsda-doom.exe"),
-              "dsda-doom.exe reads no response file, so it starts without the choices made "
-              "here: the IWAD, the files and the options of qorvex.rsp, and the gameplay values "
-              "of qorvex.cfg.");
-    EXPECT_TRUE(PortReadingNote(singleByte, "chocolate-doom.exe")
-                    .starts_with("chocolate-doom.exe has no console"));
+    EXPECT_EQ(PortName(singleByte, "C:\\Ports\\DSDA-Doom.EXE"), "dsda-doom");
+    EXPECT_EQ(LineOf(singleByte, "C:\\Ports\\DSDA-Doom.EXE"), PortLine::Boom);
+    EXPECT_EQ(LineOf(singleByte, "C:\\\x95\\dsda-doom.exe"), PortLine::Boom);
+    EXPECT_EQ(LineOf(japanese, "C:\\\x95\\dsda-doom.exe"), PortLine::Other);
+    for (const char* port : {"gzdoom.exe", "ZDoom.exe", "skulltag.exe", "uzdoom.exe", "lzdoom.exe",
+                             "qzdoom.exe", "vkdoom.exe", "zandronum.exe", "odamex.exe"})
+        EXPECT_EQ(LineOf(singleByte, port), PortLine::ZDoom) << port;
+    for (const char* port :
+         {"chocolate-doom.exe", "chocolate-heretic.exe", "chocolate-hexen.exe",
+          "chocolate-strife.exe", "crispy-doom.exe", "crispy-heretic.exe", "Crispy-Hexen"})
+        EXPECT_EQ(LineOf(singleByte, port), PortLine::Chocolate) << port;
+    for (const char* port : {"woof.exe", "nugget-doom.exe", "dsda-doom.exe", "prboom-plus.exe",
+                             "glboom-plus.exe", "D:\\g/Eternity.exe"})
+        EXPECT_EQ(LineOf(singleByte, port), PortLine::Boom) << port;
+    for (const char* port : {"", "woof.exe.bak", "my-woof.exe", "crispy.exe", "doom.exe"})
+        EXPECT_EQ(LineOf(singleByte, port), PortLine::Other) << port;
 }
 
-// A command line for the console: each argument comes back whole to the C
-// runtime's reading (the system's own, CommandLineToArgvW, under Windows).
-TEST(LaunchQuoting, ConsoleArgumentsComeBackWhole) {
-    EXPECT_EQ(ConsoleArgument("doom2.wad"), "doom2.wad");
-    EXPECT_EQ(ConsoleArgument(""), "\"\"");
-    EXPECT_EQ(ConsoleArgument("C:\\My Wads\\"), "\"C:\\My Wads\\\\\"");
-    EXPECT_EQ(ConsoleArgument("a\\\"b"), "\"a\\\\\\\"b\"");
-    EXPECT_EQ(ConsoleArgument("x&y"), "\"x&y\"");
-#ifdef _WIN32
+// A command line for CreateProcess: each argument comes back whole to the C
+// runtime's reading, ours and (under Windows) the system's own,
+// CommandLineToArgvW; and a command line typed as such (Parameters) splits
+// as the system splits it.
+TEST(LaunchQuoting, CommandLineArgumentsComeBackWhole) {
+    EXPECT_EQ(CommandLine("port.exe", {"doom2.wad", "", "C:\\My Wads\\", "a\\\"b", "x&y"}),
+              "port.exe doom2.wad \"\" \"C:\\My Wads\\\\\" a\\\\\\\"b x&y");
+    EXPECT_EQ(
+        SplitCommandLine(" -file \"my map.wad\"  a\\\\\\\"b \"c\"\"d\" e\\f\\\\\"g h\"\t\"\""),
+        (Entries{"-file", "my map.wad", "a\\\"b", "c\"d", "e\\f\\g h", ""}));
+    EXPECT_EQ(SplitCommandLine(""), Entries{});
     RandomValues draw(kSingleByte);
     for (int i = 0; i < 2000 && !HasFailure(); ++i) {
-        std::string value = draw.Value(8);
-        for (char& c : value)
-            if (draw.Between(0, 4) == 0) c = draw.Between(0, 1) ? '"' : '\\';
-        const std::string line = "port.exe " + ConsoleArgument(value);
+        Entries values(draw.Between(1, 3));
+        for (std::string& value : values) {
+            value = draw.Value(8);
+            for (char& c : value)
+                if (draw.Between(0, 4) == 0) c = "\"\\ \t"[draw.Between(0, 3)];
+        }
+        const std::string line = CommandLine("port.exe", values);
+        EXPECT_EQ(SplitCommandLine(line.substr(9)), values) << line;
+#ifdef _WIN32
         std::wstring wide(line.size(), L'\0');
         wide.resize(
             std::size_t(MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, line.data(),
@@ -257,15 +265,42 @@ TEST(LaunchQuoting, ConsoleArgumentsComeBackWhole) {
         if (wide.empty()) continue; // bytes that are no text of the system's code page
         int count = 0;
         wchar_t** arguments = CommandLineToArgvW(wide.c_str(), &count);
-        ASSERT_EQ(count, 2) << line;
-        std::string back(value.size() * 2 + 2, '\0');
-        back.resize(std::size_t(WideCharToMultiByte(CP_ACP, 0, arguments[1], -1, back.data(),
-                                                    int(back.size()), nullptr, nullptr) -
-                                1));
+        ASSERT_EQ(std::size_t(count), values.size() + 1) << line;
+        for (std::size_t at = 0; at < values.size(); ++at) {
+            std::string back(values[at].size() * 2 + 2, '\0');
+            back.resize(
+                std::size_t(WideCharToMultiByte(CP_ACP, 0, arguments[at + 1], -1, back.data(),
+                                                int(back.size()), nullptr, nullptr) -
+                            1));
+            EXPECT_EQ(back, values[at]) << line;
+        }
         LocalFree(arguments);
-        EXPECT_EQ(back, value) << line;
-    }
 #endif
+    }
+}
+
+// For a person's Command Prompt: the C runtime's quoting, with cmd kept off
+// "&|<>^()", a double quote and "%OS%" (a variable's name never begins with
+// a double quote); the batch file's set line, unquoted, behind carets. (The
+// end-to-end scenarios paste them into Wine's cmd.)
+TEST(LaunchQuoting, ConsoleTextKeepsCmdOffTheValues) {
+    EXPECT_EQ(ConsoleArgument("doom2.wad"), "doom2.wad");
+    EXPECT_EQ(ConsoleArgument(""), "\"\"");
+    EXPECT_EQ(ConsoleArgument("C:\\My Wads\\"), "\"C:\\My Wads\\\\\"");
+    EXPECT_EQ(ConsoleArgument("x&y"), "\"x&y\"");
+    EXPECT_EQ(ConsoleArgument("a+b"), "a+b");
+    EXPECT_EQ(ConsoleArgument("a\\\"b"), "a\\\\\\^\"b");
+    EXPECT_EQ(ConsoleArgument("a \"b\""), "\"a \"\\^\"b\\^\"");
+    EXPECT_EQ(ConsoleArgument("100%OS%x"), "100%\"\"OS%\"\"x");
+    EXPECT_EQ(ConsoleArgument("a b%OS%"), "\"a b%\"OS%");
+    EXPECT_EQ(ConsoleArgument("%%(x)"), "\"%\"%\"(x)\"");
+    EXPECT_EQ(ConsoleProgram("C:\\Games (x86)\\port.exe"), "\"C:\\Games (x86)\\port.exe\"");
+    EXPECT_EQ(ConsoleProgram("C:\\a+b\\port.exe"), "\"C:\\a+b\\port.exe\"");
+    EXPECT_EQ(ConsoleProgram("C:\\Ports\\woof.exe"), "C:\\Ports\\woof.exe");
+    EXPECT_EQ(ConsoleSetLine("DOOMWADDIR", "C:\\100%OS%\\a&b (x)"),
+              "set DOOMWADDIR=C:\\100%^OS%^\\a^&b ^(x^)");
+    EXPECT_EQ(ConsoleSetLine("DOOMWADDIR", "C:\\w%"), "set DOOMWADDIR=C:\\w%");
+    EXPECT_EQ(ConsoleSetLine("DOOMWADDIR", ""), "set DOOMWADDIR=");
 }
 
 } // namespace

@@ -6,7 +6,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
-#include <stdexcept>
+#include "ProgramError.h"
 
 namespace tarnwick::forms {
 
@@ -28,7 +28,7 @@ void Application::SetTitle(std::string title) {
 }
 
 UserPrompts& Application::Prompts() {
-    if (!prompts_) throw std::logic_error("The application has no prompts.");
+    if (!prompts_) throw ProgramError("The application has no prompts.");
     return *prompts_;
 }
 

@@ -207,6 +207,12 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         if (!button) button = ButtonOf(defaultButton_);
         return button ? MAKELRESULT(button->Id(), DC_HASDEFID) : 0;
     }
+    case WM_NEXTDLGCTL:
+        // A multi-line field hands Tab on this way, as in a dialog box.
+        if (const HWND next = LOWORD(lParam) ? reinterpret_cast<HWND>(wParam)
+                                             : GetNextDlgTabItem(Handle(), GetFocus(), wParam != 0))
+            SetFocus(next);
+        return 0;
     case WM_ACTIVATE:
         // Not the default handling, which would give the focus to the form
         // itself: the focus goes back to the control that had it.

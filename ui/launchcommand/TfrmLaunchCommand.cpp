@@ -1,6 +1,8 @@
 #include "TfrmLaunchCommand.h"
 
+#include "Application.h"
 #include "Clipboard.h"
+#include "UserPrompts.h"
 
 namespace tarnwick {
 
@@ -14,6 +16,7 @@ TfrmLaunchCommand::TfrmLaunchCommand(forms::Application& application, forms::Dpi
 #include "LaunchCommandForm.def.h"
 {
     memCommand.SetFont(fixedPitch_.Handle());
+    memCommand.SetAccessibleName("What Run will start");
     memCommand.Anchor(Follow::Both, Follow::Both);
     btnCopy.Anchor(Follow::End, Follow::End);
     btnClose.Anchor(Follow::End, Follow::End);
@@ -26,11 +29,18 @@ TfrmLaunchCommand::TfrmLaunchCommand(forms::Application& application, forms::Dpi
 void TfrmLaunchCommand::ShowCommand(const LaunchCommand& command) {
     memCommand.SetText(command.text);
     console_ = command.console;
+    tooLong_ = command.tooLong;
     // A value that Save refuses leaves nothing to run.
     btnCopy.SetEnabled(!console_.empty());
     ShowModal();
 }
 
-void TfrmLaunchCommand::btnCopyClick() { forms::CopyToClipboard(Handle(), console_); }
+void TfrmLaunchCommand::btnCopyClick() {
+    // A command cut short would start something else: none is offered.
+    if (!tooLong_.empty())
+        App().Prompts().ShowMessage(Handle(), tooLong_, "Launch Command", MB_OK | MB_ICONWARNING);
+    else
+        forms::CopyToClipboard(Handle(), console_);
+}
 
 } // namespace tarnwick

@@ -28,6 +28,7 @@ class TfrmLaunchCommand : public forms::Form {
     void btnCopyClick();
 
     std::string console_;
+    std::string tooLong_;
     forms::Font fixedPitch_;
 
   public:

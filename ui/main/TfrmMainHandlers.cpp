@@ -10,9 +10,9 @@
 #include "LaunchCommand.h"
 #include "LaunchErrors.h"
 #include "LaunchReader.h"
+#include "LaunchStart.h"
 #include "LaunchWriter.h"
 #include "PathRules.h"
-#include "PortReadings.h"
 #include "SettingsTables.h"
 #include "ShownValue.h"
 #include "UserPrompts.h"
@@ -324,19 +324,11 @@ void TfrmMain::btnSaveClick() {
 }
 
 void TfrmMain::btnRunClick() {
-    // A port that reads no response file would start without every choice
-    // made here: the person decides.
-    const std::string executable = odExecutable.FileName();
-    const AnsiCodePage& codePage = platform_.CodePage();
-    if (cbSource.SelectedIndex() == kCustomSourcePort &&
-        ReadingOf(codePage, executable) == ResponseFileReading::None) {
-        std::string question = PortReadingNote(codePage, executable);
-        if (App().Prompts().ShowMessage(Handle(), question += "\n\nStart it anyway?", "Warning",
-                                        MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) != IDYES)
-            return;
-    }
+    // Nothing is saved or started for a value that Save refuses or a launch
+    // that would start no game.
+    const LaunchStart start = PlanRun(platform_, Settings(), folders_);
     btnSave.Click(); // an error here ends Run: nothing is started
-    StartLaunchFiles(platform_);
+    StartLaunch(platform_, start, folders_);
     Close();
 }
 
