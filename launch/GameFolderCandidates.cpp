@@ -1,6 +1,6 @@
 #include "GameFolderCandidates.h"
 
-#include "LaunchErrors.h"
+#include "DistinctFolders.h"
 #include "PathRules.h"
 #include "SteamLibraryFile.h"
 
@@ -50,6 +50,8 @@ constexpr const char* kGogFolders[][2] = {
     {"1135892318", "base\\wads"},
 };
 
+constexpr char kSteamLibraryFile[] = "config\\libraryfolders.vdf";
+
 class Candidates {
   public:
     explicit Candidates(const AnsiCodePage& codePage) : codePage_(codePage) {}
@@ -66,20 +68,11 @@ class Candidates {
     const AnsiCodePage& codePage_;
 };
 
-// The text of Steam's list of libraries; empty when there is none or it
-// cannot be read: then only Steam's own library is known.
-std::string SteamLibraryFile(Platform& platform, const std::string& steam) {
-    const std::string path = InFolder(platform.CodePage(), steam, "config\\libraryfolders.vdf");
-    try {
-        if (platform.FileExists(path)) return platform.ReadFile(path);
-    } catch (const IoError&) {
-    }
-    return {};
-}
-
 } // namespace
 
-std::vector<std::string> GameFolderCandidates(Platform& platform, const std::string& startDir) {
+std::vector<std::string> GameFolderCandidates(BoundedLookups& lookups,
+                                              const std::string& startDir) {
+    Platform& platform = lookups.Local();
     const AnsiCodePage& codePage = platform.CodePage();
     Candidates candidates(codePage);
 
@@ -87,7 +80,7 @@ std::vector<std::string> GameFolderCandidates(Platform& platform, const std::str
     for (std::string_view rest = wadPath;;) {
         const std::size_t end = std::min(rest.find(';'), rest.size());
         std::string_view entry = rest.substr(0, end);
-        if (platform.FileExists(FromStartFolder(codePage, startDir, entry))) {
+        if (lookups.FileExists(FromStartFolder(codePage, startDir, entry))) {
             // Its folder: up to the last separator, which a root keeps. A
             // bare name is of the start folder, which the IWAD list shows.
             std::size_t folder = 0;
@@ -106,16 +99,19 @@ std::vector<std::string> GameFolderCandidates(Platform& platform, const std::str
         steam = platform.RegistryString(RegistryRoot::LocalMachine, "SOFTWARE\\Valve\\Steam",
                                         "InstallPath");
     if (!steam.empty()) {
-        std::vector<std::string> libraries = SteamLibraryPaths(SteamLibraryFile(platform, steam));
+        std::vector<std::string> libraries = SteamLibraryPaths(lookups.ReadFile(
+            FromStartFolder(codePage, startDir, InFolder(codePage, steam, kSteamLibraryFile))));
         for (std::string& library : libraries) {
             bool lost = false;
             library = platform.ToAnsi(library, TextEncoding::Utf8, lost);
             if (lost) library.clear();
         }
         libraries.push_back(steam);
-        for (const std::string& library : libraries) {
-            if (library.empty()) continue;
+        // Each library once, however often it is named; one that is not there
+        // costs one lookup, not one for each game.
+        for (const std::string& library : DistinctFolders(codePage, libraries)) {
             const std::string common = InFolder(codePage, library, "steamapps\\common");
+            if (!lookups.PathExists(FromStartFolder(codePage, startDir, common))) continue;
             for (const char* game : kSteamGameFolders)
                 candidates.Add(common, game);
         }

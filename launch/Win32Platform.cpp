@@ -6,6 +6,8 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <atomic>
+#include <memory>
 
 namespace tarnwick {
 namespace {
@@ -22,8 +24,29 @@ struct FileTraits {
 struct FindTraits : FileTraits {
     static void Close(Handle find) noexcept { FindClose(find); }
 };
+struct ThreadTraits {
+    using Handle = HANDLE;
+    static Handle Empty() noexcept { return nullptr; }
+    static void Close(Handle thread) noexcept { CloseHandle(thread); }
+};
 using FileHandle = OwnedHandle<FileTraits>;
 using FindHandle = OwnedHandle<FindTraits>;
+using ThreadHandle = OwnedHandle<ThreadTraits>;
+
+// Around every call that touches a drive: one that is not ready (an empty
+// card reader or DVD drive) fails the call rather than stopping the program
+// at the system's "There is no disk in the drive" box. The thread's own mode
+// (Windows 7 and later) is given back after it; the process's stays as it is.
+class NoDiskBox {
+  public:
+    NoDiskBox() { SetThreadErrorMode(GetThreadErrorMode() | SEM_FAILCRITICALERRORS, &earlier_); }
+    NoDiskBox(const NoDiskBox&) = delete;
+    NoDiskBox& operator=(const NoDiskBox&) = delete;
+    ~NoDiskBox() { SetThreadErrorMode(earlier_, nullptr); }
+
+  private:
+    DWORD earlier_ = 0;
+};
 
 // Closes the file and raises the failure: after a write, a failed close may
 // mean lost data.
@@ -88,19 +111,23 @@ std::string Win32Platform::CurrentDirectory() {
 }
 
 void Win32Platform::ChangeDirectory(const std::string& path) {
+    const NoDiskBox quiet;
     if (!SetCurrentDirectoryA(path.c_str())) throw LastError();
 }
 
 bool Win32Platform::FileExists(const std::string& path) {
+    const NoDiskBox quiet;
     const DWORD attributes = GetFileAttributesA(path.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
 bool Win32Platform::PathExists(const std::string& path) {
+    const NoDiskBox quiet;
     return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
 bool Win32Platform::FileIsThere(const std::string& path) {
+    const NoDiskBox quiet;
     const DWORD attributes = GetFileAttributesA(path.c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES) return (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
     const DWORD error = GetLastError();
@@ -110,6 +137,7 @@ bool Win32Platform::FileIsThere(const std::string& path) {
 
 void Win32Platform::ListMatches(const std::string& pattern,
                                 const std::function<void(std::string_view name)>& onName) {
+    const NoDiskBox quiet;
     WIN32_FIND_DATAW entry;
     const FindHandle find(FindFirstFileW(WideFromAnsi(pattern).c_str(), &entry));
     if (!find) return;
@@ -119,6 +147,7 @@ void Win32Platform::ListMatches(const std::string& pattern,
 }
 
 std::string Win32Platform::ReadFile(const std::string& path) {
+    const NoDiskBox quiet;
     FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                                 FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) throw LastError();
@@ -135,6 +164,7 @@ std::string Win32Platform::ReadFile(const std::string& path) {
 }
 
 void Win32Platform::WriteFile(const std::string& path, std::string_view bytes) {
+    const NoDiskBox quiet;
     FileHandle file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                 FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) throw LastError();
@@ -157,11 +187,13 @@ void Win32Platform::WriteFile(const std::string& path, std::string_view bytes) {
 // Write-through flushes only a move done as copy and delete (to another
 // volume); a rename within one volume is journaled by the file system.
 void Win32Platform::MoveReplacing(const std::string& from, const std::string& to) {
+    const NoDiskBox quiet;
     if (!MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         throw LastError();
 }
 
 void Win32Platform::RemoveFile(const std::string& path) {
+    const NoDiskBox quiet;
     if (!::DeleteFileA(path.c_str())) throw LastError();
 }
 
@@ -183,7 +215,59 @@ std::wstring WideEnvironment(const std::wstring& name) {
 
 } // namespace
 
+bool Win32Platform::OnNetwork(const std::string& path) {
+    // Two separators begin a UNC path; the system's own "\\?\" and "\\.\"
+    // forms are taken alike.
+    const auto separator = [](char c) { return c == '\\' || c == '/'; };
+    if (path.size() >= 2 && separator(path[0]) && separator(path[1])) return true;
+    if (path.size() < 2 || path[1] != ':') return false;
+    const char root[] = {path[0], ':', '\\', '\0'};
+    return GetDriveTypeA(root) == DRIVE_REMOTE;
+}
+
+namespace {
+
+// A lookup handed to a worker thread. Whichever of the worker and the thread
+// that waits for it lets go second frees it.
+struct HandedOver {
+    std::unique_ptr<Lookup> lookup;
+    std::atomic<bool> letGo{false};
+};
+
+DWORD WINAPI RunHandedOver(void* parameter) {
+    auto* handedOver = static_cast<HandedOver*>(parameter);
+    try {
+        Win32Platform own;
+        handedOver->lookup->Run(own);
+    } catch (...) {
+        // An error ends the lookup here, on its thread.
+    }
+    if (handedOver->letGo.exchange(true)) delete handedOver;
+    return 0;
+}
+
+} // namespace
+
+std::unique_ptr<Lookup> Win32Platform::RunFor(std::unique_ptr<Lookup> lookup,
+                                              std::chrono::milliseconds& left) {
+    auto handedOver = std::make_unique<HandedOver>();
+    handedOver->lookup = std::move(lookup);
+    const ThreadHandle thread(
+        CreateThread(nullptr, 0, RunHandedOver, handedOver.get(), 0, nullptr));
+    if (!thread) throw LastError();
+    const ULONGLONG start = GetTickCount64();
+    WaitForSingleObject(thread.Get(), static_cast<DWORD>(std::max<long long>(left.count(), 0)));
+    left -= std::chrono::milliseconds(GetTickCount64() - start);
+    // Still running: the worker frees it when it ends.
+    if (!handedOver->letGo.exchange(true)) {
+        handedOver.release();
+        return nullptr;
+    }
+    return std::move(handedOver->lookup);
+}
+
 std::string Win32Platform::FindOnPath(const std::string& name) {
+    const NoDiskBox quiet;
     // The folders as the system holds them, wide: one with a name that the
     // ANSI code page lacks is still searched.
     std::wstring found(MAX_PATH, L'\0');

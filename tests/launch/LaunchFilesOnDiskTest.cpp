@@ -1,5 +1,6 @@
 // The launch files and the scans against real folders, files and cmd.
 #include "AnsiText.h"
+#include "BoundedLookups.h"
 #include "GameDataScan.h"
 #include "GameFolderSearch.h"
 #include "LaunchErrors.h"
@@ -264,6 +265,122 @@ TEST(Scans, GameFoldersPassOverOddRegistryValuesAndLibraryLists) {
     EXPECT_EQ(found(), both);
 }
 
+// Every lookup fails a drive that is not ready rather than raising the
+// system's box, on this thread and on a worker, and gives the thread's own
+// error mode back after it. A drive letter that is not mapped and a UNC path
+// to no host answer at once, as not there.
+TEST(Scans, LookupsRaiseNoBoxForADriveThatIsNotReady) {
+    struct Noted final : Lookup {
+        std::string pattern;
+        DWORD mode = 0;
+        void Run(Platform& platform) override {
+            platform.ListMatches(pattern,
+                                 [this](std::string_view) { mode = GetThreadErrorMode(); });
+        }
+    };
+    TempFolder folder;
+    folder.AddFile("DOOM2.WAD");
+    Win32Platform platform;
+    ASSERT_TRUE(SetThreadErrorMode(SEM_NOGPFAULTERRORBOX, nullptr));
+    Noted here;
+    here.pattern = folder / "*.wad";
+    here.Run(platform);
+    EXPECT_EQ(here.mode, DWORD(SEM_NOGPFAULTERRORBOX | SEM_FAILCRITICALERRORS));
+    EXPECT_EQ(GetThreadErrorMode(), DWORD(SEM_NOGPFAULTERRORBOX));
+    auto worker = std::make_unique<Noted>();
+    worker->pattern = here.pattern;
+    std::chrono::milliseconds left(10000);
+    const std::unique_ptr<Lookup> back = platform.RunFor(std::move(worker), left);
+    ASSERT_NE(back, nullptr);
+    EXPECT_EQ(static_cast<Noted&>(*back).mode & SEM_FAILCRITICALERRORS,
+              DWORD(SEM_FAILCRITICALERRORS));
+    SetThreadErrorMode(0, nullptr);
+
+    std::string unmapped = "A:\\wads";
+    for (const DWORD drives = GetLogicalDrives(); drives & (1u << (unmapped[0] - 'A'));)
+        ++unmapped[0];
+    for (const std::string& gone : {unmapped, std::string("\\\\tarnwick-no-host\\share\\wads")}) {
+        EXPECT_FALSE(platform.PathExists(gone)) << gone;
+        EXPECT_TRUE(BoundedLookups(platform).IwadsListed(gone + "\\*.wad").none()) << gone;
+    }
+    EXPECT_TRUE(platform.OnNetwork("\\\\tarnwick-no-host\\share") &&
+                platform.OnNetwork("//host/share"));
+    EXPECT_FALSE(platform.OnNetwork(unmapped) || platform.OnNetwork(folder.path()));
+}
+
+// The real platform, except that one folder counts as on another computer,
+// whose lookups wait until the test lets them go: a network that does not
+// answer, which Wine cannot show.
+class HeldNetwork final : public Win32Platform {
+  public:
+    explicit HeldNetwork(std::string folder) : folder_(std::move(folder)) {}
+    ~HeldNetwork() override {
+        SetEvent(gate_);
+        CloseHandle(gate_);
+        CloseHandle(freed_);
+    }
+
+    bool OnNetwork(const std::string& path) override { return path.starts_with(folder_ + "\\"); }
+    std::unique_ptr<Lookup> RunFor(std::unique_ptr<Lookup> lookup,
+                                   std::chrono::milliseconds& left) override {
+        ++workers;
+        std::unique_ptr<Lookup> back =
+            Win32Platform::RunFor(std::make_unique<Held>(std::move(lookup), gate_, freed_), left);
+        return back ? std::move(static_cast<Held&>(*back).inner) : nullptr;
+    }
+    void Hold() { ResetEvent(gate_); }
+    void Answer() { SetEvent(gate_); }
+    // Whether a lookup passed over ended and was freed, at the latest in 10 s.
+    bool LookupFreed() { return WaitForSingleObject(freed_, 10000) == WAIT_OBJECT_0; }
+
+    int workers = 0;
+
+  private:
+    struct Held final : Lookup {
+        Held(std::unique_ptr<Lookup> lookup, HANDLE gateOf, HANDLE freedOf)
+            : inner(std::move(lookup)), gate(gateOf), freed(freedOf) {}
+        ~Held() override { SetEvent(freed); }
+        void Run(Platform& platform) override {
+            WaitForSingleObject(gate, INFINITE);
+            inner->Run(platform);
+        }
+        std::unique_ptr<Lookup> inner;
+        HANDLE gate;
+        HANDLE freed;
+    };
+
+    std::string folder_;
+    HANDLE gate_ = CreateEventA(nullptr, TRUE, TRUE, nullptr);
+    HANDLE freed_ = CreateEventA(nullptr, FALSE, FALSE, nullptr);
+};
+
+// A folder on another computer is looked into on a worker thread. The search
+// waits for other computers for a bounded time in all: a lookup that has not
+// answered by then, and every one after it, is passed over, while the folders
+// of this computer are still looked into; the lookup left behind ends on its
+// own.
+TEST(Scans, LookupsOnTheNetworkAreWaitedForABoundedTimeInAll) {
+    TempFolder network;
+    TempFolder local;
+    network.AddFile("DOOM2.WAD");
+    local.AddFile("HERETIC.WAD");
+    HeldNetwork platform(network.path());
+    BoundedLookups lookups(platform, std::chrono::milliseconds(500));
+    EXPECT_EQ(lookups.IwadsListed(network / "*.wad").count(), 1u);
+    EXPECT_TRUE(lookups.FileExists(network / "DOOM2.WAD"));
+    EXPECT_EQ(platform.workers, 2);
+
+    platform.Hold();
+    const ULONGLONG start = GetTickCount64();
+    EXPECT_FALSE(lookups.FileExists(network / "DOOM2.WAD"));
+    EXPECT_LT(GetTickCount64() - start, 5000u) << "the lookup held the search";
+    EXPECT_EQ(lookups.ReadFile(network / "DOOM2.WAD"), "");
+    EXPECT_EQ(platform.workers, 3) << "the network's time is spent: nothing more waits for it";
+    EXPECT_EQ(lookups.IwadsListed(local / "*.wad").count(), 1u);
+    platform.Answer();
+    EXPECT_TRUE(platform.LookupFreed());
+}
+
 TEST(WriteLaunchFiles, WritesTheFilesIntoTheStartFolderByteForByte) {
     Win32Platform platform;
     TempFolder start;
@@ -370,6 +487,11 @@ class FailingPlatform final : public Platform {
     void RemoveFile(const std::string& path) override {
         FailHere();
         real_.RemoveFile(path);
+    }
+    bool OnNetwork(const std::string& path) override { return real_.OnNetwork(path); }
+    std::unique_ptr<Lookup> RunFor(std::unique_ptr<Lookup> lookup,
+                                   std::chrono::milliseconds& left) override {
+        return real_.RunFor(std::move(lookup), left);
     }
     std::string FindOnPath(const std::string& name) override { return real_.FindOnPath(name); }
     std::string GetEnvironment(const std::string& name) override {
