@@ -10,7 +10,7 @@
 #include "Platform.h"
 
 #include "Button.h"
-#include "ComboBox.h"
+#include "PathComboBox.h"
 #include "ControlTable.h"
 #include "Form.h"
 #include "GlyphButton.h"

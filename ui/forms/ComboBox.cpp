@@ -40,7 +40,16 @@ HWND KeyTarget(HWND box, ComboKind kind) {
 
 ComboBox::ComboBox(Container& parent, int id, Bounds bounds, ComboKind kind, int itemHeight,
                    std::span<const std::string_view> items, Sorting sorting)
-    : ListControl(parent, id, WithDropDownRoom(bounds), {"COMBOBOX", StyleOf(kind, sorting)},
+    : ComboBox(parent, id, bounds, kind, itemHeight, items, sorting, 0) {}
+
+ComboBox::ComboBox(Container& parent, int id, Bounds bounds, ComboKind kind, int itemHeight,
+                   DWORD ownStyle)
+    : ComboBox(parent, id, bounds, kind, itemHeight, {}, Sorting::None, ownStyle) {}
+
+ComboBox::ComboBox(Container& parent, int id, Bounds bounds, ComboKind kind, int itemHeight,
+                   std::span<const std::string_view> items, Sorting sorting, DWORD ownStyle)
+    : ListControl(parent, id, WithDropDownRoom(bounds),
+                  {"COMBOBOX", StyleOf(kind, sorting) | ownStyle},
                   {CB_GETCOUNT, CB_GETLBTEXTLEN, CB_GETLBTEXT, CB_INSERTSTRING}),
       onKeyDown(OwnerForm().App(), KeyTarget(Handle(), kind), KeyDownEvent::Enter::ToHandler),
       sorting_(sorting) {
@@ -94,9 +103,7 @@ void ComboBox::WidenListToItems() {
         GetTextExtentPoint32A(OwnerForm().TextCanvas(), item.data(), int(item.size()), &size);
         widest = std::max(widest, int(size.cx));
     }
-    SendMessageA(
-        Handle(), CB_SETDROPPEDWIDTH,
-        WPARAM(widest + GetSystemMetrics(SM_CXVSCROLL) + OwnerForm().Resolution().Scale(8)), 0);
+    listWidth_ = widest + GetSystemMetrics(SM_CXVSCROLL) + OwnerForm().Resolution().Scale(8);
 }
 
 int ComboBox::SelectedIndex() const { return int(SendMessageA(Handle(), CB_GETCURSEL, 0, 0)); }
@@ -109,6 +116,17 @@ void ComboBox::SetSelectedIndex(int index) {
 void ComboBox::Command(WORD code) {
     switch (code) {
     case CBN_DROPDOWN:
+        if (listWidth_ > 0) {
+            // The list opens at the box's left edge; the system never makes it
+            // narrower than the box.
+            RECT box{};
+            GetWindowRect(Handle(), &box);
+            MONITORINFO monitor{};
+            monitor.cbSize = sizeof(monitor);
+            GetMonitorInfoA(MonitorFromRect(&box, MONITOR_DEFAULTTONEAREST), &monitor);
+            SendMessageA(Handle(), CB_SETDROPPEDWIDTH,
+                         WPARAM(std::min(listWidth_, int(monitor.rcWork.right - box.left))), 0);
+        }
         dropped_ = true;
         changedWhileDropped_ = chosenAgain_ = false;
         return;

@@ -34,7 +34,9 @@ class ComboBox : public ListControl {
     // Selects the whole text of an editable box's field: typing replaces it.
     void SelectAllText();
     // Widens the drop-down list (never the box) until its widest item fits,
-    // for a few long items such as paths.
+    // for a few long items such as paths; but no further than the right edge
+    // of the monitor's work area, measured from where the box stands when the
+    // list opens.
     void WidenListToItems();
 
     // -1 when nothing is selected. Setting it raises no change event.
@@ -50,10 +52,18 @@ class ComboBox : public ListControl {
     // Enter is the handler's while it listens (KeyDownEvent).
     KeyDownEvent onKeyDown;
 
+  protected:
+    // ownStyle: styles beside those of its kind, such as owner-drawn items.
+    ComboBox(Container& parent, int id, Bounds bounds, ComboKind kind, int itemHeight,
+             DWORD ownStyle);
+
   private:
+    ComboBox(Container& parent, int id, Bounds bounds, ComboKind kind, int itemHeight,
+             std::span<const std::string_view> items, Sorting sorting, DWORD ownStyle);
     void Command(WORD code) override;
 
     Sorting sorting_;
+    int listWidth_ = 0; // as WidenListToItems asked; 0: the box's own
     int selected_ = -1; // as the last choice or SetSelectedIndex left it
     // While the list is open: whether a choice was raised, and whether the
     // list is closing on the selected item chosen again.

@@ -1,0 +1,26 @@
+// An editable field whose drop-down list offers paths, such as the folders
+// that hold games. A path too long for the list, which stays on the monitor's
+// work area (WidenListToItems), shows its end after "...": where paths begin
+// alike, their last folders tell them apart.
+#pragma once
+
+#include "ComboBox.h"
+
+#include <string>
+#include <string_view>
+
+namespace tarnwick::forms {
+
+class PathComboBox : public ComboBox {
+  public:
+    PathComboBox(Container& parent, int id, Bounds bounds, int itemHeight);
+
+  private:
+    void DrawItem(const DRAWITEMSTRUCT& item) override;
+};
+
+// The text as it fits a width in the device context's font: whole where it
+// fits, else as much of its end as fits after "...".
+std::wstring EndThatFits(HDC dc, std::wstring_view text, int width);
+
+} // namespace tarnwick::forms
