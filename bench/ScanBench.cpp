@@ -51,9 +51,11 @@ std::size_t BareListing(const std::string& folder) {
 
 // A Steam install with three libraries (its own and two more, named in its
 // libraryfolders.vdf), each holding some of the game folders; the list also
-// names as many more libraries as asked for, which are not there. Returns the
-// libraries.
-std::vector<std::string> MakeSteam(const std::string& root, int missingLibraries) {
+// names as many more libraries as asked for, which are not there: side by
+// side in one folder that is not there, or each in a folder of its own.
+// Returns the libraries.
+std::vector<std::string> MakeSteam(const std::string& root, int missingLibraries,
+                                   bool sideBySide = true) {
     const auto folders = [](const std::string& path, std::initializer_list<const char*> names) {
         for (std::size_t end = path.find('\\', 3); end != std::string::npos;
              end = path.find('\\', end + 1))
@@ -74,7 +76,8 @@ std::vector<std::string> MakeSteam(const std::string& root, int missingLibraries
     folders(steam + "\\config", {});
     std::vector<std::string> libraries = {steam, root + "\\Library2", root + "\\Library3"};
     for (int missing = 0; missing < missingLibraries; ++missing)
-        libraries.push_back(root + "\\Gone\\Library" + std::to_string(missing));
+        libraries.push_back(root + "\\Gone" + (sideBySide ? "" : std::to_string(missing)) +
+                            "\\Library" + std::to_string(missing));
     std::string vdf = "\"libraryfolders\"\n{\n";
     int index = 0;
     for (const std::string& library : libraries) {
@@ -95,9 +98,9 @@ std::vector<std::string> MakeSteam(const std::string& root, int missingLibraries
     return libraries;
 }
 
-// The median time of the search, and of a bare loop over the listings it
-// makes (each library's steamapps\common, then each folder named for a game
-// there); the folders found.
+// The median time of the search, and of a bare loop that looks once into each
+// library named (its steamapps\common) and into each folder named for a game
+// there; the folders found.
 void TimeSearch(const char* what, const std::string& start,
                 const std::vector<std::string>& libraries = {}) {
     tarnwick::Win32Platform platform;
@@ -118,7 +121,7 @@ void TimeSearch(const char* what, const std::string& start,
         CountMatches(patterns);
         bare.push_back(Now() - begin);
     }
-    std::printf("  %-34s %8.2f ms  (%zu folders found; bare loop over its %zu listings %.2f ms)\n",
+    std::printf("  %-34s %8.2f ms  (%zu folders found; bare loop over %zu listings %.2f ms)\n",
                 what, Median(searches) * 1000, found, patterns.size(), Median(bare) * 1000);
 }
 
@@ -135,12 +138,13 @@ void TimeFolderSearch() {
         TimeSearch("nothing installed:", scratch.path());
         TimeSearch("Steam with three libraries:", scratch.path(), MakeSteam(scratch.path(), 0));
     }
-    {
+    for (const bool sideBySide : {true, false}) {
         const TempFolder scratch;
-        TimeSearch("Steam with 50,000 libraries listed:", scratch.path(),
-                   MakeSteam(scratch.path(), 50000 - 3));
-        std::printf("  (the three, and 49,997 that are not there)\n");
+        TimeSearch(sideBySide ? "Steam with 50,000 libraries listed:" : "the same, apart:",
+                   scratch.path(), MakeSteam(scratch.path(), 50000 - 3, sideBySide));
     }
+    std::printf("  (the three, and 49,997 that are not there: side by side in one folder that "
+                "is not there, or apart, each in a folder of its own)\n");
     RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Valve");
 }
 

@@ -30,11 +30,18 @@ struct BoundedLookups::Answer final : Lookup {
     }
 };
 
+bool BoundedLookups::OnNetwork(const std::string& path) {
+    if (path.size() < 2 || path[1] != ':') return platform_.OnNetwork(path);
+    char& known = drives_[static_cast<unsigned char>(path[0]) & ~0x20u];
+    if (known == 0) known = platform_.OnNetwork(path) ? 2 : 1;
+    return known == 2;
+}
+
 BoundedLookups::Answer BoundedLookups::Look(Kind kind, const std::string& path) {
     auto answer = std::make_unique<Answer>();
     answer->kind = kind;
     answer->path = path;
-    if (!platform_.OnNetwork(path)) {
+    if (!OnNetwork(path)) {
         try {
             answer->Run(platform_);
         } catch (const IoError&) {

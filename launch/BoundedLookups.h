@@ -7,6 +7,7 @@
 #include "IwadCatalogue.h"
 #include "Platform.h"
 
+#include <array>
 #include <bitset>
 #include <chrono>
 #include <string>
@@ -39,9 +40,14 @@ class BoundedLookups {
     struct Answer;
     enum class Kind { FileExists, PathExists, ReadFile, IwadsListed };
     Answer Look(Kind kind, const std::string& path);
+    bool OnNetwork(const std::string& path);
 
     Platform& platform_;
     std::chrono::milliseconds networkLeft_;
+    // Each drive letter's answer, asked once a search (under Wine each
+    // question goes to the system's mount manager): 0 not asked, 1 this
+    // computer, 2 another.
+    std::array<char, 256> drives_{};
 };
 
 } // namespace tarnwick

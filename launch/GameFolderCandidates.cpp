@@ -68,6 +68,15 @@ class Candidates {
     const AnsiCodePage& codePage_;
 };
 
+// The folder that holds the path's last part: up to its last separator,
+// which a root keeps; empty for a bare name.
+std::string_view FolderOf(const AnsiCodePage& codePage, std::string_view path) {
+    std::size_t end = 0;
+    for (std::size_t at = 0; at < path.size(); at = codePage.NextCharacter(path, at))
+        if (path[at] == '\\' || path[at] == '/') end = at + 1;
+    return path.substr(0, end > 1 && path[end - 2] != ':' ? end - 1 : end);
+}
+
 } // namespace
 
 std::vector<std::string> GameFolderCandidates(BoundedLookups& lookups,
@@ -80,14 +89,9 @@ std::vector<std::string> GameFolderCandidates(BoundedLookups& lookups,
     for (std::string_view rest = wadPath;;) {
         const std::size_t end = std::min(rest.find(';'), rest.size());
         std::string_view entry = rest.substr(0, end);
-        if (lookups.FileExists(FromStartFolder(codePage, startDir, entry))) {
-            // Its folder: up to the last separator, which a root keeps. A
-            // bare name is of the start folder, which the IWAD list shows.
-            std::size_t folder = 0;
-            for (std::size_t at = 0; at < entry.size(); at = codePage.NextCharacter(entry, at))
-                if (entry[at] == '\\' || entry[at] == '/') folder = at + 1;
-            entry = entry.substr(0, folder > 1 && entry[folder - 2] != ':' ? folder - 1 : folder);
-        }
+        // A bare file name is of the start folder, which the IWAD list shows.
+        if (lookups.FileExists(FromStartFolder(codePage, startDir, entry)))
+            entry = FolderOf(codePage, entry);
         candidates.Add(entry);
         if (end == rest.size()) break;
         rest.remove_prefix(end + 1);
@@ -107,11 +111,20 @@ std::vector<std::string> GameFolderCandidates(BoundedLookups& lookups,
             if (lost) library.clear();
         }
         libraries.push_back(steam);
-        // Each library once, however often it is named; one that is not there
-        // costs one lookup, not one for each game.
+        // Each library once, however often it is named. One that is not
+        // there costs one lookup, not one for each game, and libraries side
+        // by side in a folder that is not there one between them: sorted,
+        // they come one after the other.
+        std::string_view parent;
+        bool parentThere = false;
         for (const std::string& library : DistinctFolders(codePage, libraries)) {
+            if (FolderOf(codePage, library) != parent) {
+                parent = FolderOf(codePage, library);
+                parentThere = lookups.PathExists(FromStartFolder(codePage, startDir, parent));
+            }
             const std::string common = InFolder(codePage, library, "steamapps\\common");
-            if (!lookups.PathExists(FromStartFolder(codePage, startDir, common))) continue;
+            if (!parentThere || !lookups.PathExists(FromStartFolder(codePage, startDir, common)))
+                continue;
             for (const char* game : kSteamGameFolders)
                 candidates.Add(common, game);
         }
