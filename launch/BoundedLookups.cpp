@@ -37,7 +37,7 @@ bool BoundedLookups::OnNetwork(const std::string& path) {
     return known == 2;
 }
 
-BoundedLookups::Answer BoundedLookups::Look(Kind kind, const std::string& path) {
+std::unique_ptr<BoundedLookups::Answer> BoundedLookups::Look(Kind kind, const std::string& path) {
     auto answer = std::make_unique<Answer>();
     answer->kind = kind;
     answer->path = path;
@@ -45,28 +45,33 @@ BoundedLookups::Answer BoundedLookups::Look(Kind kind, const std::string& path) 
         try {
             answer->Run(platform_);
         } catch (const IoError&) {
+            return nullptr;
         }
-        return std::move(*answer);
+        return answer;
     }
-    if (networkLeft_.count() <= 0) return {};
-    const std::unique_ptr<Lookup> back = platform_.RunFor(std::move(answer), networkLeft_);
-    return back ? std::move(static_cast<Answer&>(*back)) : Answer{};
+    if (networkLeft_.count() <= 0) return nullptr;
+    std::unique_ptr<Lookup> back = platform_.RunFor(std::move(answer), networkLeft_);
+    return std::unique_ptr<Answer>(static_cast<Answer*>(back.release()));
 }
 
 bool BoundedLookups::FileExists(const std::string& path) {
-    return Look(Kind::FileExists, path).exists;
+    const std::unique_ptr<Answer> answer = Look(Kind::FileExists, path);
+    return answer && answer->exists;
 }
 
 bool BoundedLookups::PathExists(const std::string& path) {
-    return Look(Kind::PathExists, path).exists;
+    const std::unique_ptr<Answer> answer = Look(Kind::PathExists, path);
+    return answer && answer->exists;
 }
 
 std::string BoundedLookups::ReadFile(const std::string& path) {
-    return Look(Kind::ReadFile, path).bytes;
+    const std::unique_ptr<Answer> answer = Look(Kind::ReadFile, path);
+    return answer ? std::move(answer->bytes) : std::string();
 }
 
 std::bitset<IwadCatalogue.size()> BoundedLookups::IwadsListed(const std::string& pattern) {
-    return Look(Kind::IwadsListed, pattern).iwads;
+    const std::unique_ptr<Answer> answer = Look(Kind::IwadsListed, pattern);
+    return answer ? answer->iwads : std::bitset<IwadCatalogue.size()>();
 }
 
 } // namespace tarnwick

@@ -10,6 +10,7 @@
 #include <array>
 #include <bitset>
 #include <chrono>
+#include <memory>
 #include <string>
 
 namespace tarnwick {
@@ -39,7 +40,8 @@ class BoundedLookups {
   private:
     struct Answer;
     enum class Kind { FileExists, PathExists, ReadFile, IwadsListed };
-    Answer Look(Kind kind, const std::string& path);
+    // Nothing where the lookup was passed over or failed.
+    std::unique_ptr<Answer> Look(Kind kind, const std::string& path);
     bool OnNetwork(const std::string& path);
 
     Platform& platform_;

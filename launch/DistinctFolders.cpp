@@ -3,6 +3,7 @@
 #include "PathRules.h"
 
 #include <cstdlib>
+#include <cstring>
 
 namespace tarnwick {
 
@@ -29,14 +30,15 @@ std::vector<std::string> DistinctFolders(const AnsiCodePage& codePage,
         keys.push_back(std::move(key));
     }
     // By key, and of the folders with one key the first named first; the C
-    // library's sort, which the system has already.
+    // library's sort and comparison, which the system has already (a key
+    // holds no NUL: no path does).
     std::vector<const std::string*> order(keys.size());
     for (std::size_t i = 0; i < keys.size(); ++i)
         order[i] = &keys[i];
     std::qsort(order.data(), order.size(), sizeof order[0], [](const void* a, const void* b) {
         const std::string* first = *static_cast<const std::string* const*>(a);
         const std::string* second = *static_cast<const std::string* const*>(b);
-        const int compared = first->compare(*second);
+        const int compared = std::strcmp(first->c_str(), second->c_str());
         return compared != 0 ? compared : first < second ? -1 : 1;
     });
     std::vector<std::string> distinct;

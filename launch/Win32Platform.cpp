@@ -33,20 +33,27 @@ using FileHandle = OwnedHandle<FileTraits>;
 using FindHandle = OwnedHandle<FindTraits>;
 using ThreadHandle = OwnedHandle<ThreadTraits>;
 
-// Around every call that touches a drive: one that is not ready (an empty
-// card reader or DVD drive) fails the call rather than stopping the program
-// at the system's "There is no disk in the drive" box. The thread's own mode
-// (Windows 7 and later) is given back after it; the process's stays as it is.
+// Around every lookup (the scans, the searches, reading a file, the search of
+// PATH): a drive that is not ready, such as an empty card reader or DVD drive,
+// fails it rather than stopping the program at the system's "There is no disk
+// in the drive" box. The thread's own mode (Windows 7 and later) is given back
+// after it; the process's stays as it is.
 class NoDiskBox {
   public:
-    NoDiskBox() { SetThreadErrorMode(GetThreadErrorMode() | SEM_FAILCRITICALERRORS, &earlier_); }
+    NoDiskBox();
     NoDiskBox(const NoDiskBox&) = delete;
     NoDiskBox& operator=(const NoDiskBox&) = delete;
-    ~NoDiskBox() { SetThreadErrorMode(earlier_, nullptr); }
+    ~NoDiskBox();
 
   private:
     DWORD earlier_ = 0;
 };
+
+NoDiskBox::NoDiskBox() {
+    SetThreadErrorMode(GetThreadErrorMode() | SEM_FAILCRITICALERRORS, &earlier_);
+}
+
+NoDiskBox::~NoDiskBox() { SetThreadErrorMode(earlier_, nullptr); }
 
 // Closes the file and raises the failure: after a write, a failed close may
 // mean lost data.
@@ -111,7 +118,6 @@ std::string Win32Platform::CurrentDirectory() {
 }
 
 void Win32Platform::ChangeDirectory(const std::string& path) {
-    const NoDiskBox quiet;
     if (!SetCurrentDirectoryA(path.c_str())) throw LastError();
 }
 
@@ -164,7 +170,6 @@ std::string Win32Platform::ReadFile(const std::string& path) {
 }
 
 void Win32Platform::WriteFile(const std::string& path, std::string_view bytes) {
-    const NoDiskBox quiet;
     FileHandle file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                 FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) throw LastError();
@@ -187,13 +192,11 @@ void Win32Platform::WriteFile(const std::string& path, std::string_view bytes) {
 // Write-through flushes only a move done as copy and delete (to another
 // volume); a rename within one volume is journaled by the file system.
 void Win32Platform::MoveReplacing(const std::string& from, const std::string& to) {
-    const NoDiskBox quiet;
     if (!MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         throw LastError();
 }
 
 void Win32Platform::RemoveFile(const std::string& path) {
-    const NoDiskBox quiet;
     if (!::DeleteFileA(path.c_str())) throw LastError();
 }
 

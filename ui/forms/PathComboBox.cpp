@@ -11,6 +11,14 @@ namespace {
 // Room before an item's text, as the system's own lists leave it.
 constexpr int kItemMargin = 2;
 
+constexpr wchar_t kEllipsis[] = L"...";
+
+int TextWidth(HDC dc, std::wstring_view text) {
+    SIZE size{};
+    GetTextExtentPoint32W(dc, text.data(), int(text.size()), &size);
+    return int(size.cx);
+}
+
 } // namespace
 
 PathComboBox::PathComboBox(Container& parent, int id, Bounds bounds, int itemHeight)
@@ -33,29 +41,28 @@ void PathComboBox::DrawItem(const DRAWITEMSTRUCT& item) {
     const HGDIOBJ previous = SelectObject(item.hDC, OwnerForm().UiFont());
     RECT room = item.rcItem;
     room.left += OwnerForm().Resolution().Scale(kItemMargin);
-    const std::wstring shown =
-        EndThatFits(item.hDC, WideFromAnsi(Item(int(item.itemID))), int(room.right - room.left));
-    DrawTextW(item.hDC, shown.c_str(), int(shown.size()), &room,
-              DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+    const std::wstring text = WideFromAnsi(Item(int(item.itemID)));
+    const std::size_t start = EndThatFits(item.hDC, text, int(room.right - room.left));
+    // "..." and the end after it.
+    constexpr UINT kFormat = DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX;
+    if (start > 0) {
+        DrawTextW(item.hDC, kEllipsis, 3, &room, kFormat);
+        room.left += TextWidth(item.hDC, kEllipsis);
+    }
+    DrawTextW(item.hDC, text.c_str() + start, int(text.size() - start), &room, kFormat);
     SelectObject(item.hDC, previous);
     if (item.itemState & ODS_FOCUS) DrawFocusRect(item.hDC, &item.rcItem);
 }
 
-std::wstring EndThatFits(HDC dc, std::wstring_view text, int width) {
-    const auto extent = [dc](std::wstring_view shown) {
-        SIZE size{};
-        GetTextExtentPoint32W(dc, shown.data(), int(shown.size()), &size);
-        return int(size.cx);
-    };
-    if (extent(text) <= width) return std::wstring(text);
-    constexpr std::wstring_view kEllipsis = L"...";
-    const int room = width - extent(kEllipsis);
+std::size_t EndThatFits(HDC dc, std::wstring_view text, int width) {
+    if (TextWidth(dc, text) <= width) return 0;
+    const int room = width - TextWidth(dc, kEllipsis);
     // The longest end that fits, never from the second half of a surrogate pair.
     std::size_t start = 1;
-    while (start < text.size() &&
-           ((text[start] >= 0xDC00 && text[start] <= 0xDFFF) || extent(text.substr(start)) > room))
+    while (start < text.size() && ((text[start] >= 0xDC00 && text[start] <= 0xDFFF) ||
+                                   TextWidth(dc, text.substr(start)) > room))
         ++start;
-    return std::wstring(kEllipsis).append(text.substr(start));
+    return start;
 }
 
 } // namespace tarnwick::forms

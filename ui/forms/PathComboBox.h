@@ -6,7 +6,7 @@
 
 #include "ComboBox.h"
 
-#include <string>
+#include <cstddef>
 #include <string_view>
 
 namespace tarnwick::forms {
@@ -19,8 +19,8 @@ class PathComboBox : public ComboBox {
     void DrawItem(const DRAWITEMSTRUCT& item) override;
 };
 
-// The text as it fits a width in the device context's font: whole where it
-// fits, else as much of its end as fits after "...".
-std::wstring EndThatFits(HDC dc, std::wstring_view text, int width);
+// How a text fits a width in the device context's font: whole where it fits
+// (0), else as much of its end as fits after "...": where that end begins.
+std::size_t EndThatFits(HDC dc, std::wstring_view text, int width);
 
 } // namespace tarnwick::forms
