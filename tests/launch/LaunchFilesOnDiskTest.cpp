@@ -308,19 +308,17 @@ TEST(Scans, LookupsRaiseNoBoxForADriveThatIsNotReady) {
     EXPECT_FALSE(platform.OnNetwork(unmapped) || platform.OnNetwork(folder.path()));
 }
 
-// The real platform, except that one folder counts as on another computer,
-// whose lookups wait until the test lets them go: a network that does not
-// answer, which Wine cannot show.
+// The real platform, except that its lookups on another computer (which it
+// takes a path in the system's long form, "\\?\C:\...", for) wait until the
+// test lets them go: a network that does not answer, which Wine cannot show.
 class HeldNetwork final : public Win32Platform {
   public:
-    explicit HeldNetwork(std::string folder) : folder_(std::move(folder)) {}
     ~HeldNetwork() override {
         SetEvent(gate_);
         CloseHandle(gate_);
         CloseHandle(freed_);
     }
 
-    bool OnNetwork(const std::string& path) override { return path.starts_with(folder_ + "\\"); }
     std::unique_ptr<Lookup> RunFor(std::unique_ptr<Lookup> lookup,
                                    std::chrono::milliseconds& left) override {
         ++workers;
@@ -349,7 +347,6 @@ class HeldNetwork final : public Win32Platform {
         HANDLE freed;
     };
 
-    std::string folder_;
     HANDLE gate_ = CreateEventA(nullptr, TRUE, TRUE, nullptr);
     HANDLE freed_ = CreateEventA(nullptr, FALSE, FALSE, nullptr);
 };
@@ -364,17 +361,18 @@ TEST(Scans, LookupsOnTheNetworkAreWaitedForABoundedTimeInAll) {
     TempFolder local;
     network.AddFile("DOOM2.WAD");
     local.AddFile("HERETIC.WAD");
-    HeldNetwork platform(network.path());
+    const std::string remote = "\\\\?\\" + network.path();
+    HeldNetwork platform;
     BoundedLookups lookups(platform, std::chrono::milliseconds(500));
-    EXPECT_EQ(lookups.IwadsListed(network / "*.wad").count(), 1u);
-    EXPECT_TRUE(lookups.FileExists(network / "DOOM2.WAD"));
+    EXPECT_EQ(lookups.IwadsListed(remote + "\\*.wad").count(), 1u);
+    EXPECT_TRUE(lookups.FileExists(remote + "\\DOOM2.WAD"));
     EXPECT_EQ(platform.workers, 2);
 
     platform.Hold();
     const ULONGLONG start = GetTickCount64();
-    EXPECT_FALSE(lookups.FileExists(network / "DOOM2.WAD"));
+    EXPECT_FALSE(lookups.FileExists(remote + "\\DOOM2.WAD"));
     EXPECT_LT(GetTickCount64() - start, 5000u) << "the lookup held the search";
-    EXPECT_EQ(lookups.ReadFile(network / "DOOM2.WAD"), "");
+    EXPECT_EQ(lookups.ReadFile(remote + "\\DOOM2.WAD"), "");
     EXPECT_EQ(platform.workers, 3) << "the network's time is spent: nothing more waits for it";
     EXPECT_EQ(lookups.IwadsListed(local / "*.wad").count(), 1u);
     platform.Answer();
