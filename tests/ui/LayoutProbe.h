@@ -86,58 +86,43 @@ inline bool CaptionFits(HWND window) {
 
 // How many pixels of a static text's caption show: the control drawn as it
 // draws itself (WM_PRINTCLIENT), and the caption drawn with no edge to stop
-// it, on the same background in the same font. Where the control shows fewer,
-// its edge cut the caption, even where a measure of the text said it fits.
+// it, in the same font. Where the control shows fewer, its edge cut the
+// caption, even where a measure of the text said it fits.
 inline std::pair<int, int> CaptionInk(HWND window) {
     RECT client{};
     GetClientRect(window, &client);
-    const int width = client.right + 200;
-    const int height = client.bottom * 4;
-    BITMAPINFO format{};
-    format.bmiHeader = {sizeof format.bmiHeader, width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    const auto inkOf = [&](auto draw) {
+    const std::string text = TextOf(window);
+    const bool wraps = (GetWindowLongA(window, GWL_STYLE) & SS_TYPEMASK) == SS_LEFT;
+    const auto inkOf = [](RECT area, auto draw) {
+        BITMAPINFO format{};
+        format.bmiHeader = {
+            sizeof format.bmiHeader, area.right, -area.bottom, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
         void* bits = nullptr;
         HBITMAP canvas = CreateDIBSection(nullptr, &format, DIB_RGB_COLORS, &bits, nullptr, 0);
         HDC dc = CreateCompatibleDC(nullptr);
         const HGDIOBJ previous = SelectObject(dc, canvas);
-        const RECT all{0, 0, width, height};
-        FillRect(dc, &all, GetSysColorBrush(COLOR_BTNFACE));
+        FillRect(dc, &area, GetSysColorBrush(COLOR_BTNFACE));
         draw(dc);
         GdiFlush();
         // The commonest colour is the background, whichever brush drew it.
         const auto* pixels = static_cast<const DWORD*>(bits);
         std::map<DWORD, int> colours;
-        for (int i = 0; i < width * height; ++i)
+        for (int i = 0; i < area.right * area.bottom; ++i)
             ++colours[pixels[i]];
-        const DWORD background =
-            std::max_element(colours.begin(), colours.end(), [](const auto& a, const auto& b) {
-                return a.second < b.second;
-            })->first;
-        const int ink = width * height - colours[background];
+        int background = 0;
+        for (const auto& [colour, count] : colours)
+            background = std::max(background, count);
         SelectObject(dc, previous);
         DeleteDC(dc);
         DeleteObject(canvas);
-        return ink;
+        return area.right * area.bottom - background;
     };
-    const std::string text = TextOf(window);
-    const bool wraps = (GetWindowLongA(window, GWL_STYLE) & SS_TYPEMASK) == SS_LEFT;
-    // The control fills only its client area: the rest takes its background.
-    const int shown = inkOf([&](HDC dc) {
-        SendMessageA(window, WM_PRINTCLIENT, WPARAM(dc), PRF_CLIENT);
-        const COLORREF inside = GetPixel(dc, 0, 0);
-        const RECT outside[] = {{client.right, 0, width, height},
-                                {0, client.bottom, width, height}};
-        for (const RECT& part : outside) {
-            HBRUSH brush = CreateSolidBrush(inside);
-            FillRect(dc, &part, brush);
-            DeleteObject(brush);
-        }
-    });
-    const int whole = inkOf([&](HDC dc) {
+    const int shown = inkOf(
+        client, [&](HDC dc) { SendMessageA(window, WM_PRINTCLIENT, WPARAM(dc), PRF_CLIENT); });
+    const int whole = inkOf(RECT{0, 0, client.right + 200, client.bottom * 4}, [&](HDC dc) {
         SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(window, WM_GETFONT, 0, 0)));
         SetBkMode(dc, TRANSPARENT);
-        SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
-        RECT room{0, 0, wraps ? client.right : width, height};
+        RECT room = client;
         DrawTextA(dc, text.c_str(), int(text.size()), &room,
                   DT_NOPREFIX | DT_NOCLIP | (wraps ? DT_WORDBREAK : DT_SINGLELINE));
     });
