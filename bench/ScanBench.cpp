@@ -7,7 +7,6 @@
 // bare loop over the same listings; and with a list of 50,000 libraries, of
 // which only those three are there.
 #include "BenchSupport.h"
-#include "BoundedLookups.h"
 #include "GameDataScan.h"
 #include "GameFolderCandidates.h"
 #include "GameFolderSearch.h"
@@ -107,8 +106,8 @@ void TimeSearch(const char* what, const std::string& start,
     std::vector<std::string> patterns;
     for (const std::string& library : libraries)
         patterns.push_back(library + "\\steamapps\\common\\*");
-    tarnwick::BoundedLookups lookups(platform);
-    for (const std::string& folder : tarnwick::GameFolderCandidates(lookups, start))
+    tarnwick::FolderReach everywhere(platform, true);
+    for (const std::string& folder : tarnwick::GameFolderCandidates(platform, start, everywhere))
         patterns.push_back(folder + "\\*.wad");
     std::vector<double> searches;
     std::vector<double> bare;

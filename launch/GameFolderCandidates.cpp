@@ -1,6 +1,7 @@
 #include "GameFolderCandidates.h"
 
 #include "DistinctFolders.h"
+#include "LaunchErrors.h"
 #include "PathRules.h"
 #include "SteamLibraryFile.h"
 
@@ -79,10 +80,14 @@ std::string_view FolderOf(const AnsiCodePage& codePage, std::string_view path) {
 
 } // namespace
 
-std::vector<std::string> GameFolderCandidates(BoundedLookups& lookups,
-                                              const std::string& startDir) {
-    Platform& platform = lookups.Local();
+std::vector<std::string> GameFolderCandidates(Platform& platform, const std::string& startDir,
+                                              FolderReach& reach) {
     const AnsiCodePage& codePage = platform.CodePage();
+    // Whether the path is there, where the reach lets it be looked at.
+    const auto there = [&](std::string_view path) {
+        const std::string full = FromStartFolder(codePage, startDir, path);
+        return reach(full) && platform.PathExists(full);
+    };
     Candidates candidates(codePage);
 
     const std::string wadPath = platform.GetEnvironment("DOOMWADPATH");
@@ -90,7 +95,8 @@ std::vector<std::string> GameFolderCandidates(BoundedLookups& lookups,
         const std::size_t end = std::min(rest.find(';'), rest.size());
         std::string_view entry = rest.substr(0, end);
         // A bare file name is of the start folder, which the IWAD list shows.
-        if (lookups.FileExists(FromStartFolder(codePage, startDir, entry)))
+        if (const std::string full = FromStartFolder(codePage, startDir, entry);
+            reach(full) && platform.FileExists(full))
             entry = FolderOf(codePage, entry);
         candidates.Add(entry);
         if (end == rest.size()) break;
@@ -103,8 +109,14 @@ std::vector<std::string> GameFolderCandidates(BoundedLookups& lookups,
         steam = platform.RegistryString(RegistryRoot::LocalMachine, "SOFTWARE\\Valve\\Steam",
                                         "InstallPath");
     if (!steam.empty()) {
-        std::vector<std::string> libraries = SteamLibraryPaths(lookups.ReadFile(
-            FromStartFolder(codePage, startDir, InFolder(codePage, steam, kSteamLibraryFile))));
+        std::string list;
+        const std::string file =
+            FromStartFolder(codePage, startDir, InFolder(codePage, steam, kSteamLibraryFile));
+        try {
+            if (reach(file)) list = platform.ReadFile(file);
+        } catch (const IoError&) {
+        }
+        std::vector<std::string> libraries = SteamLibraryPaths(list);
         for (std::string& library : libraries) {
             bool lost = false;
             library = platform.ToAnsi(library, TextEncoding::Utf8, lost);
@@ -120,11 +132,10 @@ std::vector<std::string> GameFolderCandidates(BoundedLookups& lookups,
         for (const std::string& library : DistinctFolders(codePage, libraries)) {
             if (FolderOf(codePage, library) != parent) {
                 parent = FolderOf(codePage, library);
-                parentThere = lookups.PathExists(FromStartFolder(codePage, startDir, parent));
+                parentThere = there(parent);
             }
             const std::string common = InFolder(codePage, library, "steamapps\\common");
-            if (!parentThere || !lookups.PathExists(FromStartFolder(codePage, startDir, common)))
-                continue;
+            if (!parentThere || !there(common)) continue;
             for (const char* game : kSteamGameFolders)
                 candidates.Add(common, game);
         }

@@ -3,7 +3,7 @@
 // current source ports look for them.
 #pragma once
 
-#include "BoundedLookups.h"
+#include "FolderReach.h"
 
 #include <string>
 #include <vector>
@@ -15,7 +15,8 @@ namespace tarnwick {
 // folder), Steam (its own library and those of its libraryfolders.vdf, each
 // looked into once, for the games it holds), GOG. Relative entries are read
 // from the start folder. A registry value, an entry or a library that cannot
-// be read or used is passed over.
-std::vector<std::string> GameFolderCandidates(BoundedLookups& lookups, const std::string& startDir);
+// be read or used is passed over, and so is one the reach leaves out.
+std::vector<std::string> GameFolderCandidates(Platform& platform, const std::string& startDir,
+                                              FolderReach& reach);
 
 } // namespace tarnwick

@@ -68,12 +68,11 @@ class Platform {
     // Windows half a minute and more where the computer does not answer.
     virtual bool OnNetwork(const std::string& path) = 0;
     // Runs the lookup on a worker thread, with a platform of its own, and
-    // waits for it no longer than left, which it lessens by the time it
-    // waited. Gives the lookup back where it ended by then; else nothing, and
-    // the lookup goes on alone and is freed when it ends. An error it raises
-    // ends it.
+    // waits for it that long at the most. Gives the lookup back where it
+    // ended by then; else nothing, and the lookup goes on alone and is freed
+    // when it ends. An error it raises ends it.
     virtual std::unique_ptr<Lookup> RunFor(std::unique_ptr<Lookup> lookup,
-                                           std::chrono::milliseconds& left) = 0;
+                                           std::chrono::milliseconds wait) = 0;
 
     // The full path of the first file of that name in the folders of PATH, in
     // their order; empty when there is none.

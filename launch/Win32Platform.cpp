@@ -252,15 +252,13 @@ DWORD WINAPI RunHandedOver(void* parameter) {
 } // namespace
 
 std::unique_ptr<Lookup> Win32Platform::RunFor(std::unique_ptr<Lookup> lookup,
-                                              std::chrono::milliseconds& left) {
+                                              std::chrono::milliseconds wait) {
     auto handedOver = std::make_unique<HandedOver>();
     handedOver->lookup = std::move(lookup);
     const ThreadHandle thread(
         CreateThread(nullptr, 0, RunHandedOver, handedOver.get(), 0, nullptr));
     if (!thread) throw LastError();
-    const ULONGLONG start = GetTickCount64();
-    WaitForSingleObject(thread.Get(), static_cast<DWORD>(std::max<long long>(left.count(), 0)));
-    left -= std::chrono::milliseconds(GetTickCount64() - start);
+    WaitForSingleObject(thread.Get(), static_cast<DWORD>(std::max<long long>(wait.count(), 0)));
     // Still running: the worker frees it when it ends.
     if (!handedOver->letGo.exchange(true)) {
         handedOver.release();

@@ -26,7 +26,7 @@ class Win32Platform : public Platform {
     void RemoveFile(const std::string& path) override;
     bool OnNetwork(const std::string& path) override;
     std::unique_ptr<Lookup> RunFor(std::unique_ptr<Lookup> lookup,
-                                   std::chrono::milliseconds& left) override;
+                                   std::chrono::milliseconds wait) override;
     std::string FindOnPath(const std::string& name) override;
     std::string GetEnvironment(const std::string& name) override;
     void SetEnvironment(const std::string& name, const std::string& value) override;

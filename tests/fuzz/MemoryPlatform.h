@@ -36,7 +36,7 @@ class MemoryPlatform : public Platform {
     void RemoveFile(const std::string& path) override;
     bool OnNetwork(const std::string&) override { return false; }
     std::unique_ptr<Lookup> RunFor(std::unique_ptr<Lookup> lookup,
-                                   std::chrono::milliseconds&) override {
+                                   std::chrono::milliseconds) override {
         lookup->Run(*this);
         return lookup;
     }

@@ -1,6 +1,5 @@
 // The launch files and the scans against real folders, files and cmd.
 #include "AnsiText.h"
-#include "BoundedLookups.h"
 #include "GameDataScan.h"
 #include "GameFolderSearch.h"
 #include "LaunchErrors.h"
@@ -289,8 +288,8 @@ TEST(Scans, LookupsRaiseNoBoxForADriveThatIsNotReady) {
     EXPECT_EQ(here.mode, DWORD(SEM_NOGPFAULTERRORBOX | SEM_FAILCRITICALERRORS));
     EXPECT_EQ(GetThreadErrorMode(), DWORD(SEM_NOGPFAULTERRORBOX));
     SetThreadErrorMode(0, nullptr);
-    std::chrono::milliseconds left(10000);
-    const auto back = platform.RunFor(std::make_unique<Noted>(here.pattern), left);
+    const auto back =
+        platform.RunFor(std::make_unique<Noted>(here.pattern), std::chrono::seconds(10));
     ASSERT_NE(back, nullptr);
     EXPECT_EQ(static_cast<Noted&>(*back).mode, DWORD(SEM_FAILCRITICALERRORS)) << "on a worker";
 
@@ -299,7 +298,7 @@ TEST(Scans, LookupsRaiseNoBoxForADriveThatIsNotReady) {
         ++unmapped[0];
     for (const std::string& gone : {unmapped, std::string("\\\\tarnwick-no-host\\share\\wads")}) {
         EXPECT_FALSE(platform.PathExists(gone)) << gone;
-        EXPECT_TRUE(BoundedLookups(platform).IwadsListed(gone + "\\*.wad").none()) << gone;
+        EXPECT_TRUE(CatalogueIwadsListed(platform, gone + "\\*.wad").none()) << gone;
         EXPECT_EQ(platform.OnNetwork(gone), gone[0] == '\\') << gone;
     }
 }
@@ -316,18 +315,15 @@ class HeldNetwork final : public Win32Platform {
     }
 
     std::unique_ptr<Lookup> RunFor(std::unique_ptr<Lookup> lookup,
-                                   std::chrono::milliseconds& left) override {
-        ++workers;
+                                   std::chrono::milliseconds wait) override {
         std::unique_ptr<Lookup> back =
-            Win32Platform::RunFor(std::make_unique<Held>(std::move(lookup), gate_, freed_), left);
+            Win32Platform::RunFor(std::make_unique<Held>(std::move(lookup), gate_, freed_), wait);
         return back ? std::move(static_cast<Held&>(*back).inner) : nullptr;
     }
     void Hold() { ResetEvent(gate_); }
     void Answer() { SetEvent(gate_); }
     // Whether a lookup passed over ended and was freed, at the latest in 10 s.
     bool LookupFreed() { return WaitForSingleObject(freed_, 10000) == WAIT_OBJECT_0; }
-
-    int workers = 0;
 
   private:
     struct Held final : Lookup {
@@ -347,32 +343,29 @@ class HeldNetwork final : public Win32Platform {
     HANDLE freed_ = CreateEventA(nullptr, FALSE, FALSE, nullptr);
 };
 
-// A folder on another computer is looked into on a worker thread. The search
-// waits for other computers for a bounded time in all: a lookup that has not
-// answered by then, and every one after it, is passed over, while the folders
-// of this computer are still looked into; the lookup left behind ends on its
-// own.
-TEST(Scans, LookupsOnTheNetworkAreWaitedForABoundedTimeInAll) {
+// The search for the folders that hold games runs on a worker thread. One
+// that a computer on the network holds is waited for a bounded time; then the
+// search runs again, without the folders on other computers, and the one held
+// ends on its own.
+TEST(Scans, ASearchTheNetworkHoldsIsWaitedForABoundedTime) {
     TempFolder network;
     TempFolder local;
     network.AddFile("DOOM2.WAD");
     local.AddFile("HERETIC.WAD");
     const std::string remote = "\\\\?\\" + network.path();
+    SetEnvironmentVariableA("DOOMWADPATH", (remote + ";" + local.path()).c_str());
     HeldNetwork platform;
-    BoundedLookups lookups(platform, std::chrono::milliseconds(500));
-    EXPECT_EQ(lookups.IwadsListed(remote + "\\*.wad").count(), 1u);
-    EXPECT_TRUE(lookups.FileExists(remote + "\\DOOM2.WAD"));
-    EXPECT_EQ(platform.workers, 2);
-
+    const std::chrono::milliseconds wait(500);
+    EXPECT_EQ(FindGameFolders(platform, local.path(), wait),
+              (std::vector<std::string>{local.path(), remote}));
     platform.Hold();
     const ULONGLONG start = GetTickCount64();
-    EXPECT_FALSE(lookups.FileExists(remote + "\\DOOM2.WAD"));
-    EXPECT_LT(GetTickCount64() - start, 5000u) << "the lookup held the search";
-    EXPECT_EQ(lookups.ReadFile(remote + "\\DOOM2.WAD"), "");
-    EXPECT_EQ(platform.workers, 3) << "the network's time is spent: nothing more waits for it";
-    EXPECT_EQ(lookups.IwadsListed(local / "*.wad").count(), 1u);
+    EXPECT_EQ(FindGameFolders(platform, local.path(), wait),
+              std::vector<std::string>{local.path()});
+    EXPECT_LT(GetTickCount64() - start, 5000u) << "the network held the search";
     platform.Answer();
     EXPECT_TRUE(platform.LookupFreed());
+    SetEnvironmentVariableA("DOOMWADPATH", nullptr);
 }
 
 TEST(WriteLaunchFiles, WritesTheFilesIntoTheStartFolderByteForByte) {
@@ -484,8 +477,8 @@ class FailingPlatform final : public Platform {
     }
     bool OnNetwork(const std::string& path) override { return real_.OnNetwork(path); }
     std::unique_ptr<Lookup> RunFor(std::unique_ptr<Lookup> lookup,
-                                   std::chrono::milliseconds& left) override {
-        return real_.RunFor(std::move(lookup), left);
+                                   std::chrono::milliseconds wait) override {
+        return real_.RunFor(std::move(lookup), wait);
     }
     std::string FindOnPath(const std::string& name) override { return real_.FindOnPath(name); }
     std::string GetEnvironment(const std::string& name) override {
