@@ -11,8 +11,6 @@ std::vector<std::string> DistinctFolders(const AnsiCodePage& codePage,
                                          const std::vector<std::string>& paths) {
     std::vector<std::string> folders;
     std::vector<std::string> keys;
-    folders.reserve(paths.size());
-    keys.reserve(paths.size());
     for (std::string path : paths) {
         std::string key = path;
         // By characters: no second byte of a double-byte character is changed.

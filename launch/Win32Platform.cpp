@@ -33,11 +33,11 @@ using FileHandle = OwnedHandle<FileTraits>;
 using FindHandle = OwnedHandle<FindTraits>;
 using ThreadHandle = OwnedHandle<ThreadTraits>;
 
-// Around every lookup (the scans, the searches, reading a file, the search of
-// PATH): a drive that is not ready, such as an empty card reader or DVD drive,
-// fails it rather than stopping the program at the system's "There is no disk
-// in the drive" box. The thread's own mode (Windows 7 and later) is given back
-// after it; the process's stays as it is.
+// Around every lookup of the scans and searches (the listings, the tests
+// whether a file or folder is there, reading a file, the search of PATH): a drive that is not
+// ready, such as an empty card reader or DVD drive, fails it rather than stopping the program at
+// the system's "There is no disk in the drive" box. The thread's own mode (Windows 7 and later) is
+// given back after it; the process's stays as it is.
 class NoDiskBox {
   public:
     NoDiskBox();
@@ -133,7 +133,6 @@ bool Win32Platform::PathExists(const std::string& path) {
 }
 
 bool Win32Platform::FileIsThere(const std::string& path) {
-    const NoDiskBox quiet;
     const DWORD attributes = GetFileAttributesA(path.c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES) return (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
     const DWORD error = GetLastError();

@@ -39,14 +39,6 @@ HWND KeyTarget(HWND box, ComboKind kind) {
 } // namespace
 
 ComboBox::ComboBox(Container& parent, int id, Bounds bounds, ComboKind kind, int itemHeight,
-                   std::span<const std::string_view> items, Sorting sorting)
-    : ComboBox(parent, id, bounds, kind, itemHeight, items, sorting, 0) {}
-
-ComboBox::ComboBox(Container& parent, int id, Bounds bounds, ComboKind kind, int itemHeight,
-                   DWORD ownStyle)
-    : ComboBox(parent, id, bounds, kind, itemHeight, {}, Sorting::None, ownStyle) {}
-
-ComboBox::ComboBox(Container& parent, int id, Bounds bounds, ComboKind kind, int itemHeight,
                    std::span<const std::string_view> items, Sorting sorting, DWORD ownStyle)
     : ListControl(parent, id, WithDropDownRoom(bounds),
                   {"COMBOBOX", StyleOf(kind, sorting) | ownStyle},

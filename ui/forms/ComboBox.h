@@ -24,8 +24,10 @@ class ComboBox : public ListControl {
   public:
     // bounds.height is the height of the closed box; itemHeight that of one
     // item of the drop-down list.
+    // ownStyle: styles beside those of its kind, such as owner-drawn items.
     ComboBox(Container& parent, int id, Bounds bounds, ComboKind kind, int itemHeight,
-             std::span<const std::string_view> items = {}, Sorting sorting = Sorting::None);
+             std::span<const std::string_view> items = {}, Sorting sorting = Sorting::None,
+             DWORD ownStyle = 0);
 
     // Replaces every item; nothing is selected afterwards.
     void SetItems(std::span<const std::string> items);
@@ -52,14 +54,7 @@ class ComboBox : public ListControl {
     // Enter is the handler's while it listens (KeyDownEvent).
     KeyDownEvent onKeyDown;
 
-  protected:
-    // ownStyle: styles beside those of its kind, such as owner-drawn items.
-    ComboBox(Container& parent, int id, Bounds bounds, ComboKind kind, int itemHeight,
-             DWORD ownStyle);
-
   private:
-    ComboBox(Container& parent, int id, Bounds bounds, ComboKind kind, int itemHeight,
-             std::span<const std::string_view> items, Sorting sorting, DWORD ownStyle);
     void Command(WORD code) override;
 
     Sorting sorting_;

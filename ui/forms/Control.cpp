@@ -5,6 +5,7 @@
 #include "Win32Error.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace tarnwick::forms {
 
@@ -24,8 +25,7 @@ Control::Control(Container& parent, int id, std::string_view text, Bounds bounds
                               GetModuleHandleA(nullptr), nullptr);
     if (!window_) ThrowLastError(std::string("CreateWindowEx ") + kind.windowClass);
     SetFont(form_.UiFont());
-    if (const HWND label = form_.TakeGrownLabel();
-        label && std::string_view(kind.windowClass) != "STATIC")
+    if (const HWND label = form_.TakeGrownLabel(); label && std::strcmp(kind.windowClass, "STATIC"))
         MakeRoomAfter(label);
     form_.Adopt(window_, *this);
 }

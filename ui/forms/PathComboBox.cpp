@@ -22,7 +22,7 @@ int TextWidth(HDC dc, std::wstring_view text) {
 } // namespace
 
 PathComboBox::PathComboBox(Container& parent, int id, Bounds bounds, int itemHeight)
-    : ComboBox(parent, id, bounds, ComboKind::Editable, itemHeight,
+    : ComboBox(parent, id, bounds, ComboKind::Editable, itemHeight, {}, Sorting::None,
                CBS_OWNERDRAWFIXED | CBS_HASSTRINGS) {
     // Drawn by us, an item takes the height asked for; never less than a line
     // of the font, which a double-byte system's face makes taller.
