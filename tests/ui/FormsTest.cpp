@@ -11,7 +11,6 @@
 #include "Form.h"
 #include "InputBoxForm.h"
 #include "ListBox.h"
-#include "PathComboBox.h"
 #include "ScriptedPrompts.h"
 #include "ScrollBar.h"
 #include "SpinEdit.h"
@@ -76,7 +75,7 @@ TEST(ErrorBoxText, AddsAFullStopAfterCharactersThatSortAfterIt) {
 // A path too long for the folder list shows as much of its end as fits after
 // "...": never more than the width, never less than fits, never half of a
 // character outside the basic plane.
-TEST(PathComboBoxText, APathTooLongShowsItsEnd) {
+TEST(ComboBoxText, APathTooLongShowsItsEnd) {
     const Font font("MS Sans Serif", 11);
     const FontCanvas canvas(font.Handle());
     const auto width = [&](const std::wstring& text) {

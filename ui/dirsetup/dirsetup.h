@@ -10,7 +10,7 @@
 #include "Platform.h"
 
 #include "Button.h"
-#include "PathComboBox.h"
+#include "ComboBox.h"
 #include "ControlTable.h"
 #include "Form.h"
 #include "GlyphButton.h"

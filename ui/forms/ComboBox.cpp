@@ -1,5 +1,6 @@
 #include "ComboBox.h"
 
+#include "AnsiText.h"
 #include "FormWindow.h"
 #include "ListSortOrder.h"
 #include "RedrawSuspension.h"
@@ -19,6 +20,7 @@ constexpr int kDropDownRoom = 200;
 DWORD StyleOf(ComboKind kind, Sorting sorting) {
     DWORD style = WS_TABSTOP | WS_VSCROLL | CBS_AUTOHSCROLL;
     style |= kind == ComboKind::DropDownList ? CBS_DROPDOWNLIST : CBS_DROPDOWN;
+    if (kind == ComboKind::EditablePaths) style |= CBS_OWNERDRAWFIXED | CBS_HASSTRINGS;
     if (sorting == Sorting::Sorted) style |= CBS_SORT;
     return style;
 }
@@ -28,25 +30,41 @@ Bounds WithDropDownRoom(Bounds bounds) {
     return bounds;
 }
 
+// Room before an item's text, as the system's own lists leave it.
+constexpr int kItemMargin = 2;
+
+constexpr wchar_t kEllipsis[] = L"...";
+
+int TextWidth(HDC dc, std::wstring_view text) {
+    SIZE size{};
+    GetTextExtentPoint32W(dc, text.data(), int(text.size()), &size);
+    return int(size.cx);
+}
+
 // Keys reach the field that has the focus: the edit inside an editable box.
 HWND KeyTarget(HWND box, ComboKind kind) {
     COMBOBOXINFO parts{};
     parts.cbSize = sizeof(parts);
     GetComboBoxInfo(box, &parts);
-    return kind == ComboKind::Editable && parts.hwndItem ? parts.hwndItem : box;
+    return kind != ComboKind::DropDownList && parts.hwndItem ? parts.hwndItem : box;
 }
 
 } // namespace
 
 ComboBox::ComboBox(Container& parent, int id, Bounds bounds, ComboKind kind, int itemHeight,
-                   std::span<const std::string_view> items, Sorting sorting, DWORD ownStyle)
-    : ListControl(parent, id, WithDropDownRoom(bounds),
-                  {"COMBOBOX", StyleOf(kind, sorting) | ownStyle},
+                   std::span<const std::string_view> items, Sorting sorting)
+    : ListControl(parent, id, WithDropDownRoom(bounds), {"COMBOBOX", StyleOf(kind, sorting)},
                   {CB_GETCOUNT, CB_GETLBTEXTLEN, CB_GETLBTEXT, CB_INSERTSTRING}),
       onKeyDown(OwnerForm().App(), KeyTarget(Handle(), kind), KeyDownEvent::Enter::ToHandler),
       sorting_(sorting) {
     const Dpi& dpi = OwnerForm().Resolution();
-    SendMessageA(Handle(), CB_SETITEMHEIGHT, 0, dpi.Scale(itemHeight));
+    // An item takes the height asked for, but never less than a line of the
+    // font, which a double-byte system's face makes taller. (Wine keeps the
+    // items it draws itself at the font's height whatever is asked.)
+    TEXTMETRICA font{};
+    GetTextMetricsA(OwnerForm().TextCanvas(), &font);
+    SendMessageA(Handle(), CB_SETITEMHEIGHT, 0,
+                 std::max(dpi.Scale(itemHeight), int(font.tmHeight)));
     // Size the selection field so that the closed box is exactly as high as
     // the layout says, whatever the borders of this system's combo boxes. The
     // box may settle its height only once the field changes: measure again.
@@ -150,6 +168,39 @@ void ComboBox::Command(WORD code) {
     selected_ = selected;
     changedWhileDropped_ = dropped_;
     if (onChange) onChange();
+}
+
+void ComboBox::DrawItem(const DRAWITEMSTRUCT& item) {
+    if (item.itemID == UINT(-1)) return; // an empty list's focus
+    const bool selected = (item.itemState & ODS_SELECTED) != 0;
+    FillRect(item.hDC, &item.rcItem, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
+    SetTextColor(item.hDC, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
+    SetBkMode(item.hDC, TRANSPARENT);
+    const HGDIOBJ previous = SelectObject(item.hDC, OwnerForm().UiFont());
+    RECT room = item.rcItem;
+    room.left += OwnerForm().Resolution().Scale(kItemMargin);
+    const std::wstring text = WideFromAnsi(Item(int(item.itemID)));
+    const std::size_t start = EndThatFits(item.hDC, text, int(room.right - room.left));
+    // "..." and the end after it.
+    constexpr UINT kFormat = DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX;
+    if (start > 0) {
+        DrawTextW(item.hDC, kEllipsis, 3, &room, kFormat);
+        room.left += TextWidth(item.hDC, kEllipsis);
+    }
+    DrawTextW(item.hDC, text.c_str() + start, int(text.size() - start), &room, kFormat);
+    SelectObject(item.hDC, previous);
+    if (item.itemState & ODS_FOCUS) DrawFocusRect(item.hDC, &item.rcItem);
+}
+
+std::size_t EndThatFits(HDC dc, std::wstring_view text, int width) {
+    if (TextWidth(dc, text) <= width) return 0;
+    const int room = width - TextWidth(dc, kEllipsis);
+    // The longest end that fits, never from the second half of a surrogate pair.
+    std::size_t start = 1;
+    while (start < text.size() && ((text[start] >= 0xDC00 && text[start] <= 0xDFFF) ||
+                                   TextWidth(dc, text.substr(start)) > room))
+        ++start;
+    return start;
 }
 
 } // namespace tarnwick::forms

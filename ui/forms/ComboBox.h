@@ -1,5 +1,5 @@
 // A drop-down list to pick from, or an editable field with a drop-down list
-// of suggestions.
+// of suggestions, such as paths.
 #pragma once
 
 #include "KeyDownEvent.h"
@@ -16,6 +16,10 @@ namespace tarnwick::forms {
 enum class ComboKind {
     DropDownList, // the user picks an item and cannot type
     Editable,     // a text field with suggestions
+    // A text field whose suggestions are paths: one too long for the list
+    // shows its end after "...", since where paths begin alike their last
+    // folders tell them apart.
+    EditablePaths,
 };
 
 enum class Sorting { None, Sorted };
@@ -24,10 +28,8 @@ class ComboBox : public ListControl {
   public:
     // bounds.height is the height of the closed box; itemHeight that of one
     // item of the drop-down list.
-    // ownStyle: styles beside those of its kind, such as owner-drawn items.
     ComboBox(Container& parent, int id, Bounds bounds, ComboKind kind, int itemHeight,
-             std::span<const std::string_view> items = {}, Sorting sorting = Sorting::None,
-             DWORD ownStyle = 0);
+             std::span<const std::string_view> items = {}, Sorting sorting = Sorting::None);
 
     // Replaces every item; nothing is selected afterwards.
     void SetItems(std::span<const std::string> items);
@@ -56,6 +58,7 @@ class ComboBox : public ListControl {
 
   private:
     void Command(WORD code) override;
+    void DrawItem(const DRAWITEMSTRUCT& item) override;
 
     Sorting sorting_;
     int listWidth_ = 0; // as WidenListToItems asked; 0: the box's own
@@ -66,5 +69,9 @@ class ComboBox : public ListControl {
     bool changedWhileDropped_ = false;
     bool chosenAgain_ = false;
 };
+
+// How a text fits a width in the device context's font: whole where it fits
+// (0), else as much of its end as fits after "...": where that end begins.
+std::size_t EndThatFits(HDC dc, std::wstring_view text, int width);
 
 } // namespace tarnwick::forms
