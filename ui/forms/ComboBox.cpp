@@ -17,10 +17,10 @@ namespace {
 // below it in the room the window was created with.
 constexpr int kDropDownRoom = 200;
 
-DWORD StyleOf(ComboKind kind, Sorting sorting) {
+DWORD StyleOf(ComboKind kind, Sorting sorting, WideItems wideItems) {
     DWORD style = WS_TABSTOP | WS_VSCROLL | CBS_AUTOHSCROLL;
     style |= kind == ComboKind::DropDownList ? CBS_DROPDOWNLIST : CBS_DROPDOWN;
-    if (kind == ComboKind::EditablePaths) style |= CBS_OWNERDRAWFIXED | CBS_HASSTRINGS;
+    if (wideItems == WideItems::ShowTheirEnd) style |= CBS_OWNERDRAWFIXED | CBS_HASSTRINGS;
     if (sorting == Sorting::Sorted) style |= CBS_SORT;
     return style;
 }
@@ -46,14 +46,15 @@ HWND KeyTarget(HWND box, ComboKind kind) {
     COMBOBOXINFO parts{};
     parts.cbSize = sizeof(parts);
     GetComboBoxInfo(box, &parts);
-    return kind != ComboKind::DropDownList && parts.hwndItem ? parts.hwndItem : box;
+    return kind == ComboKind::Editable && parts.hwndItem ? parts.hwndItem : box;
 }
 
 } // namespace
 
 ComboBox::ComboBox(Container& parent, int id, Bounds bounds, ComboKind kind, int itemHeight,
-                   std::span<const std::string_view> items, Sorting sorting)
-    : ListControl(parent, id, WithDropDownRoom(bounds), {"COMBOBOX", StyleOf(kind, sorting)},
+                   std::span<const std::string_view> items, Sorting sorting, WideItems wideItems)
+    : ListControl(parent, id, WithDropDownRoom(bounds),
+                  {"COMBOBOX", StyleOf(kind, sorting, wideItems)},
                   {CB_GETCOUNT, CB_GETLBTEXTLEN, CB_GETLBTEXT, CB_INSERTSTRING}),
       onKeyDown(OwnerForm().App(), KeyTarget(Handle(), kind), KeyDownEvent::Enter::ToHandler),
       sorting_(sorting) {

@@ -16,20 +16,22 @@ namespace tarnwick::forms {
 enum class ComboKind {
     DropDownList, // the user picks an item and cannot type
     Editable,     // a text field with suggestions
-    // A text field whose suggestions are paths: one too long for the list
-    // shows its end after "...", since where paths begin alike their last
-    // folders tell them apart.
-    EditablePaths,
 };
 
 enum class Sorting { None, Sorted };
+
+// How the drop-down list shows an item too wide for it: cut where the list
+// ends, as the system draws it, or (for paths) its end after "...", since
+// where paths begin alike their last folders tell them apart.
+enum class WideItems { Cut, ShowTheirEnd };
 
 class ComboBox : public ListControl {
   public:
     // bounds.height is the height of the closed box; itemHeight that of one
     // item of the drop-down list.
     ComboBox(Container& parent, int id, Bounds bounds, ComboKind kind, int itemHeight,
-             std::span<const std::string_view> items = {}, Sorting sorting = Sorting::None);
+             std::span<const std::string_view> items = {}, Sorting sorting = Sorting::None,
+             WideItems wideItems = WideItems::Cut);
 
     // Replaces every item; nothing is selected afterwards.
     void SetItems(std::span<const std::string> items);
