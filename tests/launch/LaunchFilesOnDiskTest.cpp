@@ -303,9 +303,10 @@ TEST(Scans, LookupsRaiseNoBoxForADriveThatIsNotReady) {
     }
 }
 
-// The real platform, except that its lookups on another computer (which it
-// takes a path in the system's long form, "\\?\C:\...", for) wait until the
-// test lets them go: a network that does not answer, which Wine cannot show.
+// The real platform, except that what it runs on a worker thread waits until
+// the test lets it go: a computer on the network that does not answer, which
+// Wine cannot show. The platform takes a path in the system's long form
+// ("\\?\C:\...") as one on another computer, like a UNC path.
 class HeldNetwork final : public Win32Platform {
   public:
     ~HeldNetwork() override {
