@@ -4,7 +4,8 @@
 // little to it. Then times the search for the folders that hold games, which
 // the WAD directory dialog makes each time it opens: on a machine with
 // nothing installed, and with a Steam install of three libraries, against a
-// bare loop over the same listings.
+// bare loop over the same listings; and with a list of 50,000 libraries, of
+// which only those three are there.
 #include "BenchSupport.h"
 #include "GameDataScan.h"
 #include "GameFolderCandidates.h"
@@ -48,8 +49,12 @@ std::size_t BareListing(const std::string& folder) {
 }
 
 // A Steam install with three libraries (its own and two more, named in its
-// libraryfolders.vdf), each holding some of the game folders.
-std::string MakeSteam(const std::string& root) {
+// libraryfolders.vdf), each holding some of the game folders; the list also
+// names as many more libraries as asked for, which are not there: side by
+// side in one folder that is not there, or each in a folder of its own.
+// Returns the libraries.
+std::vector<std::string> MakeSteam(const std::string& root, int missingLibraries,
+                                   bool sideBySide = true) {
     const auto folders = [](const std::string& path, std::initializer_list<const char*> names) {
         for (std::size_t end = path.find('\\', 3); end != std::string::npos;
              end = path.find('\\', end + 1))
@@ -68,9 +73,13 @@ std::string MakeSteam(const std::string& root) {
             {"HERETIC.WAD"});
     folders(root + "\\Library3\\steamapps\\common\\Hexen\\base", {"HEXEN.WAD"});
     folders(steam + "\\config", {});
+    std::vector<std::string> libraries = {steam, root + "\\Library2", root + "\\Library3"};
+    for (int missing = 0; missing < missingLibraries; ++missing)
+        libraries.push_back(root + "\\Gone" + (sideBySide ? "" : std::to_string(missing)) +
+                            "\\Library" + std::to_string(missing));
     std::string vdf = "\"libraryfolders\"\n{\n";
     int index = 0;
-    for (const std::string& library : {steam, root + "\\Library2", root + "\\Library3"}) {
+    for (const std::string& library : libraries) {
         std::string escaped;
         for (const char c : library)
             escaped += c == '\\' ? std::string("\\\\") : std::string(1, c);
@@ -83,15 +92,22 @@ std::string MakeSteam(const std::string& root) {
     DWORD written = 0;
     WriteFile(file, vdf.data(), static_cast<DWORD>(vdf.size()), &written, nullptr);
     CloseHandle(file);
-    return steam;
+    RegSetKeyValueA(HKEY_CURRENT_USER, "Software\\Valve\\Steam", "SteamPath", REG_SZ, steam.c_str(),
+                    static_cast<DWORD>(steam.size() + 1));
+    return libraries;
 }
 
-// The median time of the search, and of a bare loop over the listings it
-// makes; the folders found.
-void TimeSearch(const char* what, const std::string& start) {
-    Win32Platform platform;
+// The median time of the search, and of a bare loop that looks once into each
+// library named (its steamapps\common) and into each folder named for a game
+// there; the folders found.
+void TimeSearch(const char* what, const std::string& start,
+                const std::vector<std::string>& libraries = {}) {
+    tarnwick::Win32Platform platform;
     std::vector<std::string> patterns;
-    for (const std::string& folder : tarnwick::GameFolderCandidates(platform, start))
+    for (const std::string& library : libraries)
+        patterns.push_back(library + "\\steamapps\\common\\*");
+    tarnwick::FolderReach everywhere(platform, true);
+    for (const std::string& folder : tarnwick::GameFolderCandidates(platform, start, everywhere))
         patterns.push_back(folder + "\\*.wad");
     std::vector<double> searches;
     std::vector<double> bare;
@@ -104,13 +120,11 @@ void TimeSearch(const char* what, const std::string& start) {
         CountMatches(patterns);
         bare.push_back(Now() - begin);
     }
-    std::printf("  %-34s %8.2f ms  (%zu folders found; bare loop over its %zu listings %.2f ms)\n",
+    std::printf("  %-34s %8.2f ms  (%zu folders found; bare loop over %zu listings %.2f ms)\n",
                 what, Median(searches) * 1000, found, patterns.size(), Median(bare) * 1000);
 }
 
 void TimeFolderSearch() {
-    const TempFolder scratch;
-    const std::string& root = scratch.path();
     std::printf("the folders that hold games, 9 alternating runs, medians:\n");
     HKEY valve = nullptr;
     if (RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\Valve", 0, KEY_READ, &valve) == ERROR_SUCCESS) {
@@ -118,11 +132,18 @@ void TimeFolderSearch() {
         std::printf("  (this prefix has a Steam key: not measured)\n");
         return;
     }
-    TimeSearch("nothing installed:", root);
-    const std::string steam = MakeSteam(root);
-    RegSetKeyValueA(HKEY_CURRENT_USER, "Software\\Valve\\Steam", "SteamPath", REG_SZ, steam.c_str(),
-                    static_cast<DWORD>(steam.size() + 1));
-    TimeSearch("Steam with three libraries:", root);
+    {
+        const TempFolder scratch;
+        TimeSearch("nothing installed:", scratch.path());
+        TimeSearch("Steam with three libraries:", scratch.path(), MakeSteam(scratch.path(), 0));
+    }
+    for (const bool sideBySide : {true, false}) {
+        const TempFolder scratch;
+        TimeSearch(sideBySide ? "Steam with 50,000 libraries listed:" : "the same, apart:",
+                   scratch.path(), MakeSteam(scratch.path(), 50000 - 3, sideBySide));
+    }
+    std::printf("  (the three, and 49,997 that are not there: side by side in one folder that "
+                "is not there, or apart, each in a folder of its own)\n");
     RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Valve");
 }
 

@@ -1,5 +1,6 @@
 #include "GameFolderCandidates.h"
 
+#include "DistinctFolders.h"
 #include "LaunchErrors.h"
 #include "PathRules.h"
 #include "SteamLibraryFile.h"
@@ -50,6 +51,8 @@ constexpr const char* kGogFolders[][2] = {
     {"1135892318", "base\\wads"},
 };
 
+constexpr char kSteamLibraryFile[] = "config\\libraryfolders.vdf";
+
 class Candidates {
   public:
     explicit Candidates(const AnsiCodePage& codePage) : codePage_(codePage) {}
@@ -66,35 +69,35 @@ class Candidates {
     const AnsiCodePage& codePage_;
 };
 
-// The text of Steam's list of libraries; empty when there is none or it
-// cannot be read: then only Steam's own library is known.
-std::string SteamLibraryFile(Platform& platform, const std::string& steam) {
-    const std::string path = InFolder(platform.CodePage(), steam, "config\\libraryfolders.vdf");
-    try {
-        if (platform.FileExists(path)) return platform.ReadFile(path);
-    } catch (const IoError&) {
-    }
-    return {};
+// The folder that holds the path's last part: up to its last separator,
+// which a root keeps; empty for a bare name.
+std::string_view FolderOf(const AnsiCodePage& codePage, std::string_view path) {
+    std::size_t end = 0;
+    for (std::size_t at = 0; at < path.size(); at = codePage.NextCharacter(path, at))
+        if (path[at] == '\\' || path[at] == '/') end = at + 1;
+    return path.substr(0, end > 1 && path[end - 2] != ':' ? end - 1 : end);
 }
 
 } // namespace
 
-std::vector<std::string> GameFolderCandidates(Platform& platform, const std::string& startDir) {
+std::vector<std::string> GameFolderCandidates(Platform& platform, const std::string& startDir,
+                                              FolderReach& reach) {
     const AnsiCodePage& codePage = platform.CodePage();
+    // Whether the path is there, where the reach lets it be looked at.
+    const auto there = [&](std::string_view path) {
+        const std::string full = FromStartFolder(codePage, startDir, path);
+        return reach(full) && platform.PathExists(full);
+    };
     Candidates candidates(codePage);
 
     const std::string wadPath = platform.GetEnvironment("DOOMWADPATH");
     for (std::string_view rest = wadPath;;) {
         const std::size_t end = std::min(rest.find(';'), rest.size());
         std::string_view entry = rest.substr(0, end);
-        if (platform.FileExists(FromStartFolder(codePage, startDir, entry))) {
-            // Its folder: up to the last separator, which a root keeps. A
-            // bare name is of the start folder, which the IWAD list shows.
-            std::size_t folder = 0;
-            for (std::size_t at = 0; at < entry.size(); at = codePage.NextCharacter(entry, at))
-                if (entry[at] == '\\' || entry[at] == '/') folder = at + 1;
-            entry = entry.substr(0, folder > 1 && entry[folder - 2] != ':' ? folder - 1 : folder);
-        }
+        // A bare file name is of the start folder, which the IWAD list shows.
+        if (const std::string full = FromStartFolder(codePage, startDir, entry);
+            reach(full) && platform.FileExists(full))
+            entry = FolderOf(codePage, entry);
         candidates.Add(entry);
         if (end == rest.size()) break;
         rest.remove_prefix(end + 1);
@@ -106,16 +109,33 @@ std::vector<std::string> GameFolderCandidates(Platform& platform, const std::str
         steam = platform.RegistryString(RegistryRoot::LocalMachine, "SOFTWARE\\Valve\\Steam",
                                         "InstallPath");
     if (!steam.empty()) {
-        std::vector<std::string> libraries = SteamLibraryPaths(SteamLibraryFile(platform, steam));
+        std::string list;
+        const std::string file =
+            FromStartFolder(codePage, startDir, InFolder(codePage, steam, kSteamLibraryFile));
+        try {
+            if (reach(file)) list = platform.ReadFile(file);
+        } catch (const IoError&) {
+        }
+        std::vector<std::string> libraries = SteamLibraryPaths(list);
         for (std::string& library : libraries) {
             bool lost = false;
             library = platform.ToAnsi(library, TextEncoding::Utf8, lost);
             if (lost) library.clear();
         }
         libraries.push_back(steam);
-        for (const std::string& library : libraries) {
-            if (library.empty()) continue;
+        // Each library once, however often it is named. One that is not
+        // there costs one lookup, not one for each game, and libraries side
+        // by side in a folder that is not there one between them: sorted,
+        // they come one after the other.
+        std::string_view parent;
+        bool parentThere = false;
+        for (const std::string& library : DistinctFolders(codePage, libraries)) {
+            if (FolderOf(codePage, library) != parent) {
+                parent = FolderOf(codePage, library);
+                parentThere = there(parent);
+            }
             const std::string common = InFolder(codePage, library, "steamapps\\common");
+            if (!parentThere || !there(common)) continue;
             for (const char* game : kSteamGameFolders)
                 candidates.Add(common, game);
         }

@@ -1,53 +1,50 @@
 #include "GameFolderSearch.h"
 
+#include "DistinctFolders.h"
+#include "FolderReach.h"
 #include "GameDataScan.h"
 #include "GameFolderCandidates.h"
 #include "PathRules.h"
 
 namespace tarnwick {
+namespace {
 
-std::vector<std::string> FindGameFolders(Platform& platform, const std::string& startDir) {
+std::vector<std::string> Search(Platform& platform, const std::string& startDir, bool network) {
     const AnsiCodePage& codePage = platform.CodePage();
-    std::vector<std::string> seen;  // every folder looked into, as compared
-    std::vector<std::string> found; // in order: the rank, the key, a tab, the folder
-    for (std::string& path : GameFolderCandidates(platform, startDir)) {
-        // "\" for "/", and no trailing separator but a root's; the key also
-        // in upper case. By characters: no second byte of a double-byte
-        // character is changed.
-        std::string key = path;
-        for (std::size_t at = 0; at < path.size(); at = codePage.NextCharacter(path, at)) {
-            if (path[at] == '/') path[at] = key[at] = '\\';
-            if (key[at] >= 'a' && key[at] <= 'z') key[at] = static_cast<char>(key[at] - 'a' + 'A');
-        }
-        if (codePage.EndsWithSeparator(path) && path.size() > 1 && path[path.size() - 2] != ':') {
-            path.pop_back();
-            key.pop_back();
-        }
-        bool known = HasLostCharacter(path) || codePage.Characters(path) > kLongestFolder;
-        for (const std::string& other : seen)
-            known = known || other == key;
-        if (known) continue;
-        seen.push_back(key);
-        const std::size_t iwads =
-            CatalogueIwadsListed(
-                platform, FromStartFolder(codePage, startDir, InFolder(codePage, path, "*.wad")))
-                .count();
-        if (iwads == 0) continue;
-        // More IWADs rank first; the tab, below every character of a path,
-        // ends the key.
-        found.emplace_back(1, char('A' + IwadCatalogue.size() - iwads));
-        found.back().append(key).append(1, '\t').append(path);
+    FolderReach reach(platform, network);
+    std::vector<std::string> folders =
+        DistinctFolders(codePage, GameFolderCandidates(platform, startDir, reach));
+    std::vector<std::size_t> iwads(folders.size());
+    for (std::size_t i = 0; i < folders.size(); ++i) {
+        const std::string pattern =
+            FromStartFolder(codePage, startDir, InFolder(codePage, folders[i], "*.wad"));
+        if (reach(pattern)) iwads[i] = CatalogueIwadsListed(platform, pattern).count();
     }
-    // The first one left, again and again: the list is short.
-    std::vector<std::string> ordered;
-    for (std::size_t left = found.size(); left > 0; --left) {
-        std::string* first = nullptr;
-        for (std::string& folder : found)
-            if (!folder.empty() && (!first || folder < *first)) first = &folder;
-        ordered.push_back(first->substr(first->find('\t') + 1));
-        first->clear();
-    }
-    return ordered;
+    // More IWADs first; the folders come in the order of their keys already.
+    std::vector<std::string> found;
+    for (std::size_t count = IwadCatalogue.size(); count > 0; --count)
+        for (std::size_t i = 0; i < folders.size(); ++i)
+            if (iwads[i] == count) found.push_back(std::move(folders[i]));
+    return found;
+}
+
+// The search on a worker thread, with what it found.
+struct WorkerSearch final : Lookup {
+    explicit WorkerSearch(std::string from) : startDir(std::move(from)) {}
+    void Run(Platform& platform) override { found = Search(platform, startDir, true); }
+
+    std::string startDir;
+    std::vector<std::string> found;
+};
+
+} // namespace
+
+std::vector<std::string> FindGameFolders(Platform& platform, const std::string& startDir,
+                                         std::chrono::milliseconds networkWait) {
+    const std::unique_ptr<Lookup> search =
+        platform.RunFor(std::make_unique<WorkerSearch>(startDir), networkWait);
+    if (search) return std::move(static_cast<WorkerSearch&>(*search).found);
+    return Search(platform, startDir, false);
 }
 
 } // namespace tarnwick

@@ -7,7 +7,9 @@
 #include "AnsiCodePage.h"
 #include "TextEncoding.h"
 
+#include <chrono>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -15,6 +17,16 @@
 namespace tarnwick {
 
 enum class RegistryRoot { CurrentUser, LocalMachine };
+
+class Platform;
+
+// Work that looks at the disk through a platform, with what it looks for and
+// what it finds, so that it can run on a worker thread (Platform::RunFor).
+class Lookup {
+  public:
+    virtual ~Lookup() = default;
+    virtual void Run(Platform& platform) = 0;
+};
 
 class Platform {
   public:
@@ -50,6 +62,17 @@ class Platform {
     virtual void MoveReplacing(const std::string& from, const std::string& to) = 0;
     // Deletes a file. Raises IoError.
     virtual void RemoveFile(const std::string& path) = 0;
+
+    // Whether the path lies on another computer: a UNC path, or a drive
+    // letter mapped to a share. A lookup there may wait for the network, on
+    // Windows half a minute and more where the computer does not answer.
+    virtual bool OnNetwork(const std::string& path) = 0;
+    // Runs the lookup on a worker thread, with a platform of its own, and
+    // waits for it that long at the most. Gives the lookup back where it
+    // ended by then; else nothing, and the lookup goes on alone and is freed
+    // when it ends. An error it raises ends it.
+    virtual std::unique_ptr<Lookup> RunFor(std::unique_ptr<Lookup> lookup,
+                                           std::chrono::milliseconds wait) = 0;
 
     // The full path of the first file of that name in the folders of PATH, in
     // their order, as cmd searches them: an entry in double quotes is the

@@ -7,6 +7,8 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <atomic>
+#include <memory>
 
 namespace tarnwick {
 namespace {
@@ -23,8 +25,36 @@ struct FileTraits {
 struct FindTraits : FileTraits {
     static void Close(Handle find) noexcept { FindClose(find); }
 };
+struct ThreadTraits {
+    using Handle = HANDLE;
+    static Handle Empty() noexcept { return nullptr; }
+    static void Close(Handle thread) noexcept { CloseHandle(thread); }
+};
 using FileHandle = OwnedHandle<FileTraits>;
 using FindHandle = OwnedHandle<FindTraits>;
+using ThreadHandle = OwnedHandle<ThreadTraits>;
+
+// Around every lookup of the scans and searches (the listings, the tests
+// whether a file or folder is there, reading a file, the search of PATH): a drive that is not
+// ready, such as an empty card reader or DVD drive, fails it rather than stopping the program at
+// the system's "There is no disk in the drive" box. The thread's own mode (Windows 7 and later) is
+// given back after it; the process's stays as it is.
+class NoDiskBox {
+  public:
+    NoDiskBox();
+    NoDiskBox(const NoDiskBox&) = delete;
+    NoDiskBox& operator=(const NoDiskBox&) = delete;
+    ~NoDiskBox();
+
+  private:
+    DWORD earlier_ = 0;
+};
+
+NoDiskBox::NoDiskBox() {
+    SetThreadErrorMode(GetThreadErrorMode() | SEM_FAILCRITICALERRORS, &earlier_);
+}
+
+NoDiskBox::~NoDiskBox() { SetThreadErrorMode(earlier_, nullptr); }
 
 // Closes the file and raises the failure: after a write, a failed close may
 // mean lost data.
@@ -95,11 +125,13 @@ void Win32Platform::ChangeDirectory(const std::string& path) {
 }
 
 bool Win32Platform::FileExists(const std::string& path) {
+    const NoDiskBox quiet;
     const DWORD attributes = GetFileAttributesA(path.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
 bool Win32Platform::PathExists(const std::string& path) {
+    const NoDiskBox quiet;
     return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
@@ -113,6 +145,7 @@ bool Win32Platform::FileIsThere(const std::string& path) {
 
 void Win32Platform::ListMatches(const std::string& pattern,
                                 const std::function<void(std::string_view name)>& onName) {
+    const NoDiskBox quiet;
     WIN32_FIND_DATAW entry;
     const FindHandle find(FindFirstFileW(WideFromAnsi(pattern).c_str(), &entry));
     if (!find) return;
@@ -122,6 +155,7 @@ void Win32Platform::ListMatches(const std::string& pattern,
 }
 
 std::string Win32Platform::ReadFile(const std::string& path) {
+    const NoDiskBox quiet;
     FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                                 FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) throw LastError();
@@ -186,7 +220,57 @@ std::wstring WideEnvironment(const std::wstring& name) {
 
 } // namespace
 
+bool Win32Platform::OnNetwork(const std::string& path) {
+    // Two separators begin a UNC path; the system's own "\\?\" and "\\.\"
+    // forms are taken alike.
+    const auto separator = [](char c) { return c == '\\' || c == '/'; };
+    if (path.size() >= 2 && separator(path[0]) && separator(path[1])) return true;
+    if (path.size() < 2 || path[1] != ':') return false;
+    const char root[] = {path[0], ':', '\\', '\0'};
+    return GetDriveTypeA(root) == DRIVE_REMOTE;
+}
+
+namespace {
+
+// A lookup handed to a worker thread. Whichever of the worker and the thread
+// that waits for it lets go second frees it.
+struct HandedOver {
+    std::unique_ptr<Lookup> lookup;
+    std::atomic<bool> letGo{false};
+};
+
+DWORD WINAPI RunHandedOver(void* parameter) {
+    auto* handedOver = static_cast<HandedOver*>(parameter);
+    try {
+        Win32Platform own;
+        handedOver->lookup->Run(own);
+    } catch (...) {
+        // An error ends the lookup here, on its thread.
+    }
+    if (handedOver->letGo.exchange(true)) delete handedOver;
+    return 0;
+}
+
+} // namespace
+
+std::unique_ptr<Lookup> Win32Platform::RunFor(std::unique_ptr<Lookup> lookup,
+                                              std::chrono::milliseconds wait) {
+    auto handedOver = std::make_unique<HandedOver>();
+    handedOver->lookup = std::move(lookup);
+    const ThreadHandle thread(
+        CreateThread(nullptr, 0, RunHandedOver, handedOver.get(), 0, nullptr));
+    if (!thread) throw LastError();
+    WaitForSingleObject(thread.Get(), static_cast<DWORD>(std::max<long long>(wait.count(), 0)));
+    // Still running: the worker frees it when it ends.
+    if (!handedOver->letGo.exchange(true)) {
+        handedOver.release();
+        return nullptr;
+    }
+    return std::move(handedOver->lookup);
+}
+
 std::string Win32Platform::FindOnPath(const std::string& name) {
+    const NoDiskBox quiet;
     // The folders as the system holds them, wide: one with a name that the
     // ANSI code page lacks is still searched. cmd splits PATH at the
     // semicolons outside double quotes and drops the quotes.

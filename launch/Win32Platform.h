@@ -9,7 +9,7 @@
 
 namespace tarnwick {
 
-class Win32Platform final : public Platform {
+class Win32Platform : public Platform {
   public:
     Win32Platform();
 
@@ -24,6 +24,9 @@ class Win32Platform final : public Platform {
     void WriteFile(const std::string& path, std::string_view bytes) override;
     void MoveReplacing(const std::string& from, const std::string& to) override;
     void RemoveFile(const std::string& path) override;
+    bool OnNetwork(const std::string& path) override;
+    std::unique_ptr<Lookup> RunFor(std::unique_ptr<Lookup> lookup,
+                                   std::chrono::milliseconds wait) override;
     std::string FindOnPath(const std::string& name) override;
     std::string GetEnvironment(const std::string& name) override;
     void SetEnvironment(const std::string& name, const std::string& value) override;

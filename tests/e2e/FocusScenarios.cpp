@@ -36,22 +36,6 @@ bool FocusReaches(HWND any, HWND expected) {
     return WaitUntil([&] { return FocusOf(any) == expected; }, milliseconds(5000));
 }
 
-BOOL CALLBACK FindVisibleList(HWND window, LPARAM found) {
-    char name[16] = "";
-    GetClassNameA(window, name, sizeof name);
-    if (!IsWindowVisible(window) || lstrcmpiA(name, "ComboLBox") != 0) return TRUE;
-    *reinterpret_cast<HWND*>(found) = window;
-    return FALSE;
-}
-
-// The open list of a drop-down box: a top-level window of its own.
-HWND DroppedList() {
-    HWND list = nullptr;
-    WaitUntil([&] { return !EnumWindows(FindVisibleList, LPARAM(&list)) && list != nullptr; },
-              milliseconds(3000));
-    return list;
-}
-
 // Opens a dialog with a real click or key, checks whether the person can
 // resize it, and closes it with Escape.
 void OpenAndEscape(const RunningLauncher& launcher, const std::string& caption, bool resizable) {

@@ -185,6 +185,25 @@ std::vector<std::pair<HWND, std::string>> VisibleWindows(DWORD processId) {
     return query.found;
 }
 
+namespace {
+
+BOOL CALLBACK FindVisibleList(HWND window, LPARAM found) {
+    char name[16] = "";
+    GetClassNameA(window, name, sizeof name);
+    if (!IsWindowVisible(window) || lstrcmpiA(name, "ComboLBox") != 0) return TRUE;
+    *reinterpret_cast<HWND*>(found) = window;
+    return FALSE;
+}
+
+} // namespace
+
+HWND DroppedList() {
+    HWND list = nullptr;
+    WaitUntil([&] { return !EnumWindows(FindVisibleList, LPARAM(&list)) && list != nullptr; },
+              milliseconds(3000));
+    return list;
+}
+
 HWND FindWindowOf(DWORD processId, const std::string& caption) {
     for (const auto& [window, text] : VisibleWindows(processId))
         if (text == caption) return window;

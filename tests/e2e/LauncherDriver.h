@@ -57,6 +57,9 @@ HWND WaitForWindow(DWORD processId, const std::string& caption, milliseconds pat
 HWND FindWindowOf(DWORD processId, const std::string& caption);
 // Every top-level window of the process that a person sees, with its caption.
 std::vector<std::pair<HWND, std::string>> VisibleWindows(DWORD processId);
+// The open list of a drop-down box: a top-level window of its own (nullptr
+// when none shows in time).
+HWND DroppedList();
 
 // Waits until a condition holds, pumping nothing (the launcher is another
 // process); false when it never did. interval: the time between two looks.

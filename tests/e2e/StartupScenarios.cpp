@@ -202,12 +202,17 @@ struct StoreInstalls {
     StoreInstalls() {
         Folder("Steam\\config", {});
         // Steam lists its own library too; its registry value says "/".
-        folders.root.AddFile("Steam\\config\\libraryfolders.vdf",
-                             "\"libraryfolders\"\n{\n\t\"0\"\n\t{\n\t\t\"path\"\t\t\"" +
-                                 Escaped(steam) + "\"\n\t}\n\t\"1\"\n\t{\n\t\t\"path\"\t\t\"" +
-                                 Escaped(folders.root / "Library") + "\"\n\t}\n}\n");
+        ListLibraries({steam, folders.root / "Library"});
         steamPath.Set(Wide(Slashed(steam)));
         gogPath.Set(Wide(folders.root / "GOG Games\\Final Doom"));
+    }
+
+    void ListLibraries(const std::vector<std::string>& libraries) const {
+        std::string vdf = "\"libraryfolders\"\n{\n";
+        for (std::size_t i = 0; i < libraries.size(); ++i)
+            vdf += "\t\"" + std::to_string(i) + "\"\n\t{\n\t\t\"path\"\t\t\"" +
+                   Escaped(libraries[i]) + "\"\n\t}\n";
+        folders.root.AddFile("Steam\\config\\libraryfolders.vdf", vdf + "}\n");
     }
 
     // Every folder found, each once: the most IWADs first, then by path.
@@ -304,6 +309,67 @@ TEST(Startup, WithoutDoomWadDirOffersTheFoldersThatHoldGames) {
         ASSERT_TRUE(launcher.Settle());
     }
     EXPECT_EQ(launcher[MainId::lbPwads].Items(), Items{"start.pk3"});
+}
+
+// Steam lists 21,000 libraries: its two, again in other spellings, a third
+// whose path is wider than the screen, and many that are not there, side by
+// side or apart. DOOMWADPATH also names a folder on a drive letter that is not
+// mapped and one on a computer that does not exist. The dialog opens with
+// each folder once; its open list stays on the monitor's work area.
+TEST(Startup, ALongLibraryListOffersEachFolderOnceInAListThatStaysOnTheScreen) {
+    // The test prefix has no games; a computer's own GOG games would join them.
+    HKEY gog = nullptr;
+    if (!testing::UnderWine() && RegOpenKeyExA(HKEY_LOCAL_MACHINE, "SOFTWARE\\GOG.com\\Games", 0,
+                                               KEY_READ, &gog) == ERROR_SUCCESS) {
+        RegCloseKey(gog);
+        GTEST_SKIP() << "this computer has games from GOG";
+    }
+    StoreInstalls stores;
+    const std::string& root = stores.folders.root.path();
+    const std::string wide = root + "\\" + std::string(246 - root.size() - 30, 'W') +
+                             "\\steamapps\\common\\Doom 2\\base";
+    stores.Folder(wide.substr(root.size() + 1), {"DOOM2.WAD"});
+    std::vector<std::string> libraries = {stores.steam, stores.folders.root / "Library",
+                                          wide.substr(0, wide.size() - 29)};
+    for (const std::string& library : {stores.steam, stores.folders.root / "Library"})
+        for (const std::string& spelling : {StoreInstalls::Slashed(library) + "/", library + "\\"})
+            libraries.push_back(spelling);
+    for (int i = 0; i < 21000; ++i)
+        libraries.push_back(root + (i < 20000 ? "\\Gone\\" : "\\Gone" + std::to_string(i) + "\\") +
+                            "Library" + std::to_string(i));
+    stores.ListLibraries(libraries);
+    std::string unmapped = "A:\\wads";
+    for (const DWORD drives = GetLogicalDrives(); drives & (1u << (unmapped[0] - 'A'));)
+        ++unmapped[0];
+    RunningLauncher launcher(
+        stores.folders.start,
+        {{"DOOMWADDIR", std::nullopt},
+         {"DOOMWADPATH", stores.wadPath + ";" + unmapped + ";\\\\tarnwick-no-host\\share\\wads"}});
+    const HWND dialog = launcher.WaitForOwnWindow("Directory Setup");
+    ASSERT_NE(dialog, nullptr) << "no WAD directory dialog";
+    const RemoteControl field(dialog, DirSetupId::leWADDIR);
+    std::vector<std::string> found = stores.Found();
+    found.push_back(wide);
+    EXPECT_EQ(field.Items(), found);
+
+    SendMessageA(field.hwnd(), CB_SHOWDROPDOWN, TRUE, 0);
+    const HWND list = DroppedList();
+    ASSERT_NE(list, nullptr) << "the list did not open";
+    RECT shown{};
+    RECT box{};
+    GetWindowRect(list, &shown);
+    GetWindowRect(field.hwnd(), &box);
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoA(MonitorFromWindow(field.hwnd(), MONITOR_DEFAULTTONEAREST), &monitor);
+    RECT within{};
+    IntersectRect(&within, &shown, &monitor.rcWork);
+    EXPECT_TRUE(EqualRect(&within, &shown)) << "the list runs off the work area";
+    EXPECT_GT(shown.right - shown.left, box.right - box.left)
+        << "the list is no wider than its box";
+    SendMessageA(field.hwnd(), CB_SHOWDROPDOWN, FALSE, 0);
+    PressDialogButton(dialog, DirSetupId::btnCancel);
+    ASSERT_TRUE(launcher.WaitReady()) << kNotReady;
 }
 
 // A saved set whose IWAD lies in neither folder; the WAD folder holds another

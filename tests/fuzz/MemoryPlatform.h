@@ -34,6 +34,12 @@ class MemoryPlatform : public Platform {
     }
     void MoveReplacing(const std::string& from, const std::string& to) override;
     void RemoveFile(const std::string& path) override;
+    bool OnNetwork(const std::string&) override { return false; }
+    std::unique_ptr<Lookup> RunFor(std::unique_ptr<Lookup> lookup,
+                                   std::chrono::milliseconds) override {
+        lookup->Run(*this);
+        return lookup;
+    }
     std::string FindOnPath(const std::string&) override { return {}; }
     std::string GetEnvironment(const std::string& name) override;
     void SetEnvironment(const std::string& name, const std::string& value) override {

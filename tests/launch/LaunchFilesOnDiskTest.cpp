@@ -266,6 +266,111 @@ TEST(Scans, GameFoldersPassOverOddRegistryValuesAndLibraryLists) {
     EXPECT_EQ(found(), both);
 }
 
+// Every lookup fails a drive that is not ready rather than raising the
+// system's box, on this thread and on a worker, and gives the thread's own
+// error mode back after it. A drive letter that is not mapped and a UNC path
+// to no host answer at once, as not there.
+TEST(Scans, LookupsRaiseNoBoxForADriveThatIsNotReady) {
+    // The thread's mode while a listing runs.
+    struct Noted final : Lookup {
+        explicit Noted(std::string listed) : pattern(std::move(listed)) {}
+        void Run(Platform& platform) override {
+            platform.ListMatches(pattern,
+                                 [this](std::string_view) { mode = GetThreadErrorMode(); });
+        }
+        std::string pattern;
+        DWORD mode = 0;
+    };
+    TempFolder folder;
+    folder.AddFile("DOOM2.WAD");
+    Win32Platform platform;
+    SetThreadErrorMode(SEM_NOGPFAULTERRORBOX, nullptr);
+    Noted here(folder / "*.wad");
+    here.Run(platform);
+    EXPECT_EQ(here.mode, DWORD(SEM_NOGPFAULTERRORBOX | SEM_FAILCRITICALERRORS));
+    EXPECT_EQ(GetThreadErrorMode(), DWORD(SEM_NOGPFAULTERRORBOX));
+    SetThreadErrorMode(0, nullptr);
+    const auto back =
+        platform.RunFor(std::make_unique<Noted>(here.pattern), std::chrono::seconds(10));
+    ASSERT_NE(back, nullptr);
+    EXPECT_EQ(static_cast<Noted&>(*back).mode, DWORD(SEM_FAILCRITICALERRORS)) << "on a worker";
+
+    std::string unmapped = "A:\\wads";
+    for (const DWORD drives = GetLogicalDrives(); drives & (1u << (unmapped[0] - 'A'));)
+        ++unmapped[0];
+    for (const std::string& gone : {unmapped, std::string("\\\\tarnwick-no-host\\share\\wads")}) {
+        EXPECT_FALSE(platform.PathExists(gone)) << gone;
+        EXPECT_TRUE(CatalogueIwadsListed(platform, gone + "\\*.wad").none()) << gone;
+        EXPECT_EQ(platform.OnNetwork(gone), gone[0] == '\\') << gone;
+    }
+}
+
+// The real platform, except that what it runs on a worker thread waits until
+// the test lets it go: a computer on the network that does not answer, which
+// Wine cannot show. The platform takes a path in the system's long form
+// ("\\?\C:\...") as one on another computer, like a UNC path.
+class HeldNetwork final : public Win32Platform {
+  public:
+    ~HeldNetwork() override {
+        SetEvent(gate_);
+        CloseHandle(gate_);
+        CloseHandle(freed_);
+    }
+
+    std::unique_ptr<Lookup> RunFor(std::unique_ptr<Lookup> lookup,
+                                   std::chrono::milliseconds wait) override {
+        std::unique_ptr<Lookup> back =
+            Win32Platform::RunFor(std::make_unique<Held>(std::move(lookup), gate_, freed_), wait);
+        return back ? std::move(static_cast<Held&>(*back).inner) : nullptr;
+    }
+    void Hold() { ResetEvent(gate_); }
+    void Answer() { SetEvent(gate_); }
+    // Whether a lookup passed over ended and was freed, at the latest in 10 s.
+    bool LookupFreed() { return WaitForSingleObject(freed_, 10000) == WAIT_OBJECT_0; }
+
+  private:
+    struct Held final : Lookup {
+        Held(std::unique_ptr<Lookup> lookup, HANDLE gateOf, HANDLE freedOf)
+            : inner(std::move(lookup)), gate(gateOf), freed(freedOf) {}
+        ~Held() override { SetEvent(freed); }
+        void Run(Platform& platform) override {
+            WaitForSingleObject(gate, INFINITE);
+            inner->Run(platform);
+        }
+        std::unique_ptr<Lookup> inner;
+        HANDLE gate;
+        HANDLE freed;
+    };
+
+    HANDLE gate_ = CreateEventA(nullptr, TRUE, TRUE, nullptr);
+    HANDLE freed_ = CreateEventA(nullptr, FALSE, FALSE, nullptr);
+};
+
+// The search for the folders that hold games runs on a worker thread. One
+// that a computer on the network holds is waited for a bounded time; then the
+// search runs again, without the folders on other computers, and the one held
+// ends on its own.
+TEST(Scans, ASearchTheNetworkHoldsIsWaitedForABoundedTime) {
+    TempFolder network;
+    TempFolder local;
+    network.AddFile("DOOM2.WAD");
+    local.AddFile("HERETIC.WAD");
+    const std::string remote = "\\\\?\\" + network.path();
+    SetEnvironmentVariableA("DOOMWADPATH", (remote + ";" + local.path()).c_str());
+    HeldNetwork platform;
+    const std::chrono::milliseconds wait(500);
+    EXPECT_EQ(FindGameFolders(platform, local.path(), wait),
+              (std::vector<std::string>{local.path(), remote}));
+    platform.Hold();
+    const ULONGLONG start = GetTickCount64();
+    EXPECT_EQ(FindGameFolders(platform, local.path(), wait),
+              std::vector<std::string>{local.path()});
+    EXPECT_LT(GetTickCount64() - start, 5000u) << "the network held the search";
+    platform.Answer();
+    EXPECT_TRUE(platform.LookupFreed());
+    SetEnvironmentVariableA("DOOMWADPATH", nullptr);
+}
+
 TEST(WriteLaunchFiles, WritesTheFilesIntoTheStartFolderByteForByte) {
     Win32Platform platform;
     TempFolder start;
@@ -372,6 +477,11 @@ class FailingPlatform final : public Platform {
     void RemoveFile(const std::string& path) override {
         FailHere();
         real_.RemoveFile(path);
+    }
+    bool OnNetwork(const std::string& path) override { return real_.OnNetwork(path); }
+    std::unique_ptr<Lookup> RunFor(std::unique_ptr<Lookup> lookup,
+                                   std::chrono::milliseconds wait) override {
+        return real_.RunFor(std::move(lookup), wait);
     }
     std::string FindOnPath(const std::string& name) override { return real_.FindOnPath(name); }
     std::string GetEnvironment(const std::string& name) override {

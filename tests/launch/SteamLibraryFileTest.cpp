@@ -1,5 +1,7 @@
 // Steam's list of library folders, read from text as Steam writes it and as
-// a damaged or hostile file may hold it.
+// a damaged or hostile file may hold it; the folders it names, each once.
+#include "DistinctFolders.h"
+#include "DoubleByteCodePage.h"
 #include "SteamLibraryFile.h"
 
 #include <gtest/gtest.h>
@@ -77,6 +79,26 @@ TEST(SteamLibraryFile, PassesOverWhatCannotBeRead) {
               (Paths{"C:\\A", "D:\\B"}));
     EXPECT_EQ(SteamLibraryPaths(first + deep), (Paths{"C:\\A"}));
     EXPECT_EQ(SteamLibraryPaths(std::string(10000, '}') + kLibraryFolders), all);
+}
+
+// A folder named in several spellings is one: its first spelling stays,
+// written with "\"; the folders come in the order of their keys. A second byte
+// that looks like a separator ends nothing; a root keeps its separator; what
+// this program could not use is left out.
+TEST(DistinctFolders, TakesEachFolderOnceAsFirstNamed) {
+    const Paths named = {"D:/Games/Doom/",
+                         "C:\\",
+                         "d:\\GAMES\\doom",
+                         "\x95\x5C",
+                         "d:/games/doom\\",
+                         "c:/",
+                         "",
+                         "\x95\x5C\\",
+                         "D:\\Heretic",
+                         "C:\\a?b",
+                         std::string(247, 'x')};
+    EXPECT_EQ(DistinctFolders(testing::JapaneseCodePage(), named),
+              (Paths{"C:\\", "D:\\Games\\Doom", "D:\\Heretic", "\x95\x5C"}));
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 #include "ErrorText.h"
 #include "FileDialog.h"
 #include "FileDialogText.h"
+#include "Font.h"
 #include "Form.h"
 #include "InputBoxForm.h"
 #include "ListBox.h"
@@ -69,6 +70,30 @@ TEST(ErrorBoxText, AddsAFullStopAfterCharactersThatSortAfterIt) {
     if (GetACP() == 932 || GetACP() == 936 || GetACP() == 950) {
         EXPECT_GE(doubleByte, 5);
     }
+}
+
+// A path too long for the folder list shows as much of its end as fits after
+// "...": never more than the width, never less than fits, never half of a
+// character outside the basic plane.
+TEST(ComboBoxText, APathTooLongShowsItsEnd) {
+    const Font font("MS Sans Serif", 11);
+    const FontCanvas canvas(font.Handle());
+    const auto width = [&](const std::wstring& text) {
+        SIZE size{};
+        GetTextExtentPoint32W(canvas.Get(), text.c_str(), int(text.size()), &size);
+        return int(size.cx);
+    };
+    const std::wstring path = L"C:\\Games\\SteamLibrary\\steamapps\\common\\Doom 2\\base";
+    EXPECT_EQ(EndThatFits(canvas.Get(), path, width(path)), 0u);
+    for (const int room : {width(path) - 1, width(L"...\\Doom 2\\base"), 60, 20}) {
+        const std::size_t start = EndThatFits(canvas.Get(), path, room);
+        ASSERT_GT(start, 0u) << room;
+        EXPECT_LE(width(L"..." + path.substr(start)), room);
+        EXPECT_GT(width(L"..." + path.substr(start - 1)), room) << "more fits";
+    }
+    const std::wstring beyond = L"C:\\Games\\\xD83C\xDFAE\\base"; // a game controller
+    for (int room = 0; room < width(beyond); ++room)
+        EXPECT_NE(beyond[EndThatFits(canvas.Get(), beyond, room)], L'\xDFAE') << room;
 }
 
 TEST_F(FormsTest, AFailingHandlerShowsOneErrorBoxAndTheLoopGoesOn) {

@@ -6,7 +6,10 @@
 #include <windows.h>
 #include <oleacc.h>
 
+#include <algorithm>
+#include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace tarnwick::forms {
@@ -79,6 +82,51 @@ inline bool CaptionFits(HWND window) {
     ReleaseDC(window, dc);
     return needed.right <= client.right - client.left &&
            needed.bottom <= client.bottom - client.top;
+}
+
+// How many pixels of a static text's caption show: the control drawn as it
+// draws itself (WM_PRINTCLIENT), and the caption drawn with no edge to stop
+// it, in the same font. Where the control shows fewer, its edge cut the
+// caption, even where a measure of the text said it fits.
+inline std::pair<int, int> CaptionInk(HWND window) {
+    RECT client{};
+    GetClientRect(window, &client);
+    const std::string text = TextOf(window);
+    const bool wraps = (GetWindowLongA(window, GWL_STYLE) & SS_TYPEMASK) == SS_LEFT;
+    const auto inkOf = [](RECT area, auto draw) {
+        BITMAPINFO format{};
+        format.bmiHeader = {
+            sizeof format.bmiHeader, area.right, -area.bottom, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+        void* bits = nullptr;
+        HBITMAP canvas = CreateDIBSection(nullptr, &format, DIB_RGB_COLORS, &bits, nullptr, 0);
+        HDC dc = CreateCompatibleDC(nullptr);
+        const HGDIOBJ previous = SelectObject(dc, canvas);
+        FillRect(dc, &area, GetSysColorBrush(COLOR_BTNFACE));
+        draw(dc);
+        GdiFlush();
+        // The commonest colour is the background, whichever brush drew it.
+        const auto* pixels = static_cast<const DWORD*>(bits);
+        std::map<DWORD, int> colours;
+        for (int i = 0; i < area.right * area.bottom; ++i)
+            ++colours[pixels[i]];
+        int background = 0;
+        for (const auto& [colour, count] : colours)
+            background = std::max(background, count);
+        SelectObject(dc, previous);
+        DeleteDC(dc);
+        DeleteObject(canvas);
+        return area.right * area.bottom - background;
+    };
+    const int shown = inkOf(
+        client, [&](HDC dc) { SendMessageA(window, WM_PRINTCLIENT, WPARAM(dc), PRF_CLIENT); });
+    const int whole = inkOf(RECT{0, 0, client.right + 200, client.bottom * 4}, [&](HDC dc) {
+        SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(window, WM_GETFONT, 0, 0)));
+        SetBkMode(dc, TRANSPARENT);
+        RECT room = client;
+        DrawTextA(dc, text.c_str(), int(text.size()), &room,
+                  DT_NOPREFIX | DT_NOCLIP | (wraps ? DT_WORDBREAK : DT_SINGLELINE));
+    });
+    return {shown, whole};
 }
 
 // The identifiers of the window's controls in the order Tab visits them,

@@ -218,9 +218,23 @@ void ExpectDesignedLayout(const TfrmMain& window, const Dpi& dpi) {
         const RECT expected = forms::Scaled(dpi, originLeft, originTop, control.left, control.top,
                                             control.width, control.height);
         const RECT actual = BoundsOf(child);
-        // The font of a double-byte system may widen a caption at 96 dpi too.
-        if ((dpi.Value() == Dpi::kDesign && !uiFont.doubleByte) || !forms::HoldsCaption(child)) {
+        // The font of a double-byte system may widen a caption at 96 dpi too;
+        // a label that grew into the field after it on its row moves it right,
+        // and the field keeps its right edge.
+        const bool designed = dpi.Value() == Dpi::kDesign && !uiFont.doubleByte;
+        const HWND before =
+            &control == Design().data() ? nullptr : GetDlgItem(form, (&control - 1)->id);
+        const RECT label = before ? forms::PlaceOf(before) : RECT{};
+        const bool madeRoom = !designed && forms::ClassOf(before) == "Static" &&
+                              label.right > expected.left && actual.left > label.right &&
+                              actual.left <= label.right + dpi.Scale(8) &&
+                              actual.right == expected.right && actual.top == expected.top &&
+                              actual.bottom == expected.bottom;
+        if (designed || (!forms::HoldsCaption(child) && !madeRoom)) {
             EXPECT_EQ(forms::Describe(actual), forms::Describe(expected));
+        } else if (madeRoom) {
+            EXPECT_GT(actual.right - actual.left, (expected.right - expected.left) / 2)
+                << "the field after a label is left too narrow";
         } else {
             // A caption's control may grow from its scaled place, never shrink.
             RECT both{};
@@ -234,6 +248,20 @@ void ExpectDesignedLayout(const TfrmMain& window, const Dpi& dpi) {
         if (forms::HoldsCaption(child)) {
             EXPECT_TRUE(forms::CaptionFits(child))
                 << forms::TextOf(child) << " is cut short at " << dpi.Value() << " dpi";
+        }
+        // A label shows whole as drawn, and no field covers it.
+        if (forms::HoldsCaption(child) && forms::ClassOf(child) == "Static") {
+            const auto [shown, whole] = forms::CaptionInk(child);
+            EXPECT_EQ(shown, whole) << forms::TextOf(child) << " is drawn cut short";
+            for (HWND other = GetWindow(form, GW_CHILD); other;
+                 other = GetWindow(other, GW_HWNDNEXT)) {
+                RECT overlap{};
+                const RECT place = forms::PlaceOf(other);
+                if (forms::ClassOf(other) != "Static" && !forms::HasStyle(other, BS_GROUPBOX) &&
+                    IntersectRect(&overlap, &actual, &place))
+                    ADD_FAILURE() << forms::TextOf(child) << " is covered by control "
+                                  << GetDlgCtrlID(other);
+            }
         }
         if (forms::ClassOf(child) == "ScrollBar") continue; // a scroll bar has no font
         LOGFONTA font{};

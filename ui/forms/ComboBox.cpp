@@ -1,5 +1,6 @@
 #include "ComboBox.h"
 
+#include "AnsiText.h"
 #include "FormWindow.h"
 #include "ListSortOrder.h"
 #include "RedrawSuspension.h"
@@ -16,9 +17,10 @@ namespace {
 // below it in the room the window was created with.
 constexpr int kDropDownRoom = 200;
 
-DWORD StyleOf(ComboKind kind, Sorting sorting) {
+DWORD StyleOf(ComboKind kind, Sorting sorting, WideItems wideItems) {
     DWORD style = WS_TABSTOP | WS_VSCROLL | CBS_AUTOHSCROLL;
     style |= kind == ComboKind::DropDownList ? CBS_DROPDOWNLIST : CBS_DROPDOWN;
+    if (wideItems == WideItems::ShowTheirEnd) style |= CBS_OWNERDRAWFIXED | CBS_HASSTRINGS;
     if (sorting == Sorting::Sorted) style |= CBS_SORT;
     return style;
 }
@@ -26,6 +28,17 @@ DWORD StyleOf(ComboKind kind, Sorting sorting) {
 Bounds WithDropDownRoom(Bounds bounds) {
     bounds.height += kDropDownRoom;
     return bounds;
+}
+
+// Room before an item's text, as the system's own lists leave it.
+constexpr int kItemMargin = 2;
+
+constexpr wchar_t kEllipsis[] = L"...";
+
+int TextWidth(HDC dc, std::wstring_view text) {
+    SIZE size{};
+    GetTextExtentPoint32W(dc, text.data(), int(text.size()), &size);
+    return int(size.cx);
 }
 
 // Keys reach the field that has the focus: the edit inside an editable box.
@@ -39,14 +52,20 @@ HWND KeyTarget(HWND box, ComboKind kind) {
 } // namespace
 
 ComboBox::ComboBox(Container& parent, int id, Bounds bounds, ComboKind kind, int itemHeight,
-                   std::span<const std::string_view> items, Sorting sorting)
+                   std::span<const std::string_view> items, Sorting sorting, WideItems wideItems)
     : ListControl(parent, id, WithDropDownRoom(bounds),
-                  {"COMBOBOX", StyleOf(kind, sorting), 0, kind == ComboKind::Editable},
+                  {"COMBOBOX", StyleOf(kind, sorting, wideItems), 0, kind == ComboKind::Editable},
                   {CB_GETCOUNT, CB_GETLBTEXTLEN, CB_GETLBTEXT, CB_INSERTSTRING}),
       onKeyDown(OwnerForm().App(), KeyTarget(Handle(), kind), KeyDownEvent::Enter::ToHandler),
       sorting_(sorting) {
     const Dpi& dpi = OwnerForm().Resolution();
-    SendMessageA(Handle(), CB_SETITEMHEIGHT, 0, dpi.Scale(itemHeight));
+    // An item takes the height asked for, but never less than a line of the
+    // font, which a double-byte system's face makes taller. (Wine keeps the
+    // items it draws itself at the font's height whatever is asked.)
+    TEXTMETRICA font{};
+    GetTextMetricsA(OwnerForm().TextCanvas(), &font);
+    SendMessageA(Handle(), CB_SETITEMHEIGHT, 0,
+                 std::max(dpi.Scale(itemHeight), int(font.tmHeight)));
     // Size the selection field so that the closed box is exactly as high as
     // the layout says, whatever the borders of this system's combo boxes. The
     // box may settle its height only once the field changes: measure again.
@@ -95,9 +114,7 @@ void ComboBox::WidenListToItems() {
         GetTextExtentPoint32A(OwnerForm().TextCanvas(), item.data(), int(item.size()), &size);
         widest = std::max(widest, int(size.cx));
     }
-    SendMessageA(
-        Handle(), CB_SETDROPPEDWIDTH,
-        WPARAM(widest + GetSystemMetrics(SM_CXVSCROLL) + OwnerForm().Resolution().Scale(8)), 0);
+    listWidth_ = widest + GetSystemMetrics(SM_CXVSCROLL) + OwnerForm().Resolution().Scale(8);
 }
 
 int ComboBox::SelectedIndex() const { return int(SendMessageA(Handle(), CB_GETCURSEL, 0, 0)); }
@@ -110,6 +127,17 @@ void ComboBox::SetSelectedIndex(int index) {
 void ComboBox::Command(WORD code) {
     switch (code) {
     case CBN_DROPDOWN:
+        if (listWidth_ > 0) {
+            // The list opens at the box's left edge; the system never makes it
+            // narrower than the box.
+            RECT box{};
+            GetWindowRect(Handle(), &box);
+            MONITORINFO monitor{};
+            monitor.cbSize = sizeof(monitor);
+            GetMonitorInfoA(MonitorFromRect(&box, MONITOR_DEFAULTTONEAREST), &monitor);
+            SendMessageA(Handle(), CB_SETDROPPEDWIDTH,
+                         WPARAM(std::min(listWidth_, int(monitor.rcWork.right - box.left))), 0);
+        }
         dropped_ = true;
         changedWhileDropped_ = chosenAgain_ = false;
         return;
@@ -141,6 +169,39 @@ void ComboBox::Command(WORD code) {
     selected_ = selected;
     changedWhileDropped_ = dropped_;
     if (onChange) onChange();
+}
+
+void ComboBox::DrawItem(const DRAWITEMSTRUCT& item) {
+    if (item.itemID == UINT(-1)) return; // an empty list's focus
+    const bool selected = (item.itemState & ODS_SELECTED) != 0;
+    FillRect(item.hDC, &item.rcItem, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
+    SetTextColor(item.hDC, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
+    SetBkMode(item.hDC, TRANSPARENT);
+    const HGDIOBJ previous = SelectObject(item.hDC, OwnerForm().UiFont());
+    RECT room = item.rcItem;
+    room.left += OwnerForm().Resolution().Scale(kItemMargin);
+    const std::wstring text = WideFromAnsi(Item(int(item.itemID)));
+    const std::size_t start = EndThatFits(item.hDC, text, int(room.right - room.left));
+    // "..." and the end after it.
+    constexpr UINT kFormat = DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX;
+    if (start > 0) {
+        DrawTextW(item.hDC, kEllipsis, 3, &room, kFormat);
+        room.left += TextWidth(item.hDC, kEllipsis);
+    }
+    DrawTextW(item.hDC, text.c_str() + start, int(text.size() - start), &room, kFormat);
+    SelectObject(item.hDC, previous);
+    if (item.itemState & ODS_FOCUS) DrawFocusRect(item.hDC, &item.rcItem);
+}
+
+std::size_t EndThatFits(HDC dc, std::wstring_view text, int width) {
+    if (TextWidth(dc, text) <= width) return 0;
+    const int room = width - TextWidth(dc, kEllipsis);
+    // The longest end that fits, never from the second half of a surrogate pair.
+    std::size_t start = 1;
+    while (start < text.size() && ((text[start] >= 0xDC00 && text[start] <= 0xDFFF) ||
+                                   TextWidth(dc, text.substr(start)) > room))
+        ++start;
+    return start;
 }
 
 } // namespace tarnwick::forms

@@ -6,6 +6,7 @@
 #include "Win32Error.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace tarnwick::forms {
 
@@ -29,6 +30,8 @@ Control::Control(Container& parent, int id, std::string_view text, Bounds bounds
                                     menu, GetModuleHandleA(nullptr), nullptr);
     if (!window_) ThrowLastError(std::string("CreateWindowEx ") + kind.windowClass);
     SetFont(form_.UiFont());
+    if (const HWND label = form_.TakeGrownLabel(); label && std::strcmp(kind.windowClass, "STATIC"))
+        MakeRoomAfter(label);
     form_.Adopt(window_, *this);
 }
 
@@ -62,15 +65,43 @@ void Control::FollowSize(int wider, int higher) {
                  place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void Control::FitCaption(SIZE room, Growth growth, bool wraps) {
+namespace {
+
+// Between a label that grew and the field it made move.
+constexpr int kLabelGap = 4;
+
+// The window's place in its form's client area.
+RECT PlaceInForm(HWND window) {
+    RECT place{};
+    GetWindowRect(window, &place);
+    MapWindowPoints(nullptr, GetParent(window), reinterpret_cast<POINT*>(&place), 2);
+    return place;
+}
+
+} // namespace
+
+// Laid out for "MS Sans Serif", a row's label may grow in a double-byte
+// system's face, or at another scale: where it runs into the field after it,
+// the field moves right and narrows, keeping its right edge, so that no label
+// is covered. Nothing moves where every label fits its place, as on a
+// single-byte system at 96 dpi.
+void Control::MakeRoomAfter(HWND label) {
+    const RECT text = PlaceInForm(label);
+    const RECT place = PlaceInForm(window_);
+    const bool onItsRow = place.top < text.bottom && place.bottom > text.top;
+    if (!onItsRow || place.left < text.left || place.left >= text.right) return;
+    const int start = text.right + form_.Resolution().Scale(kLabelGap);
+    SetWindowPos(window_, nullptr, start, place.top, place.right - start, place.bottom - place.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+bool Control::FitCaption(SIZE room, Growth growth, bool wraps) {
     const std::string text = Text();
-    if (text.empty()) return;
+    if (text.empty()) return false;
     const Dpi& dpi = form_.Resolution();
     const int roomWidth = dpi.Scale(room.cx);
     const int roomHeight = dpi.Scale(room.cy);
-    RECT place{};
-    GetWindowRect(window_, &place);
-    MapWindowPoints(nullptr, GetParent(window_), reinterpret_cast<POINT*>(&place), 2);
+    const RECT place = PlaceInForm(window_);
     const int width = place.right - place.left;
     const int height = place.bottom - place.top;
 
@@ -78,14 +109,19 @@ void Control::FitCaption(SIZE room, Growth growth, bool wraps) {
     RECT needed{0, 0, std::max(width - roomWidth, 1), 0};
     DrawTextA(form_.TextCanvas(), text.c_str(), static_cast<int>(text.size()), &needed,
               DT_CALCRECT | DT_NOPREFIX | (wraps ? DT_WORDBREAK : DT_SINGLELINE));
-    const int fitWidth = std::max(width, static_cast<int>(needed.right) + roomWidth);
+    // Growing to the right, a pixel more than the text: at exactly its width,
+    // a face whose letters are not whole pixels wide may lose its last letter,
+    // the colon of a label (seen under Wine on a UTF-8 system).
+    const int textWidth = static_cast<int>(needed.right) + roomWidth;
+    const int fitWidth = textWidth <= width ? width : textWidth + (growth == Growth::Right);
     const int fitHeight = std::max(height, static_cast<int>(needed.bottom) + roomHeight);
-    if (fitWidth == width && fitHeight == height) return;
+    if (fitWidth == width && fitHeight == height) return false;
     const int left = growth == Growth::BothWays ? place.left - (fitWidth - width) / 2
                      : growth == Growth::Left   ? place.left - (fitWidth - width)
                                                 : place.left;
     const int top = growth == Growth::BothWays ? place.top - (fitHeight - height) / 2 : place.top;
     SetWindowPos(window_, nullptr, left, top, fitWidth, fitHeight, SWP_NOZORDER | SWP_NOACTIVATE);
+    return fitWidth > width;
 }
 
 namespace {

@@ -65,8 +65,8 @@ class Control {
     // form's font, which it gets when it is made: at another scale the system
     // may give a face whose text is wider than the 96-dpi one scaled. room:
     // what the control's own parts take beside the text (a check box's box, a
-    // button's edges), at 96 dpi.
-    void FitCaption(SIZE room, Growth growth, bool wraps = false);
+    // button's edges), at 96 dpi. True when it grew wider.
+    bool FitCaption(SIZE room, Growth growth, bool wraps = false);
 
     struct WindowKind {
         const char* windowClass;
@@ -89,8 +89,13 @@ class Control {
     virtual void Command(WORD) {}
     // A WM_HSCROLL or WM_VSCROLL request from this control's window.
     virtual void Scroll(WORD) {}
+    // A WM_DRAWITEM request for an item of this owner-drawn control.
+    virtual void DrawItem(const DRAWITEMSTRUCT&) {}
     // The form's client area is wider and higher than as laid out by that.
     void FollowSize(int wider, int higher);
+    // After a label that grew beyond its place: where its text now runs into
+    // this control, on its row, this control starts after it.
+    void MakeRoomAfter(HWND label);
 
     FormWindow& form_;
     HWND window_ = nullptr;

@@ -201,6 +201,13 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         if (Control* control = ControlOf(reinterpret_cast<HWND>(lParam)))
             control->Scroll(LOWORD(wParam));
         return 0;
+    case WM_DRAWITEM:
+        if (const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+            Control* control = ControlOf(item->hwndItem)) {
+            control->DrawItem(*item);
+            return TRUE;
+        }
+        break;
     case DM_GETDEFID: {
         // What Enter presses: the focused push button, else the default button.
         const Button* button = ButtonOf(GetFocus());

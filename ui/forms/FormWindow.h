@@ -12,6 +12,7 @@
 #include "Font.h"
 
 #include <unordered_map>
+#include <utility>
 
 namespace tarnwick::forms {
 
@@ -42,6 +43,11 @@ class FormWindow : public BoundWindow, public Container {
     void Adopt(HWND window, Control& control) { controls_[window] = &control; }
     void Release(HWND window) { controls_.erase(window); }
 
+    // A label that grew wider than its place, for the control made next to
+    // make room after it (Control::MakeRoomAfter); taken once.
+    void NoteGrownLabel(HWND label) { grownLabel_ = label; }
+    HWND TakeGrownLabel() { return std::exchange(grownLabel_, nullptr); }
+
   protected:
     FormWindow(Application& application, Dpi dpi);
     ~FormWindow() = default;
@@ -53,6 +59,7 @@ class FormWindow : public BoundWindow, public Container {
     ModalResult modalResult_ = ModalResult::None;
 
   private:
+    HWND grownLabel_ = nullptr;
     Application& application_;
     Dpi dpi_;
     Font font_;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "Control.h"
+#include "FormWindow.h"
 
 namespace tarnwick::forms {
 
@@ -14,7 +15,8 @@ class Label : public Control {
         : Control(parent, id, caption, bounds,
                   {"STATIC",
                    DWORD(SS_NOPREFIX | (wrap == Wrap::Words ? SS_LEFT : SS_LEFTNOWORDWRAP))}) {
-        FitCaption({0, 0}, Growth::Right, wrap == Wrap::Words);
+        if (FitCaption({0, 0}, Growth::Right, wrap == Wrap::Words))
+            OwnerForm().NoteGrownLabel(Handle());
     }
 };
 
