@@ -8,6 +8,7 @@
 #include "LaunchReader.h"
 #include "AnsiText.h"
 #include "ScriptedReaderActions.h"
+#include "SettingsDescription.h"
 #include "SystemLetters.h"
 #include "TempFolder.h"
 #include "Win32Platform.h"
@@ -24,6 +25,7 @@ namespace tarnwick {
 namespace {
 
 using testing::CurrentDirectoryScope;
+using testing::Describe;
 using testing::ScriptedReaderActions;
 using testing::TempFolder;
 
@@ -147,46 +149,6 @@ class RandomSettings {
     std::vector<std::string> alphabet_;
     std::mt19937 random_;
 };
-
-// Every field on a line of its own, so that a failure shows which differ.
-std::string Describe(const LaunchSettings& s) {
-    std::string text;
-    const auto field = [&text](const char* name, const std::string& value) {
-        text.append(name).append("=[").append(value).append("]\n");
-    };
-    const auto number = [&field](const char* name, int value) {
-        field(name, std::to_string(value));
-    };
-    number("sourcePort", s.sourcePort);
-    field("customExecutable", s.customExecutable);
-    number("skill", s.skill);
-    number("players", s.players);
-    field("playerClass", s.playerClass);
-    field("startMap", s.startMap);
-    number("team", s.team);
-    field("recordDemo", s.recordDemo);
-    field("playDemo", s.playDemo);
-    number("fastDemo", s.fastDemo);
-    field("parameters", s.parameters);
-    field("iwad", s.iwad);
-    field("customIwad", s.customIwad);
-    for (const std::string& entry : s.files)
-        field("files", entry);
-    field("loadGame", s.loadGame);
-    field("gravity", s.gravity);
-    number("airControl", s.airControl);
-    number("friendlyFire", s.friendlyFire);
-    number("deathmatch", s.deathmatch);
-    number("teamplay", s.teamplay);
-    number("peerToPeer", s.peerToPeer);
-    number("backupPackets", s.backupPackets);
-    field("localPort", s.localPort);
-    field("remoteHost", s.remoteHost);
-    number("fragLimit", s.fragLimit);
-    number("timeLimit", s.timeLimit);
-    number("networkDup", s.networkDup);
-    return text;
-}
 
 // What reading the saved settings into default settings gives.
 LaunchSettings ExpectedAfterReading(const LaunchSettings& saved) {
