@@ -3,8 +3,9 @@
 # one is given) and one persistent wineserver for the given prefix, both
 # stopped when the calling script exits.
 #   tarnwick_session_start PREFIX
-# Also the one place where a prefix is made ready (tarnwick_prefix_prepare),
-# the main one and those of the other systems' locales (locale-prefix.sh).
+# Also the one place where a prefix is made (tarnwick_fresh_prefix, copied for
+# each prefix) and made ready (tarnwick_prefix_prepare), the main one and those
+# of the other systems' locales (locale-prefix.sh).
 
 # Without a UTF-8 locale (none set, as in a minimal Debian image) Wine cannot
 # make or open files whose names hold letters beyond ASCII. C.UTF-8 is always
@@ -48,7 +49,7 @@ tarnwick_fresh_prefix() {
         rm -rf "$WINEPREFIX"
         env -u DISPLAY wineboot -i </dev/null >/dev/null 2>&1
         env -u DISPLAY wine reg delete 'HKCU\Control Panel\Desktop\WindowMetrics' /f \
-            </dev/null >/dev/null 2>&1
+            </dev/null >/dev/null 2>&1 || true
         wineserver -w
         mv "$WINEPREFIX" "$fresh"
     ) 9>"$fresh.lock"
