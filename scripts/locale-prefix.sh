@@ -4,8 +4,10 @@
 # the locale of the process, so each locale has a prefix of its own.
 #   locale-prefix.sh start LOCALE WIN32_BUILD_DIR
 #       generates the locale (LOCALE.UTF-8) into the build tree, leaving the
-#       system's locales alone; creates and prepares the prefix
-#       WIN32_BUILD_DIR/wineprefix-LOCALE; starts its wineserver
+#       system's locales alone; creates the prefix WIN32_BUILD_DIR/wineprefix-
+#       LOCALE as a copy of the build tree's new one (which takes its code
+#       pages, font substitutes and window metrics from the locale at its
+#       first run, here) and prepares it; starts its wineserver
 #   locale-prefix.sh stop LOCALE WIN32_BUILD_DIR
 #       ends that wineserver
 set -euo pipefail

@@ -1,5 +1,6 @@
 #include "Examples.h"
 
+#include "FullExample.h"
 #include "ScenarioFolders.h"
 
 #include <gtest/gtest.h>
@@ -21,12 +22,8 @@ LaunchFileSet SaveDefaultExample(const std::string& startFolder, const std::stri
 }
 
 LaunchFileSet FullExample(const std::string& wadDir) {
-    return {CrLfLines({"-iwad \"doom2.wad\"", "-file maps.wad sounds.pk3", "-deh monsters.deh",
-                       "-host 4", "-port 5029", "-dup 2", "-netmode 0", "+exec qorvex.cfg",
-                       "+team 1", "+map MAP07", "-nomusic"}),
-            CrLfLines({"deathmatch 1", "skill 3", "fraglimit 20", "timelimit 15",
-                       "sv_gravity 800.00", "sv_aircontrol 0.00390625", "teamdamage 0.5"}),
-            CrLfLines({"set DOOMWADDIR=" + wadDir, "gzdoom.exe @qorvex.rsp"})};
+    const testing::ExampleFiles files = testing::FullExampleFiles(wadDir);
+    return {files.response, files.console, files.batch};
 }
 
 void ExpectLaunchFiles(const std::string& folder, const LaunchFileSet& expected) {

@@ -1,4 +1,5 @@
 #include "DoubleByteCodePage.h"
+#include "FullExample.h"
 #include "LaunchErrors.h"
 #include "LaunchFileFormat.h"
 #include "NumberText.h"
@@ -14,23 +15,6 @@ namespace {
 const auto kNothingExists = [](const std::string&) { return false; };
 const AnsiCodePage kSingleByte;
 
-LaunchSettings FullExample() {
-    LaunchSettings s;
-    s.iwad = "DOOM 2: Hell on Earth";
-    s.files = {"maps.wad", "sounds.pk3", "monsters.deh"};
-    s.players = 4;
-    s.team = 1;
-    s.startMap = "MAP07";
-    s.parameters = "-nomusic";
-    s.friendlyFire = 50;
-    s.deathmatch = true;
-    s.peerToPeer = true;
-    s.fragLimit = 20;
-    s.timeLimit = 15;
-    s.networkDup = 2;
-    return s;
-}
-
 TEST(LaunchFileFormat, WritesTheDefaultsExample) {
     LaunchSettings s;
     s.iwad = "DOOM 2: Hell on Earth";
@@ -42,16 +26,12 @@ TEST(LaunchFileFormat, WritesTheDefaultsExample) {
 }
 
 TEST(LaunchFileFormat, WritesTheFullExample) {
-    const LaunchFileSet set =
-        FormatLaunchFiles(kSingleByte, FullExample(), "C:\\Games\\WADs", kNothingExists);
-    EXPECT_EQ(set.responseFile, "-iwad \"doom2.wad\"\r\n-file maps.wad sounds.pk3\r\n"
-                                "-deh monsters.deh\r\n-host 4\r\n-port 5029\r\n-dup 2\r\n"
-                                "-netmode 0\r\n+exec qorvex.cfg\r\n+team 1\r\n+map MAP07\r\n"
-                                "-nomusic\r\n");
-    EXPECT_EQ(set.consoleScript, "deathmatch 1\r\nskill 3\r\nfraglimit 20\r\ntimelimit 15\r\n"
-                                 "sv_gravity 800.00\r\nsv_aircontrol 0.00390625\r\n"
-                                 "teamdamage 0.5\r\n");
-    EXPECT_EQ(set.batchFile, "set DOOMWADDIR=C:\\Games\\WADs\r\ngzdoom.exe @qorvex.rsp\r\n");
+    const LaunchFileSet set = FormatLaunchFiles(kSingleByte, testing::FullExampleSettings(),
+                                                "C:\\Games\\WADs", kNothingExists);
+    const testing::ExampleFiles expected = testing::FullExampleFiles("C:\\Games\\WADs");
+    EXPECT_EQ(set.responseFile, expected.response);
+    EXPECT_EQ(set.consoleScript, expected.console);
+    EXPECT_EQ(set.batchFile, expected.batch);
 }
 
 TEST(LaunchFileFormat, WritesFractionsShortAndExact) {

@@ -1,9 +1,11 @@
 // Reading the launch files back from real files.
+#include "FullExample.h"
 #include "LaunchErrors.h"
 #include "LaunchReader.h"
 #include "LaunchWriter.h"
 #include "AnsiText.h"
 #include "ScriptedReaderActions.h"
+#include "SettingsDescription.h"
 #include "SystemLetters.h"
 #include "TempFolder.h"
 #include "Win32Platform.h"
@@ -61,57 +63,19 @@ class Reading {
     std::optional<std::uint32_t> ioErrorCode;
 };
 
-const char* const kFullResponseFile = "-iwad \"doom2.wad\"\r\n"
-                                      "-file maps.wad sounds.pk3\r\n"
-                                      "-deh monsters.deh\r\n"
-                                      "-host 4\r\n"
-                                      "-port 5029\r\n"
-                                      "-dup 2\r\n"
-                                      "-netmode 0\r\n"
-                                      "+exec qorvex.cfg\r\n"
-                                      "+team 1\r\n"
-                                      "+map MAP07\r\n"
-                                      "-nomusic\r\n";
-const char* const kFullConsoleScript = "deathmatch 1\r\n"
-                                       "skill 3\r\n"
-                                       "fraglimit 20\r\n"
-                                       "timelimit 15\r\n"
-                                       "sv_gravity 800.00\r\n"
-                                       "sv_aircontrol 0.00390625\r\n"
-                                       "teamdamage 0.5\r\n";
-
 void AddFullExample(const TempFolder& start, const std::string& wadDir) {
-    start.AddFile("qorvex.bat", "set DOOMWADDIR=" + wadDir + "\r\ngzdoom.exe @qorvex.rsp\r\n");
-    start.AddFile("qorvex.rsp", kFullResponseFile);
-    start.AddFile("qorvex.cfg", kFullConsoleScript);
+    const testing::ExampleFiles files = testing::FullExampleFiles(wadDir);
+    start.AddFile("qorvex.bat", files.batch);
+    start.AddFile("qorvex.rsp", files.response);
+    start.AddFile("qorvex.cfg", files.console);
 }
 
 // Every field of the full example after the "-iwad " line, as read back.
-void ExpectFullExampleAfterIwad(const LaunchSettings& s) {
-    EXPECT_EQ(s.sourcePort, 0);
-    EXPECT_EQ(s.files, (Names{"maps.wad", "sounds.pk3", "monsters.deh"}));
-    EXPECT_EQ(s.players, 4);
-    EXPECT_EQ(s.localPort, "5029");
-    EXPECT_EQ(s.networkDup, 2);
-    EXPECT_TRUE(s.peerToPeer);
-    EXPECT_EQ(s.team, 1);
-    EXPECT_EQ(s.startMap, "MAP07");
-    EXPECT_EQ(s.parameters, "-nomusic");
-    EXPECT_TRUE(s.deathmatch);
-    EXPECT_EQ(s.skill, 3);
-    EXPECT_EQ(s.fragLimit, 20);
-    EXPECT_EQ(s.timeLimit, 15);
-    EXPECT_EQ(s.gravity, "800.00");
-    EXPECT_EQ(s.airControl, 1);
-    EXPECT_EQ(s.friendlyFire, 50);
-    EXPECT_FALSE(s.teamplay);
-    EXPECT_FALSE(s.backupPackets);
-    EXPECT_FALSE(s.fastDemo);
-    EXPECT_EQ(s.recordDemo, "");
-    EXPECT_EQ(s.playDemo, "");
-    EXPECT_EQ(s.loadGame, "");
-    EXPECT_EQ(s.playerClass, "");
-    EXPECT_EQ(s.remoteHost, "");
+void ExpectFullExampleAfterIwad(LaunchSettings s) {
+    const LaunchSettings expected = testing::FullExampleReadBack();
+    s.iwad = expected.iwad;
+    s.customIwad = expected.customIwad;
+    EXPECT_EQ(testing::Describe(s), testing::Describe(expected));
 }
 
 TEST(ReadLaunchFiles, FullExampleComesBack) {
@@ -126,9 +90,8 @@ TEST(ReadLaunchFiles, FullExampleComesBack) {
     EXPECT_EQ(reading.Run(), "");
     EXPECT_EQ(reading.folders.WadDir, wads.path());
     EXPECT_EQ(Environment("DOOMWADDIR"), wads.path());
-    EXPECT_EQ(reading.settings.iwad, "Custom...");
-    EXPECT_EQ(reading.settings.customIwad, "doom2.wad");
-    ExpectFullExampleAfterIwad(reading.settings);
+    EXPECT_EQ(testing::Describe(reading.settings),
+              testing::Describe(testing::FullExampleReadBack()));
     EXPECT_TRUE(reading.actions.questions.empty());
     // The rescan with the saved WAD directory reached both lists.
     ASSERT_EQ(reading.actions.iwadLists.size(), 1u);

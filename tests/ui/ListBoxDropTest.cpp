@@ -34,16 +34,24 @@ TEST(ListBoxDrop, RaisesTheDroppedPathsInOrderOnlyOnceAccepted) {
     Application app("Tarnwick");
     Form form(app, {"Drop", 300, 200});
     ListBox files(form, 101, {8, 8, 200, 100}, 13);
-    std::vector<std::string> dropped;
-    files.onFilesDropped = [&dropped](const std::vector<std::string>& paths) { dropped = paths; };
+    // As the main window does: the dropped files join the list.
+    files.onFilesDropped = [&files](const std::vector<std::string>& paths) {
+        for (const std::string& path : paths)
+            files.Add(path);
+    };
+    const std::vector<std::string> paths = {"C:\\WADs\\maps.wad", "C:\\My Wads\\fix.deh"};
 
+    // Not yet accepted: the list neither asks for drops nor takes one sent.
     EXPECT_EQ(GetWindowLongA(files.Handle(), GWL_EXSTYLE) & WS_EX_ACCEPTFILES, 0);
+    const HGLOBAL early = MakeDrop(paths);
+    SendMessageA(files.Handle(), WM_DROPFILES, reinterpret_cast<WPARAM>(early), 0);
+    EXPECT_EQ(files.Items(), std::vector<std::string>{});
+    GlobalFree(early);
+
     files.AcceptDroppedFiles();
     EXPECT_NE(GetWindowLongA(files.Handle(), GWL_EXSTYLE) & WS_EX_ACCEPTFILES, 0);
-
-    const std::vector<std::string> paths = {"C:\\WADs\\maps.wad", "C:\\My Wads\\fix.deh"};
     SendMessageA(files.Handle(), WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop(paths)), 0);
-    EXPECT_EQ(dropped, paths);
+    EXPECT_EQ(files.Items(), paths);
 }
 
 } // namespace

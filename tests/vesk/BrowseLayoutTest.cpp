@@ -1,4 +1,3 @@
-#include "BrowseOptions.h"
 #include "NewFolderButtonLayout.h"
 #include "NewFolderPath.h"
 
@@ -6,27 +5,6 @@
 
 namespace tarnwick::vesk {
 namespace {
-
-TEST(BrowseOptions, FlagsAndRootFoldersMapToTheShellValues) {
-    EXPECT_EQ(ShellFlags({}), 0u);
-    EXPECT_EQ(ShellFlags({TBrowseInfoFlags::ShowPath}), 0x0004u);
-    EXPECT_EQ(ShellFlags({TBrowseInfoFlags::OnlyFileSystem, TBrowseInfoFlags::ShowPath}), 0x0005u);
-    EXPECT_EQ(ShellFlags({TBrowseInfoFlags::OnlyComputers, TBrowseInfoFlags::OnlyPrinters,
-                          TBrowseInfoFlags::OnlyDomains, TBrowseInfoFlags::OnlyAncestors}),
-              0x300Au);
-    TBrowseInfoFlagSet flags{TBrowseInfoFlags::OnlyFileSystem};
-    EXPECT_TRUE(flags.Has(TBrowseInfoFlags::OnlyFileSystem));
-    EXPECT_FALSE(flags.Has(TBrowseInfoFlags::ShowPath));
-
-    EXPECT_EQ(SpecialFolderOf(TSHFolders::foDesktopExpanded), std::nullopt);
-    EXPECT_EQ(SpecialFolderOf(TSHFolders::foDesktop), 0x00);
-    EXPECT_EQ(SpecialFolderOf(TSHFolders::foPrograms), 0x02);
-    EXPECT_EQ(SpecialFolderOf(TSHFolders::foRecycleBin), 0x0A);
-    EXPECT_EQ(SpecialFolderOf(TSHFolders::foStartMenu), 0x0B);
-    EXPECT_EQ(SpecialFolderOf(TSHFolders::foDesktopFolder), 0x10);
-    EXPECT_EQ(SpecialFolderOf(TSHFolders::foMyComputer), 0x11);
-    EXPECT_EQ(SpecialFolderOf(TSHFolders::foTemplates), 0x15);
-}
 
 TEST(NewFolderButtonLayout, PlaceAndWidthFollowThePixelsPerInch) {
     EXPECT_EQ(NewFolderButtonPlace(96, 300, 19), (ButtonPlace{12, 264, 75, 23}));
