@@ -254,7 +254,42 @@ void TfrmMain::sbTeamDamageChange() {
 void TfrmMain::btnEDMFClick() { dialogs_.ShowFlags(); }
 
 void TfrmMain::btnSaveClick() {
-    WriteLaunchFiles(platform_, Settings(), folders_.WadDir, folders_.StartDir);
+    wrote_ = false;
+    if (!setShown_ && !MayReplaceUnshownSet()) return;
+    const std::string stays =
+        WriteLaunchFiles(platform_, Settings(), folders_.WadDir, folders_.StartDir);
+    wrote_ = setShown_ = true;
+    if (!stays.empty())
+        App().Prompts().ShowMessage(Handle(), stays, App().Title(), MB_OK | MB_ICONWARNING);
+}
+
+// What the window shows is not the saved set, and saving it would replace
+// that set unseen. Once the set can be read it is shown instead, as at the
+// start, and the person saves again; while it cannot be read, the person
+// decides.
+bool TfrmMain::MayReplaceUnshownSet() {
+    const LaunchSettings shown = Settings();
+    const std::string wadDir = folders_.WadDir;
+    try {
+        ShowSettings(LaunchSettings{});
+        btnLoadClick();
+    } catch (const ProgramError& error) {
+        SetWadDir(platform_, *this, folders_, wadDir);
+        ShowSettings(shown);
+        if (!recovered_) throw; // nothing is saved over a change cut short
+        return App().Prompts().ShowMessage(
+                   Handle(),
+                   "The saved launch files cannot be read, so the window does not show them:\n\n" +
+                       std::string(error.what()) +
+                       "\n\nReplace them with the settings the window shows?",
+                   "Warning", MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) == IDYES;
+    }
+    App().Prompts().ShowMessage(Handle(),
+                                "The launch files could be read now, and the window shows them "
+                                "(the defaults where there are none) instead of the changes made "
+                                "since the start, which are not saved. Make them again, then save.",
+                                App().Title(), MB_OK | MB_ICONINFORMATION);
+    return false;
 }
 
 void TfrmMain::btnRunClick() {
@@ -270,32 +305,35 @@ void TfrmMain::btnRunClick() {
             return;
     }
     btnSave.Click(); // an error here ends Run: nothing is started
+    if (!wrote_) return; // Save showed the saved set again, or the person kept it
     StartLaunchFiles(platform_);
     Close();
 }
 
 void TfrmMain::btnResetClick() {
-    DeleteLaunchFiles(platform_, folders_.StartDir);
+    const std::string stays = DeleteLaunchFiles(platform_, folders_.StartDir);
+    if (!stays.empty())
+        App().Prompts().ShowMessage(Handle(), stays, App().Title(), MB_OK | MB_ICONWARNING);
     App().Terminate();
 }
 
 void TfrmMain::btnLoadClick() {
     // A save or a Reset cut short is completed or undone before the files are
     // read; where that decided which set stands, the user hears it once.
-    const Recovery recovery = RecoverLaunchFiles(platform_, folders_.StartDir);
-    if (recovery != Recovery::None)
-        App().Prompts().ShowMessage(
-            Handle(),
-            recovery == Recovery::NewSetKept
-                ? "The last save or reset of the launch files was cut short after it had "
-                  "written them all. It has been completed now."
-                : "The last save or reset of the launch files was cut short. The files as they "
-                  "were before it are kept.",
-            App().Title(), MB_OK | MB_ICONINFORMATION);
+    setShown_ = recovered_ = false;
+    const Recovered recovered = RecoverLaunchFiles(platform_, folders_.StartDir);
+    recovered_ = true;
+    const bool decided = recovered.recovery == Recovery::NewSetKept ||
+                         recovered.recovery == Recovery::EarlierSetKept;
+    if (!recovered.words.empty())
+        App().Prompts().ShowMessage(Handle(), recovered.words, App().Title(),
+                                    MB_OK | (decided ? MB_ICONINFORMATION : MB_ICONWARNING));
+    platform_.ChangeDirectory(folders_.StartDir); // where a file dialog may have left another
     LaunchSettings settings = Settings();
     // What was read before an error stays: the window shows it either way.
     const AtScopeEnd show([this, &settings] { ShowSettings(settings); });
     ReadLaunchFiles(platform_, *this, settings, folders_);
+    setShown_ = true;
 }
 
 void TfrmMain::miLaunchCommandClick() {
