@@ -52,12 +52,14 @@ std::string Lower(std::string_view text) {
 
 // What a change does to each file, by the file's place in the set. As the
 // record writes it: index 2 if the earlier set holds the file, plus 1 if the
-// new set does; then the new bytes' fingerprint, by which a recovery knows
-// the new file once it is in place (a record of the version before has none).
+// new set does; then the fingerprints of the earlier and the new bytes (0
+// where the set lacks the file), by which a recovery knows which version is
+// in place. A record of the version before has none.
 struct Change {
     bool before = false;
     bool after = false;
-    std::optional<std::uint64_t> print;
+    bool printed = false;
+    std::uint64_t prints[2] = {}; // the earlier, the new
 };
 using Plan = std::vector<Change>;
 constexpr std::array<std::string_view, 4> kChanges{"absent", "added", "removed", "replaced"};
@@ -74,10 +76,10 @@ std::uint64_t Fingerprint(std::string_view bytes) {
 
 std::string RecordLine(std::string_view name, const Change& change) {
     std::string line = Cat({name, " ", kChanges[change.before * 2u + change.after]});
-    if (change.print) {
+    for (const std::uint64_t print : change.prints) {
         line += ' ';
         for (int shift = 60; shift >= 0; shift -= 4)
-            line += kHexDigits[(*change.print >> shift) & 15];
+            line += kHexDigits[(print >> shift) & 15];
     }
     return line += "\r\n";
 }
@@ -103,7 +105,9 @@ constexpr std::string_view kNothingChanged = "Nothing was changed;";
 constexpr std::string_view kLooksAgain = "it looks again";
 
 std::string_view Then(bool back, bool removal) {
-    return back ? "they are put back" : removal ? "the removal is completed" : "the save is completed";
+    return back      ? "they are put back"
+           : removal ? "the removal is completed"
+                     : "the save is completed";
 }
 
 // The files of a change that could not be deleted, each with its error.
@@ -137,7 +141,7 @@ class Replacement {
           stem_(names.front().substr(0, names.front().rfind('.'))) {
         for (const std::string_view name : names) {
             slots_.push_back({name, At(name)});
-            limit_ += name.size() + 28; // " replaced ", the print, "\r\n"
+            limit_ += name.size() + 45; // " replaced", two prints, "\r\n"
         }
     }
 
@@ -162,8 +166,15 @@ class Replacement {
                     throw IoError(obstacle == FileObstacle::InUse ? kSharingViolation
                                                                   : kAccessDenied,
                                   Cat({path, kRefusals[static_cast<std::size_t>(obstacle)]}));
-                plan[i] = {There(path), bytes[i].has_value(), std::nullopt};
-                if (bytes[i]) plan[i].print = Fingerprint(*bytes[i]);
+                plan[i] = {There(path), bytes[i].has_value(), true, {}};
+                if (bytes[i]) plan[i].prints[1] = Fingerprint(*bytes[i]);
+                if (plan[i].before) {
+                    // A file that keeps its bytes is no part of the change:
+                    // nothing could tell its two versions apart.
+                    const std::string now = platform_.ReadFile(path);
+                    if (bytes[i] && now == *bytes[i]) plan[i] = {};
+                    plan[i].prints[0] = Fingerprint(now);
+                }
                 any = any || plan[i].before || plan[i].after;
             }
             if (!any) return words;
@@ -174,7 +185,7 @@ class Replacement {
         try {
             std::string record;
             for (std::size_t i = 0; i < slots_.size(); ++i) {
-                if (bytes[i]) platform_.WriteFile(FileOf(i, kNew, tag), *bytes[i]);
+                if (plan[i].after) platform_.WriteFile(FileOf(i, kNew, tag), *bytes[i]);
                 record += RecordLine(slots_[i].name, plan[i]);
             }
             const std::string written = SetOf(kRecordWritten, tag);
@@ -277,9 +288,8 @@ class Replacement {
         std::unique_ptr<ExclusiveHold> hold =
             platform_.HoldExclusively(At(Cat({stem_, ".lock"})), kPatienceWithAnotherChange);
         if (!hold)
-            throw IoError(kSharingViolation,
-                          Cat({"Another launcher is saving in this folder, ", folder_, ".",
-                               unchanged}));
+            throw IoError(kSharingViolation, Cat({"Another launcher is saving in this folder, ",
+                                                  folder_, ".", unchanged}));
         return hold;
     }
 
@@ -289,9 +299,10 @@ class Replacement {
         for (std::size_t tag = 0; tag < kLegacyTag; ++tag)
             if (!survey.Has(tag)) return tag;
         throw IoError(kAccessDenied,
-                      Cat({folder_, " holds too many files of the launcher that could not be "
-                                    "deleted (", NameOf(slots_[0].name, kNew, 0),
-                           " and the like). Delete them."}));
+                      Cat({folder_,
+                           " holds too many files of the launcher that could not be "
+                           "deleted (",
+                           NameOf(slots_[0].name, kNew, 0), " and the like). Delete them."}));
     }
 
     Recovered RecoverHeld() {
@@ -322,17 +333,17 @@ class Replacement {
                    !text.starts_with(Cat({slots_[i].name, " ", kChanges[change]})))
                 ++change;
             if (change == kChanges.size()) return false;
-            plan[i] = {change >= 2, change % 2 == 1, std::nullopt};
+            plan[i] = {change >= 2, change % 2 == 1, false, {}};
             text.remove_prefix(slots_[i].name.size() + 1 + kChanges[change].size());
-            if (plan[i].after && text.starts_with(" ")) {
-                std::uint64_t print = 0;
+            for (std::uint64_t& print : plan[i].prints) {
                 std::size_t digit;
+                plan[i].printed = text.starts_with(" ");
+                if (!plan[i].printed) break;
                 text.remove_prefix(1);
                 while (!text.empty() && (digit = kHexDigits.find(text[0])) < 16) {
                     print = print << 4 | digit;
                     text.remove_prefix(1);
                 }
-                plan[i].print = print;
             }
             if (!text.starts_with("\r\n")) return false;
             text.remove_prefix(2);
@@ -340,12 +351,18 @@ class Replacement {
         return text == kRecordEnd;
     }
 
-    // Whether the file in place is the change's new one.
-    bool IsNew(std::size_t slot, const Change& change, std::size_t tag) {
+    // Which of the change's versions the file in place is: 1 the earlier,
+    // 2 the new, 3 both (the same bytes), 0 none. For a record of the version
+    // before, the new one once the earlier is set aside, or where there was
+    // none.
+    unsigned InPlace(std::size_t slot, const Change& change, std::size_t tag) {
         const std::string& path = slots_[slot].path;
-        if (!change.after || !There(path)) return false;
-        if (change.print) return Fingerprint(platform_.ReadFile(path)) == *change.print;
-        return !change.before || There(FileOf(slot, kEarlier, tag)); // a record of the version before
+        if (!There(path)) return 0;
+        if (!change.printed)
+            return change.after && (!change.before || There(FileOf(slot, kEarlier, tag))) ? 2 : 1;
+        const std::uint64_t print = Fingerprint(platform_.ReadFile(path));
+        return (change.before && print == change.prints[0] ? 1u : 0u) |
+               (change.after && print == change.prints[1] ? 2u : 0u);
     }
 
     // What a change cut short with this tag left, decided from what is on the
@@ -378,19 +395,19 @@ class Replacement {
             std::string goneEarlier;
             for (std::size_t i = 0; i < slots_.size(); ++i) {
                 const Change& change = plan[i];
-                const bool in = IsNew(i, change, tag);
+                const unsigned in = InPlace(i, change, tag);
                 removal = removal && !change.after;
-                if (change.after && !in && !There(FileOf(i, kNew, tag)) && goneNew.empty())
+                if (change.after && !(in & 2) && !There(FileOf(i, kNew, tag)) && goneNew.empty())
                     goneNew = Cat({"new ", slots_[i].name});
-                if (change.before && !There(FileOf(i, kEarlier, tag)) &&
-                    (in || !There(slots_[i].path)) && goneEarlier.empty())
+                if (change.before && !(in & 1) && !There(FileOf(i, kEarlier, tag)) &&
+                    goneEarlier.empty())
                     goneEarlier = Cat({"earlier ", slots_[i].name});
             }
             const bool mixed = !goneNew.empty() && !goneEarlier.empty();
             const bool back = !mixed && (undo ? goneEarlier.empty() : !goneNew.empty());
             const std::string_view what = removal ? "reset" : "save";
-            now = Cat({back ? "Putting back the files as they were before a " : "Completing a ", what,
-                       " cut short failed;"});
+            now = Cat({back ? "Putting back the files as they were before a " : "Completing a ",
+                       what, " cut short failed;"});
             then = Then(back, removal);
             if (back != undo)
                 platform_.MoveReplacing(SetOf(undo ? kUndo : kCommit, tag),
@@ -399,7 +416,7 @@ class Replacement {
                 PutBack(plan, tag);
             else
                 MoveIn(plan, tag, mixed);
-            const Recovery recovery = mixed ? Recovery::FilesInPlaceKept
+            const Recovery recovery = mixed  ? Recovery::FilesInPlaceKept
                                       : back ? Recovery::EarlierSetKept
                                              : Recovery::NewSetKept;
             std::string words = Cat({"The last ", what, " of the launch files was cut short"});
@@ -426,7 +443,7 @@ class Replacement {
             const std::string fresh = FileOf(i, kNew, tag);
             const std::string earlier = FileOf(i, kEarlier, tag);
             if (plan[i].after && !There(fresh)) {
-                if (!asFarAsItGoes && !IsNew(i, plan[i], tag)) throw Gone(fresh);
+                if (!asFarAsItGoes && !(InPlace(i, plan[i], tag) & 2)) throw Gone(fresh);
                 continue;
             }
             if (plan[i].before && !There(earlier) && There(slots_[i].path))
@@ -444,9 +461,10 @@ class Replacement {
             if (plan[i].before) {
                 if (There(earlier))
                     platform_.MoveReplacing(earlier, slots_[i].path);
-                else if (!There(slots_[i].path) || IsNew(i, plan[i], tag))
+                else if (!(InPlace(i, plan[i], tag) & 1))
                     throw Gone(earlier);
-            } else if (!There(FileOf(i, kNew, tag)) && IsNew(i, plan[i], tag)) {
+            } else if (plan[i].after && !There(FileOf(i, kNew, tag)) &&
+                       InPlace(i, plan[i], tag) & 2) {
                 platform_.RemoveFile(slots_[i].path);
             }
         }
@@ -466,9 +484,9 @@ class Replacement {
             back = true;
             PutBack(plan, tag);
         } catch (const ProgramError& second) {
-            return Next(Cat({"Putting the earlier files back failed as well:\n", second.what(),
-                             "\nSo"}),
-                        Then(back, removal_));
+            return Next(
+                Cat({"Putting the earlier files back failed as well:\n", second.what(), "\nSo"}),
+                Then(back, removal_));
         }
         std::vector<std::string> stays;
         Finish(tag, stays);

@@ -192,7 +192,9 @@ FileObstacle Win32Platform::WhatStopsReplacing(const std::string& path) {
     // Opened to be deleted while letting everyone else do anything: only a
     // program that does not let the file be deleted refuses that.
     const FileHandle file = OpenToLookAt(path, DELETE);
-    if (file) return LeadsElsewhere(codePage_, file.Get(), path) ? FileObstacle::Link : FileObstacle::None;
+    if (file)
+        return LeadsElsewhere(codePage_, file.Get(), path) ? FileObstacle::Link
+                                                           : FileObstacle::None;
     const DWORD error = GetLastError();
     if (error == ERROR_SHARING_VIOLATION) return FileObstacle::InUse;
     // There, but what it leads to is not: a link to a missing file.
@@ -268,13 +270,20 @@ void Win32Platform::MoveReplacing(const std::string& from, const std::string& to
 
 void Win32Platform::RemoveFile(const std::string& path) {
     RefuseLink(codePage_, path);
-    if (::DeleteFileA(path.c_str())) return;
-    const IoError failure = FailureOf("Deleting", path);
-    const DWORD attributes = GetFileAttributesA(path.c_str());
-    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_READONLY) == 0 ||
-        !SetFileAttributesA(path.c_str(), attributes & ~FILE_ATTRIBUTE_READONLY) ||
-        !::DeleteFileA(path.c_str()))
-        throw failure;
+    if (!::DeleteFileA(path.c_str())) {
+        const IoError failure = FailureOf("Deleting", path);
+        const DWORD attributes = GetFileAttributesA(path.c_str());
+        if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_READONLY) == 0 ||
+            !SetFileAttributesA(path.c_str(), attributes & ~FILE_ATTRIBUTE_READONLY) ||
+            !::DeleteFileA(path.c_str()))
+            throw failure;
+    }
+    // Wine tells of a deletion that the Unix side refuses (an immutable
+    // file) only by leaving the file there.
+    if (GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES) {
+        SetLastError(ERROR_ACCESS_DENIED);
+        throw FailureOf("Deleting", path);
+    }
 }
 
 std::unique_ptr<ExclusiveHold> Win32Platform::HoldExclusively(const std::string& path,

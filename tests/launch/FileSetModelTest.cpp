@@ -131,7 +131,8 @@ class SteppedPlatform final : public MemoryPlatform {
         char outcome = Begin("write", path);
         files[path] = outcome == 'F' ? bytes.substr(0, bytes.size() / 2) : bytes;
         unflushed_.insert(path);
-        if (outcome == 'F') throw IoError(112, Bare(path) + ": There is not enough space on the disk.");
+        if (outcome == 'F')
+            throw IoError(112, Bare(path) + ": There is not enough space on the disk.");
         End(outcome);
         outcome = Begin("flush", path);
         Need(path, outcome);
@@ -247,10 +248,11 @@ struct Run {
 std::string Listing(const Disk& disk) {
     std::string text;
     for (const auto& [path, bytes] : disk.files)
-        text += "  " + Bare(path) + ": " + bytes.substr(0, bytes.find('\r')) +
-                (bytes.empty() || bytes.ends_with("\r\n") || path.ends_with(".WAD") ? ""
-                                                                        : " (cut short)") +
-                (disk.held.contains(path) ? " (held by another program)" : "") + "\n";
+        text +=
+            "  " + Bare(path) + ": " + bytes.substr(0, bytes.find('\r')) +
+            (bytes.empty() || bytes.ends_with("\r\n") || path.ends_with(".WAD") ? ""
+                                                                                : " (cut short)") +
+            (disk.held.contains(path) ? " (held by another program)" : "") + "\n";
     return text;
 }
 
@@ -492,8 +494,7 @@ class Explorer {
             std::vector<Step> longer = history;
             longer.push_back({disk, "the next start", Recover, script});
             if (!run.cut && !run.error) Succeeded(run, disk, longer);
-            if (fate != Set::Neither && Fate(run.disk, longer) != fate &&
-                Reachable(run.disk, fate))
+            if (fate != Set::Neither && Fate(run.disk, longer) != fate && Reachable(run.disk, fate))
                 Problem(longer, run.disk, "this recovery changed which set the disk ends with");
             ways += Follow(run.disk, recoveries - 1, Unused(once, script),
                            Promised(run, disk, longer), longer);
@@ -509,8 +510,7 @@ class Explorer {
             std::string log;
             const Run run = RunPhase(step.start, step.phase, step.script, nullptr, &log);
             text += std::string(step.what) + (run.error ? " (error box: " + *run.error + ")" : "") +
-                    (run.said.words.empty() ? "" : " (says: " + run.said.words + ")") + "\n" +
-                    log;
+                    (run.said.words.empty() ? "" : " (says: " + run.said.words + ")") + "\n" + log;
         }
         ADD_FAILURE() << text << "leaving:\n" << Listing(disk);
     }
@@ -533,19 +533,24 @@ Disk With(Disk disk, std::initializer_list<std::pair<const char*, std::string>> 
     return disk;
 }
 
-// A record as a Save writes it, replacing the three files.
-std::string RecordOf(const Disk& after, bool withPrints = true) {
+std::string Print(const std::string& bytes) {
+    std::uint64_t print = 14695981039346656037u;
+    for (const char byte : bytes)
+        print = (print ^ static_cast<unsigned char>(byte)) * 1099511628211u;
+    char digits[17];
+    std::snprintf(digits, sizeof digits, "%016llx", static_cast<unsigned long long>(print));
+    return digits;
+}
+
+// A record as a Save writes it, replacing the three files of one set by
+// those of another; the version before wrote no fingerprints.
+std::string RecordOf(const Disk& before, const Disk& after, bool withPrints = true) {
     std::string record;
     for (const std::string_view name : kNames) {
         record += std::string(name) + " replaced";
-        if (withPrints) {
-            std::uint64_t print = 14695981039346656037u;
-            for (const char byte : after.files.at(At(name)))
-                print = (print ^ static_cast<unsigned char>(byte)) * 1099511628211u;
-            char digits[17];
-            std::snprintf(digits, sizeof digits, "%016llx", static_cast<unsigned long long>(print));
-            record += std::string(" ") + digits;
-        }
+        if (withPrints)
+            record +=
+                " " + Print(before.files.at(At(name))) + " " + Print(after.files.at(At(name)));
         record += "\r\n";
     }
     return record + "end\r\n";
@@ -560,26 +565,28 @@ TEST(FileSetModel, EveryStepSucceedingFailingCutHeldOrDeletedLeavesOneWholeSet) 
         return disk;
     }();
     const Disk withoutScript = LaunchFiles("earlier", false);
+    Disk sameScript = fresh; // a change that leaves qorvex.cfg as it was
+    sameScript.files[At("qorvex.cfg")] = earlier.files.at(At("qorvex.cfg"));
     // A set-aside file and the record of an earlier Save that another program
     // holds, marked as over: never put back, nor in the way of a new change.
     const Disk older = LaunchFiles("older");
-    const Disk stuck =
-        With(earlier,
-             {{"qorvex.cfge0", older.files.at(At("qorvex.cfg"))},
-              {"qorvex.setc0", RecordOf(earlier)},
-              {"qorvex.setd0", ""}},
-             {"qorvex.cfge0", "qorvex.setc0"});
+    const Disk stuck = With(earlier,
+                            {{"qorvex.cfge0", older.files.at(At("qorvex.cfg"))},
+                             {"qorvex.setc0", RecordOf(older, earlier)},
+                             {"qorvex.setd0", ""}},
+                            {"qorvex.cfge0", "qorvex.setc0"});
     // The version before cut short after its first move: its long names.
-    const Disk legacy = With(earlier, {{"qorvex.rsp", fresh.files.at(At("qorvex.rsp"))},
-                                       {"qorvex.rsp.tarnwick-earlier",
-                                        earlier.files.at(At("qorvex.rsp"))},
-                                       {"qorvex.cfg.tarnwick-new", fresh.files.at(At("qorvex.cfg"))},
-                                       {"qorvex.bat.tarnwick-new", fresh.files.at(At("qorvex.bat"))},
-                                       {"qorvex.tarnwick-commit", RecordOf(fresh, false)}});
+    const Disk legacy =
+        With(earlier, {{"qorvex.rsp", fresh.files.at(At("qorvex.rsp"))},
+                       {"qorvex.rsp.tarnwick-earlier", earlier.files.at(At("qorvex.rsp"))},
+                       {"qorvex.cfg.tarnwick-new", fresh.files.at(At("qorvex.cfg"))},
+                       {"qorvex.bat.tarnwick-new", fresh.files.at(At("qorvex.bat"))},
+                       {"qorvex.tarnwick-commit", RecordOf(earlier, fresh, false)}});
     const Scenario scenarios[] = {
         {"Save over a set", earlier, earlier, fresh, SaveOf(fresh)},
         {"Save over a set without qorvex.cfg", withoutScript, withoutScript, fresh, SaveOf(fresh)},
         {"the first Save", none, none, fresh, SaveOf(fresh)},
+        {"Save that leaves qorvex.cfg as it was", earlier, earlier, sameScript, SaveOf(sameScript)},
         {"Reset", earlier, earlier, none, Reset},
         {"Save after one whose leftovers stay", stuck, earlier, fresh, SaveOf(fresh), "L"},
         // Its record has no fingerprints: a file of it deleted by another
@@ -655,8 +662,8 @@ std::function<char(const std::string&)> Failing(std::set<std::string> steps, cha
 }
 
 TEST(FileSetModel, NewScriptThatCannotBeMovedInNorDeletedNeverJoinsTheEarlierSet) {
-    ExpectEarlierSetAfter(
-        Failing({"move qorvex.cfgn0 to qorvex.cfg", "delete qorvex.cfgn0"}), Recovery::None);
+    ExpectEarlierSetAfter(Failing({"move qorvex.cfgn0 to qorvex.cfg", "delete qorvex.cfgn0"}),
+                          Recovery::None);
 }
 
 TEST(FileSetModel, EarlierResponseFileThatCannotBePutBackIsPutBackByTheNextStart) {
@@ -714,8 +721,8 @@ TEST(FileSetModel, ANewFileDeletedByAnotherProgramSendsTheChangeBack) {
 TEST(FileSetModel, AFileNamedLikeARecordThatIsNotOneIsLeftAloneAndUnread) {
     const std::string large(4096, 'x');
     const Disk start = With(LaunchFiles("earlier"), {{"qorvex.setc0", large},
-                                                    {"qorvex.setu1", "qorvex.rsp replaced\r\n"},
-                                                    {"qorvex.tarnwick-commit", large}});
+                                                     {"qorvex.setu1", "qorvex.rsp replaced\r\n"},
+                                                     {"qorvex.tarnwick-commit", large}});
     SteppedPlatform platform(start, "", true);
     const Recovered said = Recover(platform).said;
     EXPECT_EQ(said.recovery, Recovery::None);

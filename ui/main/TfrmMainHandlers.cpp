@@ -304,7 +304,7 @@ void TfrmMain::btnRunClick() {
                                         MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) != IDYES)
             return;
     }
-    btnSave.Click(); // an error here ends Run: nothing is started
+    btnSave.Click();     // an error here ends Run: nothing is started
     if (!wrote_) return; // Save showed the saved set again, or the person kept it
     StartLaunchFiles(platform_);
     Close();
