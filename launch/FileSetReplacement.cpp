@@ -122,8 +122,7 @@ std::string Staying(const std::vector<std::string>& stays) {
 // What a recovery did, by its Recovery less one; then the end of a reset's.
 constexpr std::array<std::string_view, 4> kOutcomes{
     ". It has been completed now.", ". The files as they were before it are kept.",
-    ". Neither set can be made whole; the new files that are left are in place: check the "
-    "settings and save them.",
+    ". Neither set can be made whole: check the settings and save them.",
     ". The removal has been completed now."};
 
 constexpr std::array<std::string_view, 5> kRefusals{
@@ -299,10 +298,8 @@ class Replacement {
         for (std::size_t tag = 0; tag < kLegacyTag; ++tag)
             if (!survey.Has(tag)) return tag;
         throw IoError(kAccessDenied,
-                      Cat({folder_,
-                           " holds too many files of the launcher that could not be "
-                           "deleted (",
-                           NameOf(slots_[0].name, kNew, 0), " and the like). Delete them."}));
+                      Cat({folder_, " holds too many files the launcher could not delete, such as ",
+                           NameOf(slots_[0].name, kNew, 0), ". Delete them."}));
     }
 
     Recovered RecoverHeld() {

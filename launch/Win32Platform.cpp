@@ -83,9 +83,9 @@ void RefuseLink(const AnsiCodePage& codePage, const std::string& path) {
     const FileHandle file = OpenToLookAt(path);
     // Where it cannot be opened, the operation itself says what is wrong.
     if (file && LeadsElsewhere(codePage, file.Get(), path))
-        throw IoError(ERROR_ACCESS_DENIED, FullPath(path) +
-                                               " leads to a file elsewhere: the launcher moves "
-                                               "and deletes no file through a link.");
+        throw IoError(ERROR_ACCESS_DENIED,
+                      FullPath(path) +
+                          " leads to a file elsewhere, which the launcher leaves alone.");
 }
 
 // Holds a file for as long as it lives; the file was opened to be deleted

@@ -285,9 +285,9 @@ bool TfrmMain::MayReplaceUnshownSet() {
                    "Warning", MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) == IDYES;
     }
     App().Prompts().ShowMessage(Handle(),
-                                "The launch files could be read now, and the window shows them "
-                                "(the defaults where there are none) instead of the changes made "
-                                "since the start, which are not saved. Make them again, then save.",
+                                "The launch files could be read now: the window shows them instead "
+                                "of the changes made since the start, which are not saved. Make "
+                                "them again, then save.",
                                 App().Title(), MB_OK | MB_ICONINFORMATION);
     return false;
 }
