@@ -367,8 +367,8 @@ class Replacement {
     bool Decide(std::size_t tag, const Survey& survey, Recovered& recovered) {
         Plan plan(slots_.size());
         const bool undo = survey.Has(tag, kUndo);
-        std::string now(kNothingChanged);
-        std::string then(kLooksAgain);
+        int going = 0; // 1 back, 2 forward, once decided
+        bool removal = true;
         try {
             if (undo || survey.Has(tag, kCommit)) {
                 if (!Record(SetOf(undo ? kUndo : kCommit, tag), plan)) return false;
@@ -387,25 +387,20 @@ class Replacement {
             // gone, only the new one. Where neither is whole, the new files
             // that are left go in: nothing of the change stays but files set
             // aside, which later recoveries pass over.
-            bool removal = true;
-            std::string goneNew;
-            std::string goneEarlier;
+            std::string_view gone[2]; // the new, the earlier
             for (std::size_t i = 0; i < slots_.size(); ++i) {
                 const Change& change = plan[i];
                 const unsigned in = InPlace(i, change, tag);
                 removal = removal && !change.after;
-                if (change.after && !(in & 2) && !There(FileOf(i, kNew, tag)) && goneNew.empty())
-                    goneNew = Cat({"new ", slots_[i].name});
+                if (change.after && !(in & 2) && !There(FileOf(i, kNew, tag)) && gone[0].empty())
+                    gone[0] = slots_[i].name;
                 if (change.before && !(in & 1) && !There(FileOf(i, kEarlier, tag)) &&
-                    goneEarlier.empty())
-                    goneEarlier = Cat({"earlier ", slots_[i].name});
+                    gone[1].empty())
+                    gone[1] = slots_[i].name;
             }
-            const bool mixed = !goneNew.empty() && !goneEarlier.empty();
-            const bool back = !mixed && (undo ? goneEarlier.empty() : !goneNew.empty());
-            const std::string_view what = removal ? "reset" : "save";
-            now = Cat({back ? "Putting back the files as they were before a " : "Completing a ",
-                       what, " cut short failed;"});
-            then = Then(back, removal);
+            const bool mixed = !gone[0].empty() && !gone[1].empty();
+            const bool back = !mixed && (undo ? gone[1].empty() : !gone[0].empty());
+            going = back ? 1 : 2;
             if (back != undo)
                 platform_.MoveReplacing(SetOf(undo ? kUndo : kCommit, tag),
                                         SetOf(undo ? kCommit : kUndo, tag));
@@ -416,17 +411,22 @@ class Replacement {
             const Recovery recovery = mixed  ? Recovery::FilesInPlaceKept
                                       : back ? Recovery::EarlierSetKept
                                              : Recovery::NewSetKept;
-            std::string words = Cat({"The last ", what, " of the launch files was cut short"});
+            std::string words = Cat(
+                {"The last ", removal ? "reset" : "save", " of the launch files was cut short"});
             if (back != undo || mixed)
                 AppendParts(words, {", and another program has since deleted its ",
-                                    back ? goneNew : goneEarlier, mixed ? " and its " : "",
-                                    mixed ? goneNew : ""});
+                                    back ? "new " : "earlier ", gone[back ? 0 : 1],
+                                    mixed ? " and its new " : "", mixed ? gone[0] : ""});
             AppendParts(words, {kOutcomes[static_cast<std::size_t>(recovery) - 1 +
                                           (recovery == Recovery::NewSetKept && removal ? 3 : 0)]});
             recovered = {recovery, words};
             return true;
         } catch (...) {
-            RethrowWith(Next(now, then));
+            if (going == 0) RethrowWith(Next(kNothingChanged, kLooksAgain));
+            RethrowWith(Next(
+                Cat({going == 1 ? "Putting back the files as they were before a " : "Completing a ",
+                     removal ? "reset" : "save", " cut short failed;"}),
+                Then(going == 1, removal)));
         }
     }
 

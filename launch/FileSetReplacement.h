@@ -48,8 +48,9 @@ struct NewFile {
 // go back, the undo record goes, then the new files. Raises IoError, which
 // says which set stands or which one the next recovery leaves. A file of the
 // change's own that cannot be deleted stops nothing: the words returned say
-// which stay and why (empty when none do). The files must be given in the
-// same order to every call.
+// which stay and why, after what the recovery first decided (empty when
+// there is nothing to say). The files must be given in the same order to
+// every call; their names are the first one's stem, a dot and three letters.
 std::string ReplaceFileSet(Platform& platform, const std::string& folder,
                            std::span<const NewFile> files);
 
