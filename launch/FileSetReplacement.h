@@ -50,7 +50,7 @@ struct NewFile {
 // change's own that cannot be deleted stops nothing: the words returned say
 // which stay and why, after what the recovery first decided (empty when
 // there is nothing to say). The files must be given in the same order to
-// every call; their names are the first one's stem, a dot and three letters.
+// every call.
 std::string ReplaceFileSet(Platform& platform, const std::string& folder,
                            std::span<const NewFile> files);
 
