@@ -562,21 +562,31 @@ TEST(FileSetReplacement, AFailureAtAnyStepLosesNothingAndHidesNothing) {
     }
 }
 
+// A start folder holding a saved set, and a change to every file of it.
+struct SavedSet {
+    Win32Platform platform;
+    TempFolder start;
+    LaunchSettings first;
+    LaunchSettings second;
+    Folder earlier;
+
+    SavedSet() {
+        first.iwad = "DOOM 2: Hell on Earth";
+        WriteLaunchFiles(platform, first, "C:\\OLD", start.path());
+        earlier = FilesOf(start);
+        second.files = {"new.wad"};
+        second.deathmatch = true;
+    }
+};
+
 // A file that the system refuses to replace, as the second and as the third
 // of the set: Save puts back what it had replaced and says so, naming the
 // file; Reset leaves all three. A file of ours that it refuses to delete
 // stays, said once, and goes at the first start that can delete it.
 TEST(FileSetReplacement, AFileTheSystemRefusesToReplaceKeepsTheEarlierSet) {
     if (!UnderWine()) GTEST_SKIP() << "the immutable attribute is set on the Unix side";
-    Win32Platform platform;
-    TempFolder start;
-    LaunchSettings first;
-    first.iwad = "DOOM 2: Hell on Earth";
-    WriteLaunchFiles(platform, first, "C:\\OLD", start.path());
-    const Folder earlier = FilesOf(start);
-    LaunchSettings second;
-    second.files = {"new.wad"};
-    second.deathmatch = true;
+    SavedSet set;
+    auto& [platform, start, first, second, earlier] = set;
 
     for (const char* name : {"qorvex.cfg", "qorvex.bat"}) {
         SCOPED_TRACE(name);
@@ -622,14 +632,8 @@ TEST(FileSetReplacement, AFileTheSystemRefusesToReplaceKeepsTheEarlierSet) {
 // changes, by name and with what to do. Files of ours that another program
 // made read-only go all the same, without a word.
 TEST(FileSetReplacement, AReadOnlyLaunchFileIsRefusedAndReadOnlyLeftoversGo) {
-    Win32Platform platform;
-    TempFolder start;
-    LaunchSettings first;
-    first.iwad = "DOOM 2: Hell on Earth";
-    WriteLaunchFiles(platform, first, "C:\\OLD", start.path());
-    const Folder earlier = FilesOf(start);
-    LaunchSettings second;
-    second.files = {"new.wad"};
+    SavedSet set;
+    auto& [platform, start, first, second, earlier] = set;
     for (const char* name : {"qorvex.cfg", "qorvex.bat"}) {
         SetFileAttributesA((start / name).c_str(), FILE_ATTRIBUTE_READONLY);
         for (const bool reset : {false, true}) {
