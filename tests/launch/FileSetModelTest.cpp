@@ -604,38 +604,6 @@ TEST(FileSetModel, EveryStepSucceedingFailingCutHeldOrDeletedLeavesOneWholeSet) 
     }
 }
 
-// A launch file that cannot be replaced is refused before anything changes,
-// by name and with what to do; the next start has nothing to say.
-TEST(FileSetModel, AReadOnlyOrHeldLaunchFileIsRefusedBeforeAnythingChanges) {
-    for (const bool held : {false, true}) {
-        for (const bool reset : {false, true}) {
-            Disk start = LaunchFiles("earlier");
-            (held ? start.held : start.readOnly).insert(At(reset ? "qorvex.bat" : "qorvex.cfg"));
-            SteppedPlatform platform(start, "");
-            try {
-                if (reset)
-                    Reset(platform);
-                else
-                    SaveOf(LaunchFiles("new"))(platform);
-                ADD_FAILURE() << "it went ahead";
-            } catch (const IoError& error) {
-                const std::string text = error.what();
-                EXPECT_EQ(text.rfind(At(reset ? "qorvex.bat" : "qorvex.cfg"), 0), 0u) << text;
-                EXPECT_NE(text.find(held ? "Close the program that uses it"
-                                         : "Clear \"Read-only\" in its Properties"),
-                          std::string::npos)
-                    << text;
-                EXPECT_NE(text.find(reset ? "Nothing was removed" : "Nothing was saved"),
-                          std::string::npos)
-                    << text;
-            }
-            EXPECT_EQ(platform.disk(), start);
-            SteppedPlatform next(start, "");
-            EXPECT_EQ(RecoverFileSet(next, kFolder, kNames).words, "");
-        }
-    }
-}
-
 // The cases: a Save over the earlier set whose steps fail as chosen
 // (by what they do), then the next start, which leaves the earlier set
 // whole, as the error box said, and says what it decided (nothing, where the
@@ -690,44 +658,6 @@ TEST(FileSetModel, PowerCutAfterTheFirstChangeOfTheUndoKeepsTheEarlierSet) {
             return failed ? 'F' : 'S';
         },
         Recovery::EarlierSetKept);
-}
-
-// The new file that vanished: a Save cut short after its record and
-// its first move, then its new qorvex.cfg deleted by another program. The
-// start goes back to the earlier set and says why.
-TEST(FileSetModel, ANewFileDeletedByAnotherProgramSendsTheChangeBack) {
-    bool moved = false;
-    SteppedPlatform platform(LaunchFiles("earlier"), "");
-    platform.choose = [&moved](const std::string& step) {
-        if (moved) return 'C';
-        moved = step == "move qorvex.rspn0 to qorvex.rsp";
-        return 'S';
-    };
-    EXPECT_THROW(SaveOf(LaunchFiles("new"))(platform), PowerCut);
-    Disk disk = platform.disk();
-    ASSERT_EQ(disk.files.erase(At("qorvex.cfgn0")), 1u) << Listing(disk);
-    SteppedPlatform start(disk, "");
-    const Recovered said = Recover(start).said;
-    EXPECT_EQ(said.recovery, Recovery::EarlierSetKept);
-    EXPECT_EQ(said.words, "The last save of the launch files was cut short, and another program "
-                          "has since deleted its new qorvex.cfg. The files as they were before it "
-                          "are kept.");
-    EXPECT_EQ(Listing(start.disk()), Listing(LaunchFiles("earlier")));
-}
-
-// Files named like a record that no Save of ours wrote are left alone and
-// said nothing of: one larger than any record (not read), one that is no
-// record, under both versions' names.
-TEST(FileSetModel, AFileNamedLikeARecordThatIsNotOneIsLeftAloneAndUnread) {
-    const std::string large(4096, 'x');
-    const Disk start = With(LaunchFiles("earlier"), {{"qorvex.setc0", large},
-                                                     {"qorvex.setu1", "qorvex.rsp replaced\r\n"},
-                                                     {"qorvex.tarnwick-commit", large}});
-    SteppedPlatform platform(start, "", true);
-    const Recovered said = Recover(platform).said;
-    EXPECT_EQ(said.recovery, Recovery::None);
-    EXPECT_EQ(said.words, "");
-    EXPECT_EQ(platform.disk(), start);
 }
 
 } // namespace

@@ -663,8 +663,8 @@ TEST(FileSetReplacement, AReadOnlyLaunchFileIsRefusedAndReadOnlyLeftoversGo) {
 }
 
 // A file named like a record that is larger than any record (3 GB, sparse
-// where the file system can) is neither read nor touched, under either
-// version's name; Save goes on beside it.
+// where the file system can), under either version's name, or that is no
+// record, is neither read nor touched; Save goes on beside it.
 TEST(FileSetReplacement, AHugeFileNamedLikeARecordIsNotReadNorTouched) {
     Win32Platform platform;
     TempFolder start;
@@ -680,10 +680,12 @@ TEST(FileSetReplacement, AHugeFileNamedLikeARecordIsNotReadNorTouched) {
         EXPECT_TRUE(SetFilePointerEx(file, size, nullptr, FILE_BEGIN) && SetEndOfFile(file));
         CloseHandle(file);
     }
+    start.AddFile("qorvex.setu1", "qorvex.rsp replaced\r\n");
     EXPECT_EQ(RecoverLaunchFiles(platform, start.path()).words, "");
     LaunchSettings settings;
     settings.iwad = "DOOM 2: Hell on Earth";
     EXPECT_EQ(WriteLaunchFiles(platform, settings, "C:\\WADS", start.path()), "");
+    EXPECT_EQ(FileText(start / "qorvex.setu1"), "qorvex.rsp replaced\r\n");
     EXPECT_EQ(FileText(start / "qorvex.rsp"), "-iwad \"doom2.wad\"\r\n+exec qorvex.cfg\r\n");
     for (const char* name : {"qorvex.setc0", "qorvex.tarnwick-commit"}) {
         WIN32_FILE_ATTRIBUTE_DATA data{};
@@ -757,18 +759,11 @@ TEST(FileSetReplacement, AStartFolderOfTheLongestLengthTakesEveryFileOfAChange) 
     }
     EXPECT_NE(FileText(folder + "\\qorvex.rsp").find("+map MAP02"), std::string::npos);
     // A change cut short after its first move, completed by the next start.
+    const std::string relative = folder.substr(root.path().size() + 1) + "\\";
     ASSERT_TRUE(MoveFileA((folder + "\\qorvex.rsp").c_str(), (folder + "\\qorvex.rspe5").c_str()));
-    const HANDLE written = CreateFileA((folder + "\\qorvex.rsp").c_str(), GENERIC_WRITE, 0, nullptr,
-                                       CREATE_NEW, 0, nullptr);
-    DWORD count = 0;
-    WriteFile(written, "+map MAP03\r\n", 12, &count, nullptr);
-    CloseHandle(written);
-    const HANDLE record = CreateFileA((folder + "\\qorvex.setc5").c_str(), GENERIC_WRITE, 0,
-                                      nullptr, CREATE_NEW, 0, nullptr);
-    const std::string lines =
-        "qorvex.rsp replaced\r\nqorvex.cfg absent\r\nqorvex.bat absent\r\nend\r\n";
-    WriteFile(record, lines.data(), DWORD(lines.size()), &count, nullptr);
-    CloseHandle(record);
+    root.AddFile(relative + "qorvex.rsp", "+map MAP03\r\n");
+    root.AddFile(relative + "qorvex.setc5",
+                 "qorvex.rsp replaced\r\nqorvex.cfg absent\r\nqorvex.bat absent\r\nend\r\n");
     EXPECT_EQ(RecoverLaunchFiles(platform, folder).recovery, Recovery::NewSetKept);
     EXPECT_EQ(FileText(folder + "\\qorvex.rsp"), "+map MAP03\r\n");
     EXPECT_EQ(FileText(folder + "\\qorvex.rspe5"), "<missing>");
