@@ -271,7 +271,11 @@ bool TfrmMain::MayReplaceUnshownSet() {
     const LaunchSettings shown = Settings();
     const std::string wadDir = folders_.WadDir;
     try {
-        ShowSettings(LaunchSettings{});
+        LaunchSettings start; // what the window held when the start read the set
+        start.iwad = SelectedIwad();
+        ShowSettings(start);
+        recovered_ = false;
+        platform_.ChangeDirectory(folders_.StartDir); // a file dialog may have left another
         btnLoadClick();
     } catch (const ProgramError& error) {
         SetWadDir(platform_, *this, folders_, wadDir);
@@ -328,7 +332,6 @@ void TfrmMain::btnLoadClick() {
     if (!recovered.words.empty())
         App().Prompts().ShowMessage(Handle(), recovered.words, App().Title(),
                                     MB_OK | (decided ? MB_ICONINFORMATION : MB_ICONWARNING));
-    platform_.ChangeDirectory(folders_.StartDir); // where a file dialog may have left another
     LaunchSettings settings = Settings();
     // What was read before an error stays: the window shows it either way.
     const AtScopeEnd show([this, &settings] { ShowSettings(settings); });
