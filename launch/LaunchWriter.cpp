@@ -28,8 +28,8 @@ LaunchFileSet LaunchFilesToSave(Platform& platform, const LaunchSettings& settin
     return set;
 }
 
-void WriteLaunchFiles(Platform& platform, const LaunchSettings& settings, const std::string& wadDir,
-                      const std::string& startDir) {
+std::string WriteLaunchFiles(Platform& platform, const LaunchSettings& settings,
+                             const std::string& wadDir, const std::string& startDir) {
     const LaunchFileSet set = LaunchFilesToSave(platform, settings, wadDir, startDir);
     platform.ChangeDirectory(startDir);
     const std::array<NewFile, kLaunchFilesInSaveOrder.size()> files{{
@@ -37,19 +37,19 @@ void WriteLaunchFiles(Platform& platform, const LaunchSettings& settings, const 
         {kLaunchFilesInSaveOrder[1], set.consoleScript},
         {kLaunchFilesInSaveOrder[2], set.batchFile},
     }};
-    ReplaceFileSet(platform, startDir, files);
+    return ReplaceFileSet(platform, startDir, files);
 }
 
-Recovery RecoverLaunchFiles(Platform& platform, const std::string& startDir) {
+Recovered RecoverLaunchFiles(Platform& platform, const std::string& startDir) {
     return RecoverFileSet(platform, startDir, kLaunchFilesInSaveOrder);
 }
 
 void StartLaunchFiles(Platform& platform) { platform.StartHidden(std::string(kBatchFileName)); }
 
-void DeleteLaunchFiles(Platform& platform, const std::string& startDir) {
+std::string DeleteLaunchFiles(Platform& platform, const std::string& startDir) {
     // By full path: a file dialog may have moved the current directory away.
     // In the order of a save, which the record of the change follows.
-    RemoveFileSet(platform, startDir, kLaunchFilesInSaveOrder);
+    return RemoveFileSet(platform, startDir, kLaunchFilesInSaveOrder);
 }
 
 } // namespace tarnwick

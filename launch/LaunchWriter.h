@@ -27,13 +27,14 @@ LaunchFileSet LaunchFilesToSave(Platform& platform, const LaunchSettings& settin
 // executable that the batch file's code page lacks), then makes startDir the
 // current directory and replaces the three files there (ReplaceFileSet),
 // encoded by EncodeLaunchFiles: the earlier set or the new one stands,
-// whole, whatever fails; IoError says which.
-void WriteLaunchFiles(Platform& platform, const LaunchSettings& settings, const std::string& wadDir,
-                      const std::string& startDir);
+// whole, whatever fails; IoError says which. Gives the words about files of
+// the save that stay (empty when none do).
+std::string WriteLaunchFiles(Platform& platform, const LaunchSettings& settings,
+                             const std::string& wadDir, const std::string& startDir);
 
 // Completes what a save or a Reset cut short left in startDir
 // (RecoverFileSet); Save and Reset do it first. Raises IoError.
-Recovery RecoverLaunchFiles(Platform& platform, const std::string& startDir);
+Recovered RecoverLaunchFiles(Platform& platform, const std::string& startDir);
 
 // Starts qorvex.bat of the current directory with no visible window; Run
 // calls it right after WriteLaunchFiles, which made the start folder current.
@@ -41,7 +42,8 @@ Recovery RecoverLaunchFiles(Platform& platform, const std::string& startDir);
 void StartLaunchFiles(Platform& platform);
 
 // Deletes those of the three files that exist in startDir, all or none
-// (RemoveFileSet). Raises IoError.
-void DeleteLaunchFiles(Platform& platform, const std::string& startDir);
+// (RemoveFileSet). Raises IoError; gives the words about files of the
+// removal that stay (empty when none do).
+std::string DeleteLaunchFiles(Platform& platform, const std::string& startDir);
 
 } // namespace tarnwick

@@ -8,6 +8,7 @@
 #include "TextEncoding.h"
 
 #include <chrono>
+#include <cstddef>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -26,6 +27,21 @@ class Lookup {
   public:
     virtual ~Lookup() = default;
     virtual void Run(Platform& platform) = 0;
+};
+
+// What keeps this program from replacing or removing a file.
+enum class FileObstacle {
+    None,     // nothing (or there is no such file)
+    ReadOnly, // its read-only attribute
+    InUse,    // another program has it open and does not let it be removed
+    Folder,   // it is a folder, not a file
+    Link,     // its name leads to a file elsewhere (a symbolic link)
+};
+
+// A file held open without sharing, for as long as the object lives.
+class ExclusiveHold {
+  public:
+    virtual ~ExclusiveHold() = default;
 };
 
 class Platform {
@@ -51,17 +67,36 @@ class Platform {
     virtual void ListMatches(const std::string& pattern,
                              const std::function<void(std::string_view name)>& onName) = 0;
 
-    // The whole file as bytes. Raises IoError.
+    // What would keep a move or a deletion of the file from working; None
+    // for a missing file. Raises IoError when the system cannot tell.
+    virtual FileObstacle WhatStopsReplacing(const std::string& path) = 0;
+
+    // The whole file as bytes. Raises IoError, which names the file, as every
+    // file operation's error does.
     virtual std::string ReadFile(const std::string& path) = 0;
+    // The same for a file of at most `limit` bytes; nothing for a larger one,
+    // which is not read.
+    virtual std::optional<std::string> ReadSmallFile(const std::string& path,
+                                                     std::size_t limit) = 0;
     // Creates or truncates the file, writes the bytes and has them on the disk
     // before it returns, so that a rename after it never outlives the data on
     // a power cut; on a device that cannot flush, as far as it keeps them.
     // Raises IoError.
     virtual void WriteFile(const std::string& path, std::string_view bytes) = 0;
-    // Moves a file over another, replacing it. Raises IoError.
+    // Moves a file over another, replacing it. A name that leads to a file
+    // elsewhere is never followed: such a `from` raises IoError, as any
+    // failure does.
     virtual void MoveReplacing(const std::string& from, const std::string& to) = 0;
-    // Deletes a file. Raises IoError.
+    // Deletes a file of this program's own making: a read-only attribute that
+    // another program set does not keep it. A name that leads to a file
+    // elsewhere is never followed: it raises IoError, as any failure does.
     virtual void RemoveFile(const std::string& path) = 0;
+    // Opens the file, made if missing, without sharing, so that no other
+    // program can open it while the hold lives; the file goes with the hold.
+    // Waits up to `patience` for another program that has it open; nothing
+    // when that one still has. Raises IoError for any other failure.
+    virtual std::unique_ptr<ExclusiveHold> HoldExclusively(const std::string& path,
+                                                           std::chrono::milliseconds patience) = 0;
 
     // Whether the path lies on another computer: a UNC path, or a drive
     // letter mapped to a share. A lookup there may wait for the network, on

@@ -1,8 +1,10 @@
 #include "Win32Platform.h"
 
 #include "AnsiText.h"
+#include "AppendParts.h"
 #include "OwnedHandle.h"
 #include "ShownValue.h"
+#include "PathRules.h"
 
 #include <windows.h>
 
@@ -14,6 +16,24 @@ namespace tarnwick {
 namespace {
 
 IoError LastError() { return SystemError(GetLastError()); }
+
+// The full path of a name, for a message: a bare name does not say where.
+std::string FullPath(const std::string& path) {
+    char full[MAX_PATH];
+    const DWORD length = GetFullPathNameA(path.c_str(), MAX_PATH, full, nullptr);
+    return length != 0 && length < MAX_PATH ? std::string(full, length) : path;
+}
+
+// The error of a failed file operation, naming the file as a full path (and
+// where a move went): the system's text alone does not say which file.
+IoError FailureOf(std::string_view doing, const std::string& path,
+                  const std::string* to = nullptr) {
+    const DWORD code = GetLastError();
+    std::string what(doing);
+    AppendParts(what, {" ", FullPath(path)});
+    if (to) AppendParts(what, {" to ", FullPath(*to)});
+    return SystemError(code, what);
+}
 
 // A handle from CreateFileA, and one from FindFirstFileW: both hold nothing
 // as INVALID_HANDLE_VALUE; each kind has its own close.
@@ -56,10 +76,63 @@ NoDiskBox::NoDiskBox() {
 
 NoDiskBox::~NoDiskBox() { SetThreadErrorMode(earlier_, nullptr); }
 
+// A file or folder opened only to be looked at, letting others do anything.
+FileHandle OpenToLookAt(const std::string& path, DWORD access = FILE_READ_ATTRIBUTES) {
+    return FileHandle(CreateFileA(path.c_str(), access,
+                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                  OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+}
+
+// The system's own full name of what a handle opened; empty when it cannot
+// tell.
+std::string FinalPath(HANDLE handle) {
+    char path[1024];
+    const DWORD length = GetFinalPathNameByHandleA(handle, path, sizeof path, FILE_NAME_NORMALIZED);
+    return std::string(path, length < sizeof path ? length : 0);
+}
+
+// Whether the name of an open file leads elsewhere than its own place (its
+// folder's final name with its last part), as a symbolic link does; false
+// where the system cannot tell. Wine shows a Unix symbolic link as a plain
+// file, and moves or deletes its target through it.
+bool LeadsElsewhere(const AnsiCodePage& codePage, HANDLE file, const std::string& path) {
+    const std::string_view name = FileNameOf(codePage, path);
+    const std::string folder(path, 0, path.size() - name.size());
+    const FileHandle opened = OpenToLookAt(folder.empty() ? "." : folder);
+    std::string place = opened ? FinalPath(opened.Get()) : std::string();
+    const std::string final = FinalPath(file);
+    if (place.empty() || final.empty()) return false;
+    if (!codePage.EndsWithSeparator(place)) place += '\\';
+    place += name;
+    return CompareStringA(LOCALE_INVARIANT, NORM_IGNORECASE, place.data(),
+                          static_cast<int>(place.size()), final.data(),
+                          static_cast<int>(final.size())) != CSTR_EQUAL;
+}
+
+// Refuses to move or delete through a name that leads elsewhere.
+void RefuseLink(const AnsiCodePage& codePage, const std::string& path) {
+    const FileHandle file = OpenToLookAt(path);
+    // Where it cannot be opened, the operation itself says what is wrong.
+    if (file && LeadsElsewhere(codePage, file.Get(), path))
+        throw IoError(ERROR_ACCESS_DENIED,
+                      FullPath(path) +
+                          " leads to a file elsewhere, which the launcher leaves alone.");
+}
+
+// Holds a file for as long as it lives; the file was opened to be deleted
+// when it closes.
+class FileHold final : public ExclusiveHold {
+  public:
+    explicit FileHold(FileHandle file) : file_(std::move(file)) {}
+
+  private:
+    FileHandle file_;
+};
+
 // Closes the file and raises the failure: after a write, a failed close may
 // mean lost data.
-void Close(FileHandle& file) {
-    if (!CloseHandle(file.Release())) throw LastError();
+void Close(FileHandle& file, std::string_view doing, const std::string& path) {
+    if (!CloseHandle(file.Release())) throw FailureOf(doing, path);
 }
 
 UINT CodePageOf(TextEncoding encoding) {
@@ -121,7 +194,7 @@ std::string Win32Platform::CurrentDirectory() {
 }
 
 void Win32Platform::ChangeDirectory(const std::string& path) {
-    if (!SetCurrentDirectoryA(path.c_str())) throw LastError();
+    if (!SetCurrentDirectoryA(path.c_str())) throw FailureOf("Opening the folder", path);
 }
 
 bool Win32Platform::FileExists(const std::string& path) {
@@ -140,7 +213,28 @@ bool Win32Platform::FileIsThere(const std::string& path) {
     if (attributes != INVALID_FILE_ATTRIBUTES) return (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
     const DWORD error = GetLastError();
     if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) return false;
-    throw SystemError(error);
+    throw FailureOf("Looking for", path);
+}
+
+FileObstacle Win32Platform::WhatStopsReplacing(const std::string& path) {
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) {
+        FileIsThere(path); // raises unless there is no such file
+        return FileObstacle::None;
+    }
+    if (attributes & FILE_ATTRIBUTE_DIRECTORY) return FileObstacle::Folder;
+    if (attributes & FILE_ATTRIBUTE_READONLY) return FileObstacle::ReadOnly;
+    // Opened to be deleted while letting everyone else do anything: only a
+    // program that does not let the file be deleted refuses that.
+    const FileHandle file = OpenToLookAt(path, DELETE);
+    if (file)
+        return LeadsElsewhere(codePage_, file.Get(), path) ? FileObstacle::Link
+                                                           : FileObstacle::None;
+    const DWORD error = GetLastError();
+    if (error == ERROR_SHARING_VIOLATION) return FileObstacle::InUse;
+    // There, but what it leads to is not: a link to a missing file.
+    if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) return FileObstacle::Link;
+    throw FailureOf("Looking at", path);
 }
 
 void Win32Platform::ListMatches(const std::string& pattern,
@@ -155,30 +249,42 @@ void Win32Platform::ListMatches(const std::string& pattern,
 }
 
 std::string Win32Platform::ReadFile(const std::string& path) {
+    return *ReadSmallFile(path, std::string().max_size());
+}
+
+std::optional<std::string> Win32Platform::ReadSmallFile(const std::string& path,
+                                                        std::size_t limit) {
     const NoDiskBox quiet;
     FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                                 FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file) throw LastError();
-    std::string bytes;
-    char chunk[16384];
-    for (;;) {
+    LARGE_INTEGER size{};
+    if (!file || !GetFileSizeEx(file.Get(), &size)) throw FailureOf("Reading", path);
+    if (static_cast<ULONGLONG>(size.QuadPart) > limit) return std::nullopt;
+    std::string bytes(static_cast<std::size_t>(size.QuadPart), '\0');
+    for (std::size_t done = 0; done < bytes.size();) {
         DWORD read = 0;
-        if (!::ReadFile(file.Get(), chunk, sizeof chunk, &read, nullptr)) throw LastError();
-        if (read == 0) break;
-        bytes.append(chunk, read);
+        if (!::ReadFile(file.Get(), bytes.data() + done, static_cast<DWORD>(bytes.size() - done),
+                        &read, nullptr))
+            throw FailureOf("Reading", path);
+        if (read == 0) {
+            bytes.resize(done); // it grew shorter meanwhile
+            break;
+        }
+        done += read;
     }
-    Close(file);
+    Close(file, "Reading", path);
     return bytes;
 }
 
 void Win32Platform::WriteFile(const std::string& path, std::string_view bytes) {
     FileHandle file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                 FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file) throw LastError();
+    if (!file) throw FailureOf("Writing", path);
     while (!bytes.empty()) {
         DWORD written = 0;
         const DWORD size = static_cast<DWORD>(bytes.size());
-        if (!::WriteFile(file.Get(), bytes.data(), size, &written, nullptr)) throw LastError();
+        if (!::WriteFile(file.Get(), bytes.data(), size, &written, nullptr))
+            throw FailureOf("Writing", path);
         bytes.remove_prefix(written);
     }
     // A device that cannot flush (some network and virtual drives) answers
@@ -186,20 +292,48 @@ void Win32Platform::WriteFile(const std::string& path, std::string_view bytes) {
     if (!FlushFileBuffers(file.Get())) {
         const DWORD error = GetLastError();
         if (error != ERROR_INVALID_FUNCTION && error != ERROR_NOT_SUPPORTED)
-            throw SystemError(error);
+            throw FailureOf("Writing", path);
     }
-    Close(file);
+    Close(file, "Writing", path);
 }
 
 // Write-through flushes only a move done as copy and delete (to another
 // volume); a rename within one volume is journaled by the file system.
 void Win32Platform::MoveReplacing(const std::string& from, const std::string& to) {
+    RefuseLink(codePage_, from);
     if (!MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-        throw LastError();
+        throw FailureOf("Moving", from, &to);
 }
 
 void Win32Platform::RemoveFile(const std::string& path) {
-    if (!::DeleteFileA(path.c_str())) throw LastError();
+    RefuseLink(codePage_, path);
+    if (!::DeleteFileA(path.c_str())) {
+        const IoError failure = FailureOf("Deleting", path);
+        const DWORD attributes = GetFileAttributesA(path.c_str());
+        if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_READONLY) == 0 ||
+            !SetFileAttributesA(path.c_str(), attributes & ~FILE_ATTRIBUTE_READONLY) ||
+            !::DeleteFileA(path.c_str()))
+            throw failure;
+    }
+    // Wine tells of a deletion that the Unix side refuses (an immutable
+    // file) only by leaving the file there.
+    if (GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES) {
+        SetLastError(ERROR_ACCESS_DENIED);
+        throw FailureOf("Deleting", path);
+    }
+}
+
+std::unique_ptr<ExclusiveHold> Win32Platform::HoldExclusively(const std::string& path,
+                                                              std::chrono::milliseconds patience) {
+    const ULONGLONG end = GetTickCount64() + static_cast<ULONGLONG>(patience.count());
+    for (;;) {
+        FileHandle file(CreateFileA(path.c_str(), GENERIC_READ | DELETE, 0, nullptr, OPEN_ALWAYS,
+                                    FILE_ATTRIBUTE_NORMAL | FILE_FLAG_DELETE_ON_CLOSE, nullptr));
+        if (file) return std::make_unique<FileHold>(std::move(file));
+        if (GetLastError() != ERROR_SHARING_VIOLATION) throw FailureOf("Opening", path);
+        if (GetTickCount64() >= end) return nullptr;
+        Sleep(10);
+    }
 }
 
 namespace {

@@ -20,13 +20,17 @@ class Win32Platform : public Platform {
     bool FileIsThere(const std::string& path) override;
     void ListMatches(const std::string& pattern,
                      const std::function<void(std::string_view name)>& onName) override;
+    FileObstacle WhatStopsReplacing(const std::string& path) override;
     std::string ReadFile(const std::string& path) override;
+    std::optional<std::string> ReadSmallFile(const std::string& path, std::size_t limit) override;
     void WriteFile(const std::string& path, std::string_view bytes) override;
     void MoveReplacing(const std::string& from, const std::string& to) override;
     void RemoveFile(const std::string& path) override;
     bool OnNetwork(const std::string& path) override;
     std::unique_ptr<Lookup> RunFor(std::unique_ptr<Lookup> lookup,
                                    std::chrono::milliseconds wait) override;
+    std::unique_ptr<ExclusiveHold> HoldExclusively(const std::string& path,
+                                                   std::chrono::milliseconds patience) override;
     std::string FindOnPath(const std::string& name) override;
     std::string GetEnvironment(const std::string& name) override;
     void SetEnvironment(const std::string& name, const std::string& value) override;

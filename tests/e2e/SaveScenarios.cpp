@@ -7,10 +7,10 @@
 #include "RealInput.h"
 #include "RunningLauncher.h"
 #include "ScenarioFolders.h"
-#include "Win32Error.h"
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <set>
 
 namespace tarnwick::e2e {
@@ -211,27 +211,41 @@ TEST(Save, TheFullExampleBuiltThroughTheWindow) {
     ExpectLaunchFiles(folders.start, FullExample(folders.wads));
 }
 
-// The system's text for an error code, as the error box shows it.
-std::string ErrorBoxTextFor(DWORD code) { return forms::ErrorBoxText(SystemMessage(code)); }
-
-TEST(Save, IntoAFileHeldOpenShowsOneErrorBoxAndTheWindowGoesOn) {
+// A launch file that Save could not replace, held open by another program or
+// marked read-only (Explorer's Properties, a sync tool): Save refuses before
+// it changes anything, in one box that names the file and what to do, and
+// the window goes on. Once the file is free the next Save writes the change.
+TEST(Save, IntoAFileHeldOpenOrReadOnlyIsRefusedByNameAndTheWindowGoesOn) {
     ScenarioFolders folders;
     const LaunchFileSet earlier = SaveDefaultExample(folders.start, folders.wads);
     RunningLauncher launcher(folders.start, {{"DOOMWADDIR", folders.wads}});
     ASSERT_TRUE(launcher.WaitReady()) << kNotReady;
 
     launcher[MainId::edtMap].Type("MAP02");
-    HeldFile held(folders.start + "\\qorvex.rsp");
-    ASSERT_TRUE(held.held());
-    launcher[MainId::btnSave].Click();
-    const HWND box = launcher.WaitForOwnWindow("Tarnwick");
-    ASSERT_NE(box, nullptr) << "no error box";
-    EXPECT_EQ(MessageBoxText(box), ErrorBoxTextFor(ERROR_SHARING_VIOLATION));
-    EXPECT_EQ(launcher.CountWindows("Tarnwick"), 1) << "one error, one box";
-    PressDialogButton(box, IDOK);
-    ASSERT_TRUE(WaitUntil([&] { return launcher.CountWindows("Tarnwick") == 0; }));
-    held.Release();
-    ExpectLaunchFiles(folders.start, earlier);
+    for (const bool held : {true, false}) {
+        const std::string path = folders.start + (held ? "\\qorvex.rsp" : "\\qorvex.cfg");
+        std::optional<HeldFile> holder;
+        if (held)
+            holder.emplace(path);
+        else
+            SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY);
+        launcher[MainId::btnSave].Click();
+        const HWND box = launcher.WaitForOwnWindow("Tarnwick");
+        ASSERT_NE(box, nullptr) << "no error box";
+        EXPECT_EQ(MessageBoxText(box),
+                  forms::ErrorBoxText(
+                      path +
+                      (held ? " is in use by another program. Close the program that uses it, "
+                            : " is read-only. Clear \"Read-only\" in its Properties, ") +
+                      "then try again.\n\nNothing was saved: the files as they were before "
+                      "stand."));
+        EXPECT_EQ(launcher.CountWindows("Tarnwick"), 1) << "one error, one box";
+        PressDialogButton(box, IDOK);
+        ASSERT_TRUE(WaitUntil([&] { return launcher.CountWindows("Tarnwick") == 0; }));
+        SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+        holder.reset();
+        ExpectLaunchFiles(folders.start, earlier);
+    }
 
     // The window still works: the next Save writes the change.
     launcher[MainId::btnSave].Click();

@@ -15,6 +15,7 @@
 #include <map>
 #include <optional>
 #include <random>
+#include <utility>
 
 namespace tarnwick::e2e {
 namespace {
@@ -87,32 +88,46 @@ TEST(Startup, RestoresEveryValueOfTheSavedSet) {
     ExpectLaunchFiles(folders.start, saved);
 }
 
-// A save cut short after its first rename: with its record in place the
-// start completes it, with the undo record it puts the earlier files back;
-// either way it says once which set stands, and shows that set.
+// A save cut short after its first rename. Of the version before, under its
+// long names: with its record in place the start completes it, with the undo
+// record it puts the earlier files back. Of this version, with its new
+// qorvex.cfg deleted since by another program: the start puts the earlier
+// files back. Either way it says once which set stands and why, and shows it.
 TEST(Startup, ASaveCutShortIsCompletedOrUndoneAndSaidOnce) {
-    for (const bool undone : {false, true}) {
-        SCOPED_TRACE(undone ? "being undone" : "to be completed");
+    for (const int cut : {0, 1, 2}) {
+        const bool undone = cut != 0;
+        SCOPED_TRACE(cut == 0 ? "to be completed" : cut == 1 ? "being undone" : "a new file gone");
         ScenarioFolders folders;
         const LaunchFileSet earlier = SaveDefaultExample(folders.start, folders.wads);
         LaunchFileSet later = earlier;
         later.rsp = CrLfLines({"-iwad \"doom2.wad\"", "+exec qorvex.cfg", "+map MAP02"});
         later.cfg = CrLfLines({"deathmatch 1"}) + earlier.cfg;
+        const std::string record =
+            "qorvex.rsp replaced\r\nqorvex.cfg replaced\r\nqorvex.bat replaced\r\nend\r\n";
         folders.root.AddFile("start\\qorvex.rsp", later.rsp);
-        folders.root.AddFile("start\\qorvex.rsp.tarnwick-earlier", earlier.rsp);
-        folders.root.AddFile("start\\qorvex.cfg.tarnwick-new", later.cfg);
-        folders.root.AddFile("start\\qorvex.bat.tarnwick-new", later.bat);
-        folders.root.AddFile(
-            undone ? "start\\qorvex.tarnwick-undo" : "start\\qorvex.tarnwick-commit",
-            "qorvex.rsp replaced\r\nqorvex.cfg replaced\r\nqorvex.bat replaced\r\nend\r\n");
+        if (cut == 2) {
+            folders.root.AddFile("start\\qorvex.rspe0", earlier.rsp);
+            folders.root.AddFile("start\\qorvex.batn0", later.bat);
+            folders.root.AddFile("start\\qorvex.setc0", record);
+        } else {
+            folders.root.AddFile("start\\qorvex.rsp.tarnwick-earlier", earlier.rsp);
+            folders.root.AddFile("start\\qorvex.cfg.tarnwick-new", later.cfg);
+            folders.root.AddFile("start\\qorvex.bat.tarnwick-new", later.bat);
+            folders.root.AddFile(
+                undone ? "start\\qorvex.tarnwick-undo" : "start\\qorvex.tarnwick-commit", record);
+        }
 
         for (const bool again : {false, true}) {
             RunningLauncher launcher(folders.start, {{"DOOMWADDIR", folders.wads}});
             if (!again) {
                 const HWND box = launcher.WaitForOwnWindow("Tarnwick");
                 ASSERT_NE(box, nullptr) << "the start says nothing";
-                EXPECT_NE(MessageBoxText(box).find(undone ? "as they were before it are kept"
-                                                          : "It has been completed now."),
+                EXPECT_NE(MessageBoxText(box).find(
+                              cut == 0   ? "It has been completed now."
+                              : cut == 1 ? "cut short. The files as they were before it are kept."
+                                         : "cut short, and another program has since deleted its "
+                                           "new qorvex.cfg. The files as they were before it are "
+                                           "kept."),
                           std::string::npos)
                     << MessageBoxText(box);
                 PressDialogButton(box, IDOK);
@@ -126,6 +141,79 @@ TEST(Startup, ASaveCutShortIsCompletedOrUndoneAndSaidOnce) {
             PostMessageA(launcher.window(), WM_CLOSE, 0, 0);
             ASSERT_TRUE(launcher.process().WaitForExit()) << "the launcher did not end";
         }
+    }
+}
+
+// Clicks Save and answers the box it shows with `button`; gives its text.
+std::string SaveAnswering(const RunningLauncher& launcher, const char* caption, int button) {
+    launcher[MainId::btnSave].Click();
+    const HWND box = launcher.WaitForOwnWindow(caption);
+    if (!box) return "<no box>";
+    const std::string text = MessageBoxText(box);
+    PressDialogButton(box, button);
+    WaitUntil([&] { return launcher.CountWindows(caption) == 0; });
+    return text;
+}
+
+// After a start that could not complete a save cut short, or read the saved
+// set, the window shows the defaults, and a Save never writes them over that
+// set unseen: it completes the change first and shows the set instead,
+// saying so; where the set cannot be read, it asks (No the default).
+TEST(Startup, ASaveAfterAStartThatFailedShowsOrAsksBeforeItWritesOverTheSavedSet) {
+    ScenarioFolders folders;
+    const LaunchFileSet earlier = SaveDefaultExample(folders.start, folders.wads);
+    LaunchFileSet later = earlier;
+    later.rsp = CrLfLines({"-iwad \"doom2.wad\"", "+exec qorvex.cfg", "+map MAP02"});
+    folders.root.AddFile("start\\qorvex.rspn4", later.rsp);
+    folders.root.AddFile(
+        "start\\qorvex.setc4",
+        "qorvex.rsp replaced\r\nqorvex.cfg absent\r\nqorvex.bat absent\r\nend\r\n");
+    std::optional<HeldFile> held(std::in_place, folders.start + "\\qorvex.rsp");
+    {
+        RunningLauncher launcher(folders.start, {{"DOOMWADDIR", folders.wads}});
+        HWND box = launcher.WaitForOwnWindow("Tarnwick");
+        ASSERT_NE(box, nullptr) << "the failed recovery says nothing";
+        EXPECT_NE(MessageBoxText(box).find("Completing a save cut short failed"), std::string::npos)
+            << MessageBoxText(box);
+        PressDialogButton(box, IDOK);
+        ASSERT_TRUE(WaitUntil([&] { return launcher.CountWindows("Tarnwick") == 0; }));
+        launcher[MainId::edtMap].Type("MAP09");
+        EXPECT_NE(SaveAnswering(launcher, "Tarnwick", IDOK).find("Completing a save cut short"),
+                  std::string::npos);
+        held.reset();
+        ExpectLaunchFiles(folders.start, earlier);
+
+        EXPECT_NE(SaveAnswering(launcher, "Tarnwick", IDOK).find("It has been completed now."),
+                  std::string::npos);
+        const HWND shown = launcher.WaitForOwnWindow("Tarnwick");
+        ASSERT_NE(shown, nullptr) << "the Save that showed the set says nothing";
+        EXPECT_EQ(MessageBoxText(shown).rfind("The launch files could be read now", 0), 0u);
+        PressDialogButton(shown, IDOK);
+        ASSERT_TRUE(WaitUntil([&] { return launcher.CountWindows("Tarnwick") == 0; }));
+        EXPECT_EQ(launcher[MainId::edtMap].Text(), "MAP02");
+        ExpectLaunchFiles(folders.start, later);
+        EXPECT_EQ(Contents(folders.start).size(), 4u) << "something is left over";
+        launcher[MainId::edtMap].Type("MAP03");
+        launcher[MainId::btnSave].Click();
+        ASSERT_TRUE(launcher.Settle());
+        EXPECT_NE(testing::FileText(folders.start + "\\qorvex.rsp").find("+map MAP03"),
+                  std::string::npos);
+    }
+
+    LaunchFileSet unreadable = earlier;
+    unreadable.cfg = CrLfLines({"sv_aircontrol 0.1"});
+    WriteLaunchFileSet(folders.start, unreadable);
+    RunningLauncher launcher(folders.start, {{"DOOMWADDIR", folders.wads}});
+    const HWND box = launcher.WaitForOwnWindow("Tarnwick");
+    ASSERT_NE(box, nullptr) << "the failed reading says nothing";
+    PressDialogButton(box, IDOK);
+    ASSERT_TRUE(WaitUntil([&] { return launcher.CountWindows("Tarnwick") == 0; }));
+    for (const int answer : {IDNO, IDYES}) {
+        const std::string asked = SaveAnswering(launcher, "Warning", answer);
+        EXPECT_EQ(asked.rfind("The saved launch files cannot be read", 0), 0u) << asked;
+        EXPECT_NE(asked.find("'25.6' is not a valid integer value"), std::string::npos) << asked;
+        ASSERT_TRUE(launcher.Settle());
+        EXPECT_EQ(ReadLaunchFileSet(folders.start).cfg == unreadable.cfg, answer == IDNO);
     }
 }
 

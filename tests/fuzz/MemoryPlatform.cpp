@@ -39,6 +39,13 @@ std::string MemoryPlatform::ReadFile(const std::string& path) {
     return file->second;
 }
 
+std::optional<std::string> MemoryPlatform::ReadSmallFile(const std::string& path,
+                                                         std::size_t limit) {
+    std::string bytes = ReadFile(path);
+    if (bytes.size() > limit) return std::nullopt;
+    return bytes;
+}
+
 void MemoryPlatform::MoveReplacing(const std::string& from, const std::string& to) {
     files[to] = ReadFile(from);
     files.erase(from);

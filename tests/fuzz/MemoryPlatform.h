@@ -28,7 +28,9 @@ class MemoryPlatform : public Platform {
     bool FileIsThere(const std::string& path) override { return files.contains(path); }
     void ListMatches(const std::string& pattern,
                      const std::function<void(std::string_view name)>& onName) override;
+    FileObstacle WhatStopsReplacing(const std::string&) override { return FileObstacle::None; }
     std::string ReadFile(const std::string& path) override;
+    std::optional<std::string> ReadSmallFile(const std::string& path, std::size_t limit) override;
     void WriteFile(const std::string& path, std::string_view bytes) override {
         files[path] = std::string(bytes);
     }
@@ -39,6 +41,11 @@ class MemoryPlatform : public Platform {
                                    std::chrono::milliseconds) override {
         lookup->Run(*this);
         return lookup;
+    }
+    // One program alone: the folder is never held by another.
+    std::unique_ptr<ExclusiveHold> HoldExclusively(const std::string&,
+                                                   std::chrono::milliseconds) override {
+        return std::make_unique<ExclusiveHold>();
     }
     std::string FindOnPath(const std::string&) override { return {}; }
     std::string GetEnvironment(const std::string& name) override;

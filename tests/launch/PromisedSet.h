@@ -9,10 +9,9 @@
 namespace tarnwick {
 
 enum class Said {
-    Unchanged, // the bare error, or "nothing was changed": the files are as they were
-    Earlier,   // the earlier files are, or will be put, back
-    New,       // the new files are, or will be put, in place
-    InPlace,   // the files in place stand, whichever set they are
+    Unchanged, // the bare error, or "nothing was changed": the files in place are as they were
+    Earlier,   // the earlier files stand, or will be put back
+    New,       // the change will be completed
     Nothing,   // it does not say
 };
 
@@ -22,11 +21,9 @@ inline Said WhatItSays(const std::string& error) {
             return error.find(phrase) != std::string::npos;
         });
     };
-    if (!says({"\n\n"}) || says({"nothing was changed"})) return Said::Unchanged;
-    if (says({"are put back at", "as they were before"})) return Said::Earlier;
-    if (says({"put in place at", "is completed at", "new files are in place", "files are removed"}))
-        return Said::New;
-    return says({"files in place stand"}) ? Said::InPlace : Said::Nothing;
+    if (!says({"\n\n"}) || says({"Nothing was changed;"})) return Said::Unchanged;
+    if (says({"are put back at", "as they were before stand"})) return Said::Earlier;
+    return says({"is completed at"}) ? Said::New : Said::Nothing;
 }
 
 } // namespace tarnwick

@@ -93,6 +93,10 @@ class TfrmMain : public forms::Form, public ReaderActions {
     // Adds the files that can be used; raises UnusablePathError naming the
     // others, after the rest are in.
     void AddFiles(const std::vector<std::string>& paths);
+    // Before a Save where the window does not show the saved set (the
+    // start could not complete a change cut short, or read the files):
+    // true when it may be replaced by what the window shows.
+    bool MayReplaceUnshownSet();
     // Runs a single-choice file dialog: true when a usable file was chosen. A
     // path that cannot be used raises UnusablePathError, and the dialog
     // keeps the file it had before.
@@ -103,6 +107,9 @@ class TfrmMain : public forms::Form, public ReaderActions {
     MainDialogs& dialogs_;
     std::vector<std::string> offeredCandidates_; // what cbPWADS holds
     bool wadDirConfirmedAtStart_ = false;        // in the dialog the start showed
+    bool recovered_ = false; // the last look completed what a change cut short left
+    bool setShown_ = false;  // and Load read the saved set into the window
+    bool wrote_ = false;     // the last Save wrote the launch files
 
     // Symbol fonts for the folder and arrow buttons, where "Wingdings" exists.
     forms::Font wingdingsLarge_;

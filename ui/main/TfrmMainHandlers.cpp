@@ -103,10 +103,16 @@ void TfrmMain::FormActivate() {
     // The launch files live in the start folder: one that this program
     // cannot name is said once, and neither read nor written.
     const bool startFolderUsable = !HasLostCharacter(folders_.StartDir);
-    if (startFolderUsable)
-        CompleteWhatASaveLeft();
-    else
-        TellUnusableStartFolder();
+    if (!startFolderUsable) TellUnusableStartFolder();
+    // What a save cut short left is settled before anything reads the set.
+    // Where that fails, the box says so and the start goes on without the
+    // set, which Save then does not write over unseen.
+    const bool settled = startFolderUsable && App().Guarded(
+                                                  [this] {
+                                                      CompleteWhatASaveLeft();
+                                                      return true;
+                                                  },
+                                                  false);
     folders_.WadDir = ReadWadDirFromEnvironment(platform_);
     const std::optional<std::string> problem = FolderProblem(
         platform_.CodePage(), std::string(fields::kTheWadDirectory) += " that DOOMWADDIR gives,",
@@ -117,28 +123,24 @@ void TfrmMain::FormActivate() {
     } else {
         // Its OK and Cancel rescan. The saved set's folder is offered first;
         // one that the person confirms stands after Load.
-        const std::string saved =
-            startFolderUsable ? ReadSavedWadDir(platform_).value_or("") : std::string();
+        const std::string saved = settled ? ReadSavedWadDir(platform_).value_or("") : std::string();
         wadDirConfirmedAtStart_ = dialogs_.ShowDirSetup(saved);
     }
     RescanResourceCandidates(platform_, *this, folders_);
-    if (startFolderUsable) btnLoad.Click();
+    if (settled) btnLoad.Click();
     cbSource.Focus();
 }
 
 void TfrmMain::CompleteWhatASaveLeft() {
     // A save or a Reset cut short is completed or undone before the files are
     // read; where that decided which set stands, the user hears it once.
-    const Recovery recovery = RecoverLaunchFiles(platform_, folders_.StartDir);
-    if (recovery == Recovery::None) return;
-    App().Prompts().ShowMessage(
-        Handle(),
-        recovery == Recovery::NewSetKept
-            ? "The last save or reset of the launch files was cut short after it had "
-              "written them all. It has been completed now."
-            : "The last save or reset of the launch files was cut short. The files as they "
-              "were before it are kept.",
-        App().Title(), MB_OK | MB_ICONINFORMATION);
+    const Recovered recovered = RecoverLaunchFiles(platform_, folders_.StartDir);
+    recovered_ = true;
+    const bool decided = recovered.recovery == Recovery::NewSetKept ||
+                         recovered.recovery == Recovery::EarlierSetKept;
+    if (!recovered.words.empty())
+        App().Prompts().ShowMessage(Handle(), recovered.words, App().Title(),
+                                    MB_OK | (decided ? MB_ICONINFORMATION : MB_ICONWARNING));
 }
 
 void TfrmMain::TellUnusableStartFolder() {
@@ -319,30 +321,78 @@ void TfrmMain::RefuseTextBeyondCodePage(std::string_view after) const {
 }
 
 void TfrmMain::btnSaveClick() {
+    wrote_ = false;
     RefuseTextBeyondCodePage("\nNothing was saved.");
-    WriteLaunchFiles(platform_, Settings(), folders_.WadDir, folders_.StartDir);
+    if (!setShown_ && !MayReplaceUnshownSet()) return;
+    const std::string stays =
+        WriteLaunchFiles(platform_, Settings(), folders_.WadDir, folders_.StartDir);
+    wrote_ = setShown_ = true;
+    if (!stays.empty())
+        App().Prompts().ShowMessage(Handle(), stays, App().Title(), MB_OK | MB_ICONWARNING);
+}
+
+// What the window shows is not the saved set, and saving it would replace
+// that set unseen. Once the set can be read it is shown instead, as at the
+// start, and the person saves again; while it cannot be read, the person
+// decides.
+bool TfrmMain::MayReplaceUnshownSet() {
+    // A start folder that the program cannot name holds no set it could
+    // show: Save's own refusal of that folder says why.
+    if (HasLostCharacter(folders_.StartDir)) return true;
+    const LaunchSettings shown = Settings();
+    const std::string wadDir = folders_.WadDir;
+    try {
+        LaunchSettings start; // what the window held when the start read the set
+        start.iwad = SelectedIwad();
+        ShowSettings(start);
+        recovered_ = false;
+        platform_.ChangeDirectory(folders_.StartDir); // a file dialog may have left another
+        CompleteWhatASaveLeft();
+        btnLoadClick();
+    } catch (const ProgramError& error) {
+        SetWadDir(platform_, *this, folders_, wadDir);
+        ShowSettings(shown);
+        if (!recovered_) throw; // nothing is saved over a change cut short
+        return App().Prompts().ShowMessage(
+                   Handle(),
+                   "The saved launch files cannot be read, so the window does not show them:\n\n" +
+                       std::string(error.what()) +
+                       "\n\nReplace them with the settings the window shows?",
+                   "Warning", MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) == IDYES;
+    }
+    App().Prompts().ShowMessage(Handle(),
+                                "The launch files could be read now: the window shows them instead "
+                                "of the changes made since the start, which are not saved. Make "
+                                "them again, then save.",
+                                App().Title(), MB_OK | MB_ICONINFORMATION);
+    return false;
 }
 
 void TfrmMain::btnRunClick() {
     // Nothing is saved or started for a value that Save refuses or a launch
     // that would start no game.
     const LaunchStart start = PlanRun(platform_, Settings(), folders_);
-    btnSave.Click(); // an error here ends Run: nothing is started
+    btnSave.Click();     // an error here ends Run: nothing is started
+    if (!wrote_) return; // Save showed the saved set again, or the person kept it
     StartLaunch(platform_, start, folders_);
     Close();
 }
 
 void TfrmMain::btnResetClick() {
-    DeleteLaunchFiles(platform_, folders_.StartDir);
+    const std::string stays = DeleteLaunchFiles(platform_, folders_.StartDir);
+    if (!stays.empty())
+        App().Prompts().ShowMessage(Handle(), stays, App().Title(), MB_OK | MB_ICONWARNING);
     App().Terminate();
 }
 
 void TfrmMain::btnLoadClick() {
+    setShown_ = false;
     LaunchSettings settings = Settings();
     // What was read before an error stays: the window shows it either way.
     const AtScopeEnd show([this, &settings] { ShowSettings(settings); });
     ReadLaunchFiles(platform_, *this, settings, folders_,
                     wadDirConfirmedAtStart_ ? StartWadDir::Confirmed : StartWadDir::FromSavedSet);
+    setShown_ = true;
 }
 
 void TfrmMain::miLaunchCommandClick() {
