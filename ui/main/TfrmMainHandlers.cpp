@@ -107,12 +107,11 @@ void TfrmMain::FormActivate() {
     // What a save cut short left is settled before anything reads the set.
     // Where that fails, the box says so and the start goes on without the
     // set, which Save then does not write over unseen.
-    const bool settled = startFolderUsable && App().Guarded(
-                                                  [this] {
-                                                      CompleteWhatASaveLeft();
-                                                      return true;
-                                                  },
-                                                  false);
+    const auto settle = [this] {
+        CompleteWhatASaveLeft();
+        return true;
+    };
+    const bool settled = startFolderUsable && App().Guarded(settle, false);
     folders_.WadDir = ReadWadDirFromEnvironment(platform_);
     const std::optional<std::string> problem = FolderProblem(
         platform_.CodePage(), std::string(fields::kTheWadDirectory) += " that DOOMWADDIR gives,",
