@@ -1,7 +1,7 @@
 // What the launch logic needs from the operating system: files, folders, the
-// environment and starting a program. The Windows implementation is
-// Win32Platform; keeping this seam lets the text logic build and be fuzzed
-// natively.
+// environment and starting a program. The program's implementation is
+// Win32Platform (app/), the native tests' MemoryPlatform (tests/support/);
+// keeping this seam lets the text logic build and be fuzzed natively.
 #pragma once
 
 #include "AnsiCodePage.h"

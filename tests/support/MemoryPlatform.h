@@ -1,5 +1,6 @@
-// A Platform whose files live in memory, so that the fuzzer exercises the
-// reader's text logic without touching a disk.
+// A Platform whose files live in memory, so that the native tests (the model
+// of the file operations, the reader's fuzzer) exercise the launch logic
+// without touching a disk.
 #pragma once
 
 #include "Platform.h"
