@@ -98,8 +98,8 @@ TEST(ComboBoxText, APathTooLongShowsItsEnd) {
 
 TEST_F(FormsTest, AFailingHandlerShowsOneErrorBoxAndTheLoopGoesOn) {
     Form main(app, {"Main", 200, 100});
-    Button fails(main, 101, "Fail", {8, 8, 75, 25});
-    Button works(main, 102, "Work", {8, 40, 75, 25});
+    Button fails(main, 101, {8, 8, 75, 25}, "Fail");
+    Button works(main, 102, {8, 40, 75, 25}, "Work");
     fails.onClick = [] { throw std::runtime_error("Cannot create qorvex.rsp"); };
     int worked = 0;
     works.onClick = [&] { ++worked; };
@@ -362,8 +362,8 @@ TEST_F(FormsTest, ActivationIsRaisedOncePerShowing) {
     large.Hide();
     Form dialog(app, {"Dialog", 200, 100, FrameKind::Dialog});
     Edit field(dialog, 101, {8, 8, 150, 21});
-    Button ok(dialog, 102, "OK", {8, 60, 75, 25});
-    Button cancel(dialog, 103, "Cancel", {90, 60, 75, 25});
+    Button ok(dialog, 102, {8, 60, 75, 25}, "OK");
+    Button cancel(dialog, 103, {90, 60, 75, 25}, "Cancel");
     ComboBox suggestions(dialog, 104, {8, 34, 150, 21}, ComboKind::Editable, 13);
     ok.SetModalResult(ModalResult::Ok);
     cancel.SetModalResult(ModalResult::Cancel);
@@ -469,7 +469,7 @@ TEST_F(FormsTest, AControlThatGoesBeforeItsFormTakesItsWindowWithIt) {
     Form dialog(app, {"Dialog", 200, 100, FrameKind::Dialog});
     Edit field(dialog, 101, {8, 8, 150, 21});
     auto spin = std::make_optional<SpinEdit>(dialog, 102, Bounds{8, 34, 53, 22}, SpinRange{0, 9});
-    auto ok = std::make_optional<Button>(dialog, 103, "OK", Bounds{8, 60, 75, 25});
+    auto ok = std::make_optional<Button>(dialog, 103, Bounds{8, 60, 75, 25}, "OK");
     int clicks = 0;
     ok->onClick = [&] { ++clicks; };
     ok->SetModalResult(ModalResult::Ok);

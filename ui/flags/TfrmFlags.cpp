@@ -84,10 +84,10 @@ forms::Bounds PlaceOf(const FlagBox& box) {
 
 TfrmFlags::TfrmFlags(forms::Application& application, forms::Dpi dpi)
     : Form(application, {"Additional Flags", 429, 374, forms::FrameKind::Dialog}, dpi),
-      GroupBox1(*this, FlagsId::GroupBox1, "DMFLAGS", {0, 0, 429, 374}) {
+      GroupBox1(*this, FlagsId::GroupBox1, {0, 0, 429, 374}, "DMFLAGS") {
     for (const FlagBox& box : kFlagBoxes) {
         checkBoxes_.at(std::size_t(box.number - 1)) = std::make_unique<forms::CheckBox>(
-            GroupBox1, FlagsId::CheckBox1 + box.number - 1, box.caption, PlaceOf(box));
+            GroupBox1, FlagsId::CheckBox1 + box.number - 1, PlaceOf(box), box.caption);
     }
     onActivate = [this] { FormActivate(); };
 }
