@@ -14,6 +14,7 @@
 #include "ScriptedPrompts.h"
 #include "ScrollBar.h"
 #include "SpinEdit.h"
+#include "TableLayout.h"
 #include "WindowSubclass.h"
 
 #include <gtest/gtest.h>
@@ -94,6 +95,30 @@ TEST(ComboBoxText, APathTooLongShowsItsEnd) {
     const std::wstring beyond = L"C:\\Games\\\xD83C\xDFAE\\base"; // a game controller
     for (int room = 0; room < width(beyond); ++room)
         EXPECT_NE(beyond[EndThatFits(canvas.Get(), beyond, room)], L'\xDFAE') << room;
+}
+
+// A group box within a group box is sized before the one it stands in, its
+// rows count from both corners, and a parent made after its row, or one that
+// holds nothing, is refused.
+TEST(TableLayout, NestedGroupBoxesGrowOutwardsAndParentsComeFirst) {
+    static constexpr auto layout =
+        LayOut(200, RowsPlus{5},
+               std::array{
+                   TableRow{"GroupBox", "outer", "*this", "", 4, 4, 190, RowsPlus{6}},
+                   TableRow{"GroupBox", "inner", "outer", "", 8, 16, 170, RowsPlus{4}},
+                   TableRow{"Edit", "field", "inner", "", 8, 20, 50, 21},
+                   TableRow{"Label", "early", "late", "", 8, 60, 50, 13},
+                   TableRow{"GroupBox", "late", "*this", "", 4, 120, 190, 20},
+                   TableRow{"Edit", "inLabel", "early", "", 8, 8, 50, 21},
+               });
+    EXPECT_EQ(layout.rows[1].place.height, 20 + 21 + 4);
+    EXPECT_EQ(layout.rows[0].place.height, 16 + 45 + 6);
+    EXPECT_EQ(layout.clientHeight, 120 + 20 + 5);
+    EXPECT_EQ(layout.OriginOf(layout.rows[2]).left, 4 + 8);
+    EXPECT_EQ(layout.OriginOf(layout.rows[2]).top, 4 + 16);
+    EXPECT_TRUE(layout.ParentIsAbove("field"));
+    EXPECT_FALSE(layout.ParentIsAbove("early"));
+    EXPECT_FALSE(layout.ParentIsAbove("inLabel"));
 }
 
 TEST_F(FormsTest, AFailingHandlerShowsOneErrorBoxAndTheLoopGoesOn) {
