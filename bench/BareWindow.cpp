@@ -10,6 +10,7 @@
 // That start-up is what the launcher's window set costs on the system, apart
 // from anything the launcher itself does.
 #include "MainControlIds.h"
+#include "MainLayout.h"
 
 #include <windows.h>
 
@@ -32,6 +33,8 @@ void* volatile importedDlls[] = {
     reinterpret_cast<void*>(&CoTaskMemFree), reinterpret_cast<void*>(&SHBrowseForFolderA),
     reinterpret_cast<void*>(&CreateFontA)};
 
+using tarnwick::kMainLayout;
+
 struct WindowKind {
     const char* windowClass;
     DWORD style;
@@ -39,42 +42,54 @@ struct WindowKind {
     int count;
     int width;
     int height;
+    bool arrows = false; // each with an up-down control beside it
 };
 
+constexpr DWORD kEditStyle = WS_TABSTOP | ES_AUTOHSCROLL;
 constexpr DWORD kArrowsStyle = UDS_SETBUDDYINT | UDS_NOTHOUSANDS | UDS_ALIGNRIGHT | UDS_ARROWKEYS;
 
-// The main window's children besides the source-port list, by kind: group
-// boxes, labels and value texts, drop-down lists, the editable resource box,
-// fields (two with arrows), push and speed buttons, check boxes, the file
-// list and the scroll bars.
+// The main window's children besides the source-port list, by kind, counted
+// in its table: group boxes, labels and value texts, drop-down lists, the
+// editable resource box, fields and fields with arrows, push and speed
+// buttons, check boxes, the file list and the scroll bars.
 constexpr WindowKind kMainWindowKinds[] = {
-    {"BUTTON", BS_GROUPBOX, 0, 5, 200, 160},
-    {"STATIC", SS_NOPREFIX | SS_LEFTNOWORDWRAP, 0, 25, 60, 13},
-    {"COMBOBOX", WS_TABSTOP | WS_VSCROLL | CBS_AUTOHSCROLL | CBS_DROPDOWNLIST, 0, 4, 120, 222},
-    {"COMBOBOX", WS_TABSTOP | WS_VSCROLL | CBS_AUTOHSCROLL | CBS_DROPDOWN | CBS_SORT, 0, 1, 200,
-     221},
-    {"EDIT", WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE, 10, 90, 21},
-    {UPDOWN_CLASSA, kArrowsStyle, 0, 1, 0, 0},
-    {"EDIT", WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE, 1, 90, 21},
-    {UPDOWN_CLASSA, kArrowsStyle, 0, 1, 0, 0},
-    {"BUTTON", WS_TABSTOP | BS_PUSHBUTTON, 0, 16, 61, 25},
-    {"BUTTON", WS_TABSTOP | BS_AUTOCHECKBOX, 0, 5, 100, 17},
-    {"LISTBOX", WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT, WS_EX_CLIENTEDGE, 1,
-     200, 77},
-    {"SCROLLBAR", WS_TABSTOP | SBS_HORZ, 0, 2, 165, 13},
-    {"SCROLLBAR", WS_TABSTOP | SBS_VERT, 0, 1, 17, 73},
+    {"BUTTON", BS_GROUPBOX, 0, kMainLayout.Count("GroupBox"), 200, 160},
+    {"STATIC", SS_NOPREFIX | SS_LEFTNOWORDWRAP, 0,
+     kMainLayout.Count("Label") + kMainLayout.Count("StaticText"), 60, 13},
+    {"COMBOBOX", WS_TABSTOP | WS_VSCROLL | CBS_AUTOHSCROLL | CBS_DROPDOWNLIST, 0,
+     kMainLayout.Count("ComboBox", "DropDownList") - 1, 120, 222},
+    {"COMBOBOX", WS_TABSTOP | WS_VSCROLL | CBS_AUTOHSCROLL | CBS_DROPDOWN | CBS_SORT, 0,
+     kMainLayout.Count("ComboBox", "Editable"), 200, 221},
+    {"EDIT", kEditStyle, WS_EX_CLIENTEDGE, kMainLayout.Count("Edit"), 90, 21},
+    {"EDIT", kEditStyle, WS_EX_CLIENTEDGE, kMainLayout.Count("SpinEdit"), 90, 21, true},
+    {"BUTTON", WS_TABSTOP | BS_PUSHBUTTON, 0,
+     kMainLayout.Count("Button") + kMainLayout.Count("SpeedButton") +
+         kMainLayout.Count("GlyphButton") + kMainLayout.Count("CloseButton"),
+     61, 25},
+    {"BUTTON", WS_TABSTOP | BS_AUTOCHECKBOX, 0, kMainLayout.Count("CheckBox"), 100, 17},
+    {"LISTBOX", WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT, WS_EX_CLIENTEDGE,
+     kMainLayout.Count("ListBox"), 200, 77},
+    {"SCROLLBAR", WS_TABSTOP | SBS_HORZ, 0, kMainLayout.Count("ScrollBar", "Horizontal"), 165, 13},
+    {"SCROLLBAR", WS_TABSTOP | SBS_VERT, 0, kMainLayout.Count("ScrollBar", "Vertical"), 17, 73},
 };
 
+// A kind of control that the table gains is one that the floor must make too.
+constexpr bool CountsEveryRow() {
+    int counted = 1; // the source-port list
+    for (const WindowKind& kind : kMainWindowKinds)
+        counted += kind.count;
+    return counted == int(kMainLayout.rows.size());
+}
+static_assert(CountsEveryRow(), "a row of the main window that the bare window does not make");
+
 // Row by row across the client area, overlapping where they do not fit, as
-// the group boxes overlap their contents; an up-down control takes the field
-// made before it as its buddy.
+// the group boxes overlap their contents.
 void AddMainWindowKinds(HWND window, HINSTANCE instance, HFONT font) {
     RECT client{};
     GetClientRect(window, &client);
     constexpr int kRow = 26;
     int x = 8;
     int y = 56;
-    HWND previous = nullptr;
     for (const WindowKind& kind : kMainWindowKinds) {
         for (int i = 0; i < kind.count; ++i) {
             if (x + kind.width > client.right) {
@@ -85,9 +100,12 @@ void AddMainWindowKinds(HWND window, HINSTANCE instance, HFONT font) {
                 kind.exStyle, kind.windowClass, "Label:", WS_CHILD | WS_VISIBLE | kind.style, x, y,
                 kind.width, kind.height, window, nullptr, instance, nullptr);
             SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-            if (lstrcmpA(kind.windowClass, UPDOWN_CLASSA) == 0)
-                SendMessageA(child, UDM_SETBUDDY, reinterpret_cast<WPARAM>(previous), 0);
-            previous = child;
+            if (kind.arrows) {
+                const HWND arrows =
+                    CreateWindowExA(0, UPDOWN_CLASSA, "", WS_CHILD | WS_VISIBLE | kArrowsStyle, 0,
+                                    0, 0, 0, window, nullptr, instance, nullptr);
+                SendMessageA(arrows, UDM_SETBUDDY, reinterpret_cast<WPARAM>(child), 0);
+            }
             x += kind.width + 4;
         }
     }
@@ -104,7 +122,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     windowClass.lpszClassName = "BareWindow";
     RegisterClassA(&windowClass);
-    RECT frame{0, 0, 723, 370};
+    RECT frame{0, 0, kMainLayout.clientWidth, kMainLayout.clientHeight};
     const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
     AdjustWindowRect(&frame, style, FALSE);
     const HWND window = CreateWindowA(

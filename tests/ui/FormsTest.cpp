@@ -14,6 +14,7 @@
 #include "ScriptedPrompts.h"
 #include "ScrollBar.h"
 #include "SpinEdit.h"
+#include "TableLayout.h"
 #include "WindowSubclass.h"
 
 #include <gtest/gtest.h>
@@ -96,10 +97,34 @@ TEST(ComboBoxText, APathTooLongShowsItsEnd) {
         EXPECT_NE(beyond[EndThatFits(canvas.Get(), beyond, room)], L'\xDFAE') << room;
 }
 
+// A group box within a group box is sized before the one it stands in, its
+// rows count from both corners, and a parent made after its row, or one that
+// holds nothing, is refused.
+TEST(TableLayout, NestedGroupBoxesGrowOutwardsAndParentsComeFirst) {
+    static constexpr auto layout =
+        LayOut(200, RowsPlus{5},
+               std::array{
+                   TableRow{"GroupBox", "outer", "*this", "", 4, 4, 190, RowsPlus{6}},
+                   TableRow{"GroupBox", "inner", "outer", "", 8, 16, 170, RowsPlus{4}},
+                   TableRow{"Edit", "field", "inner", "", 8, 20, 50, 21},
+                   TableRow{"Label", "early", "late", "", 8, 60, 50, 13},
+                   TableRow{"GroupBox", "late", "*this", "", 4, 120, 190, 20},
+                   TableRow{"Edit", "inLabel", "early", "", 8, 8, 50, 21},
+               });
+    EXPECT_EQ(layout.rows[1].place.height, 20 + 21 + 4);
+    EXPECT_EQ(layout.rows[0].place.height, 16 + 45 + 6);
+    EXPECT_EQ(layout.clientHeight, 120 + 20 + 5);
+    EXPECT_EQ(layout.OriginOf(layout.rows[2]).left, 4 + 8);
+    EXPECT_EQ(layout.OriginOf(layout.rows[2]).top, 4 + 16);
+    EXPECT_TRUE(layout.ParentIsAbove("field"));
+    EXPECT_FALSE(layout.ParentIsAbove("early"));
+    EXPECT_FALSE(layout.ParentIsAbove("inLabel"));
+}
+
 TEST_F(FormsTest, AFailingHandlerShowsOneErrorBoxAndTheLoopGoesOn) {
     Form main(app, {"Main", 200, 100});
-    Button fails(main, 101, "Fail", {8, 8, 75, 25});
-    Button works(main, 102, "Work", {8, 40, 75, 25});
+    Button fails(main, 101, {8, 8, 75, 25}, "Fail");
+    Button works(main, 102, {8, 40, 75, 25}, "Work");
     fails.onClick = [] { throw std::runtime_error("Cannot create qorvex.rsp"); };
     int worked = 0;
     works.onClick = [&] { ++worked; };
@@ -362,8 +387,8 @@ TEST_F(FormsTest, ActivationIsRaisedOncePerShowing) {
     large.Hide();
     Form dialog(app, {"Dialog", 200, 100, FrameKind::Dialog});
     Edit field(dialog, 101, {8, 8, 150, 21});
-    Button ok(dialog, 102, "OK", {8, 60, 75, 25});
-    Button cancel(dialog, 103, "Cancel", {90, 60, 75, 25});
+    Button ok(dialog, 102, {8, 60, 75, 25}, "OK");
+    Button cancel(dialog, 103, {90, 60, 75, 25}, "Cancel");
     ComboBox suggestions(dialog, 104, {8, 34, 150, 21}, ComboKind::Editable, 13);
     ok.SetModalResult(ModalResult::Ok);
     cancel.SetModalResult(ModalResult::Cancel);
@@ -469,7 +494,7 @@ TEST_F(FormsTest, AControlThatGoesBeforeItsFormTakesItsWindowWithIt) {
     Form dialog(app, {"Dialog", 200, 100, FrameKind::Dialog});
     Edit field(dialog, 101, {8, 8, 150, 21});
     auto spin = std::make_optional<SpinEdit>(dialog, 102, Bounds{8, 34, 53, 22}, SpinRange{0, 9});
-    auto ok = std::make_optional<Button>(dialog, 103, "OK", Bounds{8, 60, 75, 25});
+    auto ok = std::make_optional<Button>(dialog, 103, Bounds{8, 60, 75, 25}, "OK");
     int clicks = 0;
     ok->onClick = [&] { ++clicks; };
     ok->SetModalResult(ModalResult::Ok);

@@ -3,6 +3,7 @@
 #include "CodePageNames.h"
 #include "LayoutProbe.h"
 #include "MainControlIds.h"
+#include "MainLayout.h"
 #include "ScriptedDialogs.h"
 #include "ScriptedPrompts.h"
 #include "Win32Platform.h"
@@ -12,6 +13,8 @@
 
 #include <commctrl.h>
 
+#include <map>
+#include <string_view>
 #include <vector>
 
 namespace tarnwick {
@@ -19,118 +22,49 @@ namespace {
 
 using forms::Dpi;
 
-// The main window as designed: every child with its class, caption, the group
-// box it stands in (0: the window), its place in that group box, and whether
-// it is a tab stop and visible.
-struct Expected {
-    int id;
-    const char* windowClass;
-    const char* text;
-    int group;
-    int left, top, width, height;
-    bool tabStop;
-    bool visible = true;
+// Each row's identifier, by the name that the window's table gives it.
+const std::map<std::string_view, int> kIdOf{
+#define CONTROL(Kind, name, ...) {#name, MainId::name},
+#define DIALOG(...)
+#include "MainForm.def.h"
 };
 
-const std::vector<Expected>& Design() {
-    static const std::vector<Expected> design{
-        {MainId::gbGeneral, "Button", "General", 0, 4, 4, 353, 193, false},
-        {MainId::lbSource, "Static", "Source Port:", MainId::gbGeneral, 12, 24, 59, 13, false},
-        {MainId::cbSource, "ComboBox", "GZDoom", MainId::gbGeneral, 92, 20, 249, 22, true},
-        {MainId::lbSkill, "Static", "Skill level:", MainId::gbGeneral, 12, 48, 47, 13, false},
-        {MainId::cbSkill, "ComboBox", "3: Ultra-violence", MainId::gbGeneral, 92, 43, 249, 22,
-         true},
-        {MainId::lbPlayers, "Static", "Players:", MainId::gbGeneral, 12, 72, 37, 13, false},
-        {MainId::cbMaxplayers, "ComboBox", "Single", MainId::gbGeneral, 92, 68, 89, 22, true},
-        {MainId::lbPlayerclass, "Static", "Player class:", MainId::gbGeneral, 188, 72, 59, 13,
-         false},
-        {MainId::edtPlayerClass, "Edit", "", MainId::gbGeneral, 252, 68, 85, 21, true},
-        {MainId::lbWarp, "Static", "Start on map:", MainId::gbGeneral, 12, 96, 63, 13, false},
-        {MainId::edtMap, "Edit", "", MainId::gbGeneral, 92, 92, 89, 21, true},
-        {MainId::lbTeam, "Static", "Team:", MainId::gbGeneral, 188, 96, 30, 13, false},
-        {MainId::cbTeam, "ComboBox", "", MainId::gbGeneral, 252, 92, 85, 22, true},
-        {MainId::lbDemo, "Static", "Record Demo:", MainId::gbGeneral, 12, 120, 69, 13, false},
-        {MainId::edtDemo, "Edit", "", MainId::gbGeneral, 92, 116, 221, 21, true},
-        {MainId::sbRecord, "Button", "...", MainId::gbGeneral, 316, 116, 23, 22, false},
-        {MainId::lbPlay, "Static", "Play Demo:", MainId::gbGeneral, 12, 144, 54, 13, false},
-        {MainId::edtPlay, "Edit", "", MainId::gbGeneral, 92, 140, 169, 21, true},
-        {MainId::cbFast, "Button", "Fast", MainId::gbGeneral, 268, 140, 41, 17, true},
-        {MainId::sbDemo, "Button", "...", MainId::gbGeneral, 316, 140, 23, 21, false},
-        {MainId::lbParams, "Static", "Parameters:", MainId::gbGeneral, 12, 168, 56, 13, false},
-        {MainId::edtParams, "Edit", "", MainId::gbGeneral, 92, 164, 249, 21, true},
+int IdOf(std::string_view name) { return kIdOf.at(name); }
 
-        {MainId::gbFiles, "Button", "Files", 0, 360, 4, 357, 193, false},
-        {MainId::lbIWAD, "Static", "IWAD:", MainId::gbFiles, 16, 24, 32, 13, false},
-        {MainId::cbIWAD, "ComboBox", "", MainId::gbFiles, 76, 20, 269, 22, true},
-        {MainId::lblPWADS, "Static", "Files:", MainId::gbFiles, 16, 52, 24, 13, false},
-        {MainId::cbPWADS, "ComboBox", "", MainId::gbFiles, 76, 48, 201, 21, true},
-        {MainId::btnPwads, "Button", "Add", MainId::gbFiles, 284, 48, 61, 21, true},
-        {MainId::btnOdWads, "Button", nullptr, MainId::gbFiles, 16, 80, 53, 25, true},
-        {MainId::btnWaddir, "Button", "WADDIR", MainId::gbFiles, 16, 108, 53, 25, true},
-        {MainId::btnClrPwads, "Button", "Clear", MainId::gbFiles, 16, 136, 53, 21, true},
-        {MainId::lbPwads, "ListBox", "", MainId::gbFiles, 76, 80, 201, 77, true},
-        {MainId::btnRmWAD, "Button", "Remove", MainId::gbFiles, 284, 80, 61, 21, true},
-        {MainId::sbUp, "Button", nullptr, MainId::gbFiles, 284, 108, 61, 22, false},
-        {MainId::sbDown, "Button", nullptr, MainId::gbFiles, 284, 132, 61, 22, false},
-        {MainId::lbLoadGame, "Static", "Load Game:", MainId::gbFiles, 12, 168, 58, 13, false},
-        {MainId::edtSave, "Edit", "", MainId::gbFiles, 76, 164, 241, 21, true},
-        {MainId::sbSave, "Button", "...", MainId::gbFiles, 324, 164, 23, 22, false},
+// The places that the table does not say but works out from its rows, as
+// designed: the group boxes' heights (and the client area's, checked below).
+const std::pair<int, forms::Bounds> kDesignedGroupBoxes[] = {
+    {MainId::gbGeneral, {4, 4, 353, 193}},     {MainId::gbFiles, {360, 4, 357, 193}},
+    {MainId::gbOptions, {8, 200, 217, 165}},   {MainId::gbMulti, {228, 200, 285, 165}},
+    {MainId::gbControl, {516, 200, 201, 165}},
+};
 
-        {MainId::gbOptions, "Button", "Gameplay", 0, 8, 200, 217, 165, false},
-        {MainId::lbGravity, "Static", "Gravity:", MainId::gbOptions, 8, 24, 36, 13, false},
-        {MainId::edtGravity, "Edit", "800.00", MainId::gbOptions, 52, 20, 153, 21, true},
-        {MainId::lbAircontrol, "Static", "AirControl:", MainId::gbOptions, 8, 44, 48, 13, false},
-        {MainId::sbAircontrol, "ScrollBar", "", MainId::gbOptions, 8, 60, 165, 13, true},
-        {MainId::stAircontrol, "Static", "1", MainId::gbOptions, 178, 59, 10, 17, false},
-        {MainId::lbTeamdamage, "Static", "FriendlyFire:", MainId::gbOptions, 8, 80, 56, 13, false},
-        {MainId::sbTeamDamage, "ScrollBar", "", MainId::gbOptions, 8, 96, 165, 13, true},
-        {MainId::stTeamDamage, "Static", "0", MainId::gbOptions, 176, 96, 21, 13, false},
-        {MainId::lbPercent, "Static", "%", MainId::gbOptions, 196, 96, 8, 13, false},
-        {MainId::btnEDMF, "Button", "Configure DMFLAGS", MainId::gbOptions, 8, 124, 197, 25, true},
+// The captions made from other names (the launch files' field names, words
+// that stand twice in the window), as designed.
+const std::pair<int, const char*> kMadeCaptions[] = {
+    {MainId::lbPlayerclass, "Player class:"},
+    {MainId::lbWarp, "Start on map:"},
+    {MainId::lbDemo, "Record Demo:"},
+    {MainId::lbPlay, "Play Demo:"},
+    {MainId::lbParams, "Parameters:"},
+    {MainId::lblPWADS, "Files:"},
+    {MainId::lbLoadGame, "Load Game:"},
+    {MainId::lbGravity, "Gravity:"},
+    {MainId::lbAircontrol, "AirControl:"},
+    {MainId::lbTeamdamage, "FriendlyFire:"},
+    {MainId::lbUDP, "Local Port:"},
+    {MainId::lbRemote, "Remote host:"},
+    {MainId::Label1, "Network traffic factor"},
+};
 
-        {MainId::gbMulti, "Button", "Multiplayer", 0, 228, 200, 285, 165, false},
-        {MainId::cbDeathmatch, "Button", "DeathMatch", MainId::gbMulti, 12, 20, 125, 17, true},
-        {MainId::cbTeamplay, "Button", "Teamplay", MainId::gbMulti, 12, 36, 125, 17, true},
-        {MainId::cbp2p, "Button", "Peer-to-peer", MainId::gbMulti, 12, 52, 125, 17, true},
-        {MainId::cbBackup, "Button", "Backup packets", MainId::gbMulti, 12, 68, 125, 17, true},
-        {MainId::lbUDP, "Static", "Local Port:", MainId::gbMulti, 12, 96, 51, 13, false},
-        {MainId::edtUDP, "Edit", "5029", MainId::gbMulti, 80, 92, 61, 21, true},
-        {MainId::lbRemote, "Static", "Remote host:", MainId::gbMulti, 12, 132, 63, 13, false},
-        {MainId::edtRemote, "Edit", "", MainId::gbMulti, 80, 128, 129, 21, true},
-        {MainId::lbFraglimit, "Static", "FragLimit:", MainId::gbMulti, 160, 20, 45, 13, false},
-        {MainId::seFraglimit, "Edit", "0", MainId::gbMulti, 224, 16, 53, 22, true},
-        {MainId::lbTimelimit, "Static", "TimeLimit:", MainId::gbMulti, 160, 48, 47, 13, false},
-        {MainId::seTimelimit, "Edit", "0", MainId::gbMulti, 224, 44, 53, 22, true},
-        {MainId::Label1, "Static", "Network traffic factor", MainId::gbMulti, 176, 76, 45, 41,
-         false},
-        {MainId::Label4, "Static", "Full", MainId::gbMulti, 232, 72, 16, 13, false},
-        {MainId::sbDup, "ScrollBar", "", MainId::gbMulti, 256, 72, 17, 73, true},
-        {MainId::Label5, "Static", "Min", MainId::gbMulti, 232, 132, 17, 13, false},
-
-        {MainId::gbControl, "Button", "Control", 0, 516, 200, 201, 165, false},
-        {MainId::btnRun, "Button", "Run", MainId::gbControl, 16, 36, 81, 37, true},
-        {MainId::btnSave, "Button", "Save", MainId::gbControl, 108, 36, 81, 37, true},
-        {MainId::btnReset, "Button", "Reset", MainId::gbControl, 16, 96, 81, 37, true},
-        {MainId::btnExit, "Button", "Exit", MainId::gbControl, 108, 96, 81, 37, true},
-
-        {MainId::btnLoad, "Button", "Load", 0, 12, 396, 109, 37, true, false},
-    };
-    return design;
+// Labels, static texts and speed buttons never take the focus; Tab goes
+// through the other controls in the table's order, but for the hidden Load
+// button.
+bool TabStop(const forms::TableRow& row) {
+    return row.kind != "GroupBox" && row.kind != "Label" && row.kind != "StaticText" &&
+           row.kind != "SpeedButton";
 }
-
-// Tab goes through the group boxes in order and through each one's controls
-// in its own order; it never reaches the hidden Load button.
-const std::vector<int> kTabOrder{
-    MainId::cbSource,     MainId::cbSkill,      MainId::cbMaxplayers, MainId::edtPlayerClass,
-    MainId::edtMap,       MainId::cbTeam,       MainId::edtDemo,      MainId::edtPlay,
-    MainId::cbFast,       MainId::edtParams,    MainId::cbIWAD,       MainId::cbPWADS,
-    MainId::btnPwads,     MainId::btnOdWads,    MainId::btnWaddir,    MainId::btnClrPwads,
-    MainId::lbPwads,      MainId::btnRmWAD,     MainId::edtSave,      MainId::edtGravity,
-    MainId::sbAircontrol, MainId::sbTeamDamage, MainId::btnEDMF,      MainId::cbDeathmatch,
-    MainId::cbTeamplay,   MainId::cbp2p,        MainId::cbBackup,     MainId::edtUDP,
-    MainId::edtRemote,    MainId::seFraglimit,  MainId::seTimelimit,  MainId::sbDup,
-    MainId::btnRun,       MainId::btnSave,      MainId::btnReset,     MainId::btnExit,
-};
+bool Hidden(const forms::TableRow& row) { return row.name == "btnLoad"; }
 
 struct MainWindowTest : ::testing::Test {
     MainWindowTest() {
@@ -198,32 +132,21 @@ void ExpectDesignedLayout(const TfrmMain& window, const Dpi& dpi) {
     // 1251, accented letters on 1252.
     const testing::CodePageNames& names = testing::NamesOfThisCodePage();
     const std::wstring namesText = WideFromAnsi(names.word + names.name + names.trail);
-    for (const Expected& control : Design()) {
-        SCOPED_TRACE("control " + std::to_string(control.id));
-        HWND child = GetDlgItem(form, control.id);
+    for (const forms::TableRow& row : kMainLayout.rows) {
+        SCOPED_TRACE(std::string(row.name));
+        HWND child = GetDlgItem(form, IdOf(row.name));
         ASSERT_NE(child, nullptr);
-        EXPECT_STRCASEEQ(forms::ClassOf(child).c_str(), control.windowClass);
-        if (control.text) {
-            EXPECT_EQ(forms::TextOf(child), control.text);
-        }
 
-        int originLeft = 0, originTop = 0;
-        if (control.group) {
-            const auto group =
-                std::find_if(Design().begin(), Design().end(),
-                             [&](const Expected& e) { return e.id == control.group; });
-            originLeft = group->left;
-            originTop = group->top;
-        }
-        const RECT expected = forms::Scaled(dpi, originLeft, originTop, control.left, control.top,
-                                            control.width, control.height);
+        const forms::Bounds origin = kMainLayout.OriginOf(row);
+        const RECT expected = forms::Scaled(dpi, origin.left, origin.top, row.place.left,
+                                            row.place.top, row.place.width, row.place.height);
         const RECT actual = BoundsOf(child);
         // The font of a double-byte system may widen a caption at 96 dpi too;
         // a label that grew into the field after it on its row moves it right,
         // and the field keeps its right edge.
         const bool designed = dpi.Value() == Dpi::kDesign && !uiFont.doubleByte;
         const HWND before =
-            &control == Design().data() ? nullptr : GetDlgItem(form, (&control - 1)->id);
+            &row == kMainLayout.rows.data() ? nullptr : GetDlgItem(form, IdOf((&row - 1)->name));
         const RECT label = before ? forms::PlaceOf(before) : RECT{};
         const bool madeRoom = !designed && forms::ClassOf(before) == "Static" &&
                               label.right > expected.left && actual.left > label.right &&
@@ -242,8 +165,8 @@ void ExpectDesignedLayout(const TfrmMain& window, const Dpi& dpi) {
             EXPECT_TRUE(EqualRect(&both, &actual))
                 << forms::Describe(actual) << " does not hold " << forms::Describe(expected);
         }
-        EXPECT_EQ(forms::HasStyle(child, WS_TABSTOP), control.tabStop);
-        EXPECT_EQ(forms::HasStyle(child, WS_VISIBLE), control.visible);
+        EXPECT_EQ(forms::HasStyle(child, WS_TABSTOP), TabStop(row));
+        EXPECT_EQ(forms::HasStyle(child, WS_VISIBLE), !Hidden(row));
 
         if (forms::HoldsCaption(child)) {
             EXPECT_TRUE(forms::CaptionFits(child))
@@ -267,8 +190,8 @@ void ExpectDesignedLayout(const TfrmMain& window, const Dpi& dpi) {
         LOGFONTA font{};
         const auto handle = reinterpret_cast<HFONT>(SendMessageA(child, WM_GETFONT, 0, 0));
         GetObjectA(handle, sizeof(font), &font);
-        const bool symbol = symbols && (control.id == MainId::btnOdWads ||
-                                        control.id == MainId::sbUp || control.id == MainId::sbDown);
+        const bool symbol =
+            symbols && (row.name == "btnOdWads" || row.name == "sbUp" || row.name == "sbDown");
         EXPECT_STREQ(font.lfFaceName, symbol ? "Wingdings" : uiFont.face.c_str());
         if (!symbol) {
             EXPECT_EQ(font.lfHeight, -dpi.Scale(uiFont.height));
@@ -278,8 +201,17 @@ void ExpectDesignedLayout(const TfrmMain& window, const Dpi& dpi) {
     EXPECT_EQ(forms::TextOf(GetDlgItem(form, MainId::btnOdWads)), symbols ? "1" : "");
     EXPECT_EQ(forms::TextOf(GetDlgItem(form, MainId::sbUp)), symbols ? "\xE9" : "");
 
-    const std::vector<int> tabOrder = forms::TabOrderOf(form);
-    EXPECT_EQ(tabOrder, kTabOrder);
+    for (const auto& [id, place] : kDesignedGroupBoxes) {
+        EXPECT_EQ(forms::Describe(forms::PlaceOf(GetDlgItem(form, id))),
+                  forms::Describe(
+                      forms::Scaled(dpi, 0, 0, place.left, place.top, place.width, place.height)));
+    }
+    for (const auto& [id, caption] : kMadeCaptions)
+        EXPECT_EQ(forms::TextOf(GetDlgItem(form, id)), caption);
+    std::vector<int> tabOrder;
+    for (const forms::TableRow& row : kMainLayout.rows)
+        if (TabStop(row) && !Hidden(row)) tabOrder.push_back(IdOf(row.name));
+    EXPECT_EQ(forms::TabOrderOf(form), tabOrder);
 }
 
 // At 96 dpi exactly as designed; at larger scales each caption also fits the
@@ -406,7 +338,10 @@ TEST_F(MainWindowTest, StartsWithTheDefaultsAndTheDesignedLimits) {
     for (int i = 0; i < 25; ++i)
         SendMessageA(frmMain.edtGravity.Handle(), WM_CHAR, '7', 0);
     EXPECT_EQ(frmMain.edtGravity.Text(), "800.0077777777777777");
-    EXPECT_EQ(frmMain.edtGravity.MaxLength(), 20);
+    SendMessageA(frmMain.edtGravity.Handle(), EM_SETSEL, 0, -1); // and pasting over it
+    SendMessageA(frmMain.edtGravity.Handle(), EM_REPLACESEL, TRUE,
+                 reinterpret_cast<LPARAM>("1234567890123456789012345"));
+    EXPECT_EQ(frmMain.edtGravity.Text(), "12345678901234567890");
     frmMain.seFraglimit.SetText("");
     frmMain.seFraglimit.Focus();
     for (int i = 0; i < 12; ++i)

@@ -1,6 +1,8 @@
 // TVeskFolderDialog: picking a folder with the shell's folder browser, with
 // a New folder button, captions in the system's language, a status line
 // showing the selection's path, and the dialog centred on its owner's monitor.
+// "Vesk" is this program's name for its folder browser component, nothing
+// more: the class TVeskFolderDialog, its unit and its folder VeskFolder.
 #pragma once
 
 #include "BrowseOptions.h"

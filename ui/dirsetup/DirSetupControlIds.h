@@ -1,6 +1,7 @@
-// The control identifiers of the WAD directory dialog, fixed so that a driver
+// The control identifiers of the WAD directory dialog, by which a driver
 // outside the program finds each control with GetDlgItem: one per control of
-// the dialog's table, from 100 in the table's order.
+// the dialog's table, from 100 in the table's order (ControlTable.h says why
+// they are not fixed), but for OK and Cancel, which are 1 and 2.
 #pragma once
 
 namespace tarnwick {

@@ -20,7 +20,8 @@ constexpr int kFolderItemHeight = 13;
 
 TfrmDirSetup::TfrmDirSetup(forms::Application& application, Platform& platform,
                            GameDataLists& lists, LaunchFolders& folders)
-    : Form(application, {"Directory Setup", 426, 109, forms::FrameKind::Dialog}),
+    : Form(application, {"Directory Setup", kLayout.clientWidth, kLayout.clientHeight,
+                         forms::FrameKind::Dialog}),
       platform_(platform), lists_(lists), folders_(folders),
       browser_(application, [this] { return Handle(); })
 #define CONTROL TARNWICK_CONTROL_MADE

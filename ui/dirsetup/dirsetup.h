@@ -5,6 +5,7 @@
 #pragma once
 
 #include "DirSetupControlIds.h"
+#include "DirSetupLayout.h"
 #include "GameDataLists.h"
 #include "LaunchFolders.h"
 #include "Platform.h"
@@ -33,6 +34,7 @@ class TfrmDirSetup : public forms::Form {
 
   private:
     using Id = DirSetupId;
+    static constexpr const auto& kLayout = kDirSetupLayout;
 
     void FormCreate();
     void FormActivate();

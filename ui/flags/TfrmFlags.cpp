@@ -3,6 +3,7 @@
 #include "Application.h"
 #include "FlagsControlIds.h"
 
+#include <algorithm>
 #include <string_view>
 
 namespace tarnwick {
@@ -76,18 +77,28 @@ constexpr bool NumberedWithoutGap() {
 }
 static_assert(NumberedWithoutGap());
 
-forms::Bounds PlaceOf(const FlagBox& box) {
+constexpr forms::Bounds PlaceOf(const FlagBox& box) {
     return {box.right ? 224 : 8, 20 + 16 * (box.row - 1), 177, 17};
 }
+
+// The group box fills the client area: as tall as its lowest row and 17
+// pixels more.
+constexpr forms::Bounds kGroupBox = [] {
+    int lowest = 0;
+    for (const FlagBox& box : kFlagBoxes)
+        lowest = std::max(lowest, PlaceOf(box).top + PlaceOf(box).height);
+    return forms::Bounds{0, 0, 429, lowest + 17};
+}();
 
 } // namespace
 
 TfrmFlags::TfrmFlags(forms::Application& application, forms::Dpi dpi)
-    : Form(application, {"Additional Flags", 429, 374, forms::FrameKind::Dialog}, dpi),
-      GroupBox1(*this, FlagsId::GroupBox1, "DMFLAGS", {0, 0, 429, 374}) {
+    : Form(application,
+           {"Additional Flags", kGroupBox.width, kGroupBox.height, forms::FrameKind::Dialog}, dpi),
+      GroupBox1(*this, FlagsId::GroupBox1, kGroupBox, "DMFLAGS") {
     for (const FlagBox& box : kFlagBoxes) {
         checkBoxes_.at(std::size_t(box.number - 1)) = std::make_unique<forms::CheckBox>(
-            GroupBox1, FlagsId::CheckBox1 + box.number - 1, box.caption, PlaceOf(box));
+            GroupBox1, FlagsId::CheckBox1 + box.number - 1, PlaceOf(box), box.caption);
     }
     onActivate = [this] { FormActivate(); };
 }

@@ -1,12 +1,13 @@
 // How the controls of a form's table (ControlTable.h) show the values of a
-// record and read them back. A row binds its control in one of three ways:
+// record and read them back. A row's binding is one of:
 //   Unbound        the control shows no value of the record;
 //   &Record::field the control shows the field and is read back into it;
-//   StartsAt{&Record::field}
+//   StartsAt(&Record::field)
 //                  a file dialog starts at the field's value, which another
 //                  control holds and is read back from.
-// ShowField and ReadField take a row's binding; ShowValue and ReadValue say
-// what value each kind of control holds.
+// The form makes its rows into a tuple of Bindings, each control's member
+// with its binding (TARNWICK_BINDING); ShowFields and ReadFields walk it.
+// ShowValue and ReadValue say what value each kind of control holds.
 #pragma once
 
 #include "CheckBox.h"
@@ -18,11 +19,13 @@
 #include "SpinEdit.h"
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace tarnwick::forms {
 
-struct Unbound {};
+struct UnboundRow {};
+inline constexpr UnboundRow Unbound;
 
 template <class Record, class T> struct StartsAt { T Record::*field; };
 template <class Record, class T> StartsAt(T Record::*) -> StartsAt<Record, T>;
@@ -66,8 +69,8 @@ inline void ReadValue(const ListBox& list, std::vector<std::string>& items) {
 inline void ShowValue(FileDialog& dialog, const std::string& file) { dialog.SetFileName(file); }
 inline void ReadValue(const FileDialog& dialog, std::string& file) { file = dialog.FileName(); }
 
-template <class Part, class Record> void ShowField(Part&, const Record&, Unbound) {}
-template <class Part, class Record> void ReadField(const Part&, Record&, Unbound) {}
+template <class Part, class Record> void ShowField(Part&, const Record&, UnboundRow) {}
+template <class Part, class Record> void ReadField(const Part&, Record&, UnboundRow) {}
 
 template <class Part, class Record, class T>
 void ShowField(Part& part, const Record& record, T Record::*field) {
@@ -84,5 +87,25 @@ void ShowField(Part& part, const Record& record, StartsAt<Record, T> start) {
 }
 template <class Part, class Record, class T>
 void ReadField(const Part&, Record&, StartsAt<Record, T>) {}
+
+// A row of a form's table: its control, as a member of the form, and what
+// the control shows.
+template <class Form, class Part, class Bound> struct Binding {
+    Part Form::*part;
+    Bound bound;
+};
+template <class Form, class Part, class Bound>
+Binding(Part Form::*, Bound) -> Binding<Form, Part, Bound>;
+
+template <class Form, class Record, class... Rows>
+void ShowFields(Form& form, const Record& record, const std::tuple<Rows...>& rows) {
+    std::apply([&](const Rows&... row) { (ShowField(form.*row.part, record, row.bound), ...); },
+               rows);
+}
+template <class Form, class Record, class... Rows>
+void ReadFields(const Form& form, Record& record, const std::tuple<Rows...>& rows) {
+    std::apply([&](const Rows&... row) { (ReadField(form.*row.part, record, row.bound), ...); },
+               rows);
+}
 
 } // namespace tarnwick::forms

@@ -12,8 +12,8 @@ namespace tarnwick::forms {
 
 class Button : public Control {
   public:
-    Button(Container& parent, int id, std::string_view caption, Bounds bounds)
-        : Button(parent, id, caption, bounds, WS_TABSTOP) {}
+    Button(Container& parent, int id, Bounds bounds, std::string_view caption)
+        : Button(parent, id, bounds, caption, WS_TABSTOP) {}
 
     // The button's ordinary click handling, as a click by the user: onClick,
     // then the end of a modal showing if the button has a modal result. It
@@ -29,7 +29,7 @@ class Button : public Control {
     std::function<void()> onClick;
 
   protected:
-    Button(Container& parent, int id, std::string_view caption, Bounds bounds, DWORD style)
+    Button(Container& parent, int id, Bounds bounds, std::string_view caption, DWORD style)
         : Control(parent, id, caption, bounds, {"BUTTON", BS_PUSHBUTTON | style}) {
         FitCaption({kEdgeRoom, kEdgeRoom}, Growth::BothWays);
     }

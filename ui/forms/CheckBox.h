@@ -9,7 +9,7 @@ namespace tarnwick::forms {
 
 class CheckBox : public Control {
   public:
-    CheckBox(Container& parent, int id, std::string_view caption, Bounds bounds)
+    CheckBox(Container& parent, int id, Bounds bounds, std::string_view caption)
         : Control(parent, id, caption, bounds, {"BUTTON", WS_TABSTOP | BS_AUTOCHECKBOX}) {
         FitCaption({kBoxRoom, 0}, Growth::Right);
     }

@@ -9,8 +9,8 @@ namespace tarnwick::forms {
 
 class CloseButton : public GlyphButton {
   public:
-    CloseButton(Container& parent, int id, std::string_view caption, Bounds bounds)
-        : GlyphButton(parent, id, caption, bounds, kCloseGlyph) {}
+    CloseButton(Container& parent, int id, Bounds bounds, std::string_view caption)
+        : GlyphButton(parent, id, bounds, caption, kCloseGlyph) {}
 
   private:
     void Clicked() override {

@@ -23,7 +23,6 @@ class Edit : public Control {
     void SetMaxLength(int characters) {
         SendMessageA(Handle(), EM_LIMITTEXT, WPARAM(characters), 0);
     }
-    int MaxLength() const { return int(SendMessageA(Handle(), EM_GETLIMITTEXT, 0, 0)); }
 
     // Enter stays the default button's (KeyDownEvent).
     KeyDownEvent onKeyDown;

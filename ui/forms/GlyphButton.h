@@ -7,9 +7,9 @@ namespace tarnwick::forms {
 
 class GlyphButton : public Button {
   public:
-    GlyphButton(Container& parent, int id, std::string_view caption, Bounds bounds,
+    GlyphButton(Container& parent, int id, Bounds bounds, std::string_view caption,
                 const Glyph& glyph)
-        : Button(parent, id, caption, bounds) {
+        : Button(parent, id, bounds, caption) {
         SetGlyph(glyph);
     }
 };

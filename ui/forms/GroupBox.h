@@ -9,7 +9,7 @@ namespace tarnwick::forms {
 
 class GroupBox : public Control, public Container {
   public:
-    GroupBox(Container& parent, int id, std::string_view caption, Bounds bounds)
+    GroupBox(Container& parent, int id, Bounds bounds, std::string_view caption)
         : Control(parent, id, caption, bounds, {"BUTTON", BS_GROUPBOX}),
           origin_{parent.Origin().left + bounds.left, parent.Origin().top + bounds.top,
                   bounds.width, bounds.height} {}

@@ -10,7 +10,7 @@ enum class Wrap { None, Words };
 
 class Label : public Control {
   public:
-    Label(Container& parent, int id, std::string_view caption, Bounds bounds,
+    Label(Container& parent, int id, Bounds bounds, std::string_view caption,
           Wrap wrap = Wrap::None)
         : Control(parent, id, caption, bounds,
                   {"STATIC",

@@ -10,8 +10,8 @@ namespace tarnwick::forms {
 
 class SpeedButton : public Button {
   public:
-    SpeedButton(Container& parent, int id, std::string_view caption, Bounds bounds)
-        : Button(parent, id, caption, bounds, 0),
+    SpeedButton(Container& parent, int id, Bounds bounds, std::string_view caption)
+        : Button(parent, id, bounds, caption, 0),
           focusReturner_(OwnerForm().App(), Handle(), [](UINT message, WPARAM wParam, LPARAM) {
               // A push button takes the focus when pressed; hand it straight
               // back to the control that had it.

@@ -12,7 +12,7 @@ constexpr int kTextMargin = 2;
 
 } // namespace
 
-StaticText::StaticText(Container& parent, int id, std::string_view text, Bounds bounds,
+StaticText::StaticText(Container& parent, int id, Bounds bounds, std::string_view text,
                        Sizing sizing, std::string_view widest)
     : Control(parent, id, widest.empty() ? text : widest, bounds,
               {"STATIC", DWORD(SS_NOPREFIX | SS_LEFTNOWORDWRAP)}),

@@ -14,7 +14,7 @@ enum class Sizing {
 class StaticText : public Control {
   public:
     // widest: the widest text a fixed one shows, if wider than its first.
-    StaticText(Container& parent, int id, std::string_view text, Bounds bounds,
+    StaticText(Container& parent, int id, Bounds bounds, std::string_view text,
                Sizing sizing = Sizing::Fixed, std::string_view widest = {});
 
   private:

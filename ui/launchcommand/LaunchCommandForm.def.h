@@ -3,10 +3,10 @@
 // without an include guard.
 //
 // clang-format off
-//      kind      name        parent binding  the arguments after the id
-CONTROL(TextView, memCommand, *this, Unbound, {8, 8, 584, 372})
-CONTROL(Button,   btnCopy,    *this, Unbound, "Copy", {436, 388, 75, 25})
-CONTROL(Button,   btnClose,   *this, Unbound, "Close", {517, 388, 75, 25})
+//      kind      name        parent binding  place               the arguments after the place
+CONTROL(TextView, memCommand, *this, Unbound, (8, 8, 584, 372))
+CONTROL(Button,   btnCopy,    *this, Unbound, (436, 388, 75, 25), "Copy")
+CONTROL(Button,   btnClose,   *this, Unbound, (517, 388, 75, 25), "Close")
 // clang-format on
 
 #undef CONTROL

@@ -9,7 +9,9 @@ namespace tarnwick {
 using forms::Follow;
 
 TfrmLaunchCommand::TfrmLaunchCommand(forms::Application& application, forms::Dpi dpi)
-    : Form(application, {"Launch Command", 600, 420, forms::FrameKind::Sizable}, dpi),
+    : Form(application,
+           {"Launch Command", kLayout.clientWidth, kLayout.clientHeight, forms::FrameKind::Sizable},
+           dpi),
       // Lines of files and command lines keep their columns.
       fixedPitch_("Courier New", dpi.Scale(12), DEFAULT_CHARSET, FIXED_PITCH | FF_MODERN)
 #define CONTROL TARNWICK_CONTROL_MADE

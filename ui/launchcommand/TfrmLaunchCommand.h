@@ -5,6 +5,7 @@
 
 #include "LaunchCommand.h"
 #include "LaunchCommandControlIds.h"
+#include "LaunchCommandLayout.h"
 
 #include "Button.h"
 #include "ControlTable.h"
@@ -24,6 +25,7 @@ class TfrmLaunchCommand : public forms::Form {
 
   private:
     using Id = LaunchCommandId;
+    static constexpr const auto& kLayout = kLaunchCommandLayout;
 
     void btnCopyClick();
 

@@ -1,7 +1,8 @@
-// The control identifiers of the main window, fixed so that a driver outside
-// the program finds each control with GetDlgItem: one per control of the
-// window's table, from 100 in the table's order, clear of the identifiers
-// that the dialog manager sends for Enter and Escape (IDOK, IDCANCEL).
+// The control identifiers of the main window, by which a driver outside the
+// program finds each control with GetDlgItem: one per control of the window's
+// table, from 100 in the table's order (ControlTable.h says why they are not
+// fixed), clear of the identifiers that the dialog manager sends for Enter and
+// Escape (IDOK, IDCANCEL).
 #pragma once
 
 namespace tarnwick {

@@ -77,7 +77,9 @@ FileDialogRequest OpenOne(const char* title, const char* filter, const char* ext
 
 TfrmMain::TfrmMain(forms::Application& application, Platform& platform, LaunchFolders& folders,
                    MainDialogs& dialogs, forms::Dpi dpi)
-    : Form(application, {"Tarnwick Pro", 723, 370, forms::FrameKind::Single}, dpi),
+    : Form(application,
+           {"Tarnwick Pro", kLayout.clientWidth, kLayout.clientHeight, forms::FrameKind::Single},
+           dpi),
       platform_(platform), folders_(folders), dialogs_(dialogs),
       wingdingsLarge_("Wingdings", dpi.Scale(20), SYMBOL_CHARSET),
       wingdingsSmall_("Wingdings", dpi.Scale(11), SYMBOL_CHARSET)

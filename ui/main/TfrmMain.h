@@ -7,6 +7,7 @@
 #include "LaunchSettings.h"
 #include "MainControlIds.h"
 #include "MainDialogs.h"
+#include "MainLayout.h"
 #include "Platform.h"
 #include "ReaderActions.h"
 
@@ -52,6 +53,7 @@ class TfrmMain : public forms::Form, public ReaderActions {
 
   private:
     using Id = MainId;
+    static constexpr const auto& kLayout = kMainLayout;
 
     void BindHandlers();
     void FormCreate();
@@ -118,7 +120,7 @@ class TfrmMain : public forms::Form, public ReaderActions {
   public:
     // The controls and file dialogs, as the window's table has them.
 #define CONTROL TARNWICK_FORM_MEMBER
-#define DIALOG TARNWICK_FORM_MEMBER
+#define DIALOG TARNWICK_DIALOG_MEMBER
 #include "MainForm.def.h"
 };
 

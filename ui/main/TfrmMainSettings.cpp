@@ -4,26 +4,30 @@
 
 #include "Binding.h"
 
-// The binding column's words, as values for forms::ShowField and ReadField.
-#define TARNWICK_BINDING_Unbound forms::Unbound()
-#define TARNWICK_BINDING_Field(member) &LaunchSettings::member
-#define TARNWICK_BINDING_StartsAt(member) forms::StartsAt(&LaunchSettings::member)
+#include <tuple>
 
 namespace tarnwick {
+namespace {
 
-void TfrmMain::ShowSettings(const LaunchSettings& settings) {
-#define CONTROL(Kind, name, parent, binding, ...)                                                  \
-    forms::ShowField(name, settings, TARNWICK_BINDING_##binding);
+using forms::StartsAt;
+using forms::Unbound;
+
+// Each control and file dialog of the window with what it shows.
+constexpr std::tuple kBindings{
+#define CONTROL(...) TARNWICK_BINDING(TfrmMain, __VA_ARGS__)
 #define DIALOG CONTROL
 #include "MainForm.def.h"
+};
+
+} // namespace
+
+void TfrmMain::ShowSettings(const LaunchSettings& settings) {
+    forms::ShowFields(*this, settings, kBindings);
 }
 
 LaunchSettings TfrmMain::Settings() const {
     LaunchSettings settings;
-#define CONTROL(Kind, name, parent, binding, ...)                                                  \
-    forms::ReadField(name, settings, TARNWICK_BINDING_##binding);
-#define DIALOG CONTROL
-#include "MainForm.def.h"
+    forms::ReadFields(*this, settings, kBindings);
     return settings;
 }
 
